@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# The test command: installs what is needed, builds with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and runs every test (unit, integration, fuzz) with CTest.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+build=${KX_TEST_BUILD_DIR:-build-asan}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKX_SANITIZE=ON
+cmake --build "$build" -j"$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export KX_FUZZ_SECONDS=${KX_FUZZ_SECONDS:-6}
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)" --timeout 600
