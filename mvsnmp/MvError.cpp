@@ -270,7 +270,12 @@ void raiseError(int code, std::initializer_list<std::pair<QString, QString>> val
 
 MvSNMPError translateStatus(int status) {
   using C = MvCatalogue;
-  auto make = [](int code, C c, int k) { return MvSNMPError{code, MvCatalogues::entry(c, k)}; };
+  auto make = [](int code, C c, int k) {
+    MvSNMPError e;
+    e.code = code;
+    e.message = MvCatalogues::entry(c, k);
+    return e;
+  };
   if (status == 0 || status == 1400 || status == -1401) return make(0, C::LibraryMessages, 0);
   if (status >= 1 && status <= 18) return make(-100 - status, C::SnmpStatusMessages, status - 1);
   if (status >= -1418 && status <= -1402)

@@ -41,6 +41,10 @@ constexpr int UnknownError = -528;
 struct MvSNMPError {
   int code = 0;
   QString message;
+  int errorIndex = 0;     // error index of the answer PDU
+  QString agentAddress;   // the target that answered
+  quint16 agentPort = 0;
+  bool finished = true;   // no further row follows
   bool ok() const { return code == 0; }
 };
 
@@ -51,7 +55,12 @@ public:
   MvException(int code, QString message);
   int code() const noexcept { return code_; }
   const QString& message() const noexcept { return message_; }
-  MvSNMPError error() const { return {code_, message_}; }
+  MvSNMPError error() const {
+    MvSNMPError e;
+    e.code = code_;
+    e.message = message_;
+    return e;
+  }
   const char* what() const noexcept override { return what_.c_str(); }
 
 private:

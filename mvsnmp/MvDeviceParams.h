@@ -1,0 +1,34 @@
+// The SNMP parameters of the managed device: the process-wide DeviceTarget, filled at start-up,
+// and the copy every request carries.
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+struct MvDeviceParams {
+  QString address;
+  quint16 agentPort = 0;
+  QString contextEngineId;
+  QString contextName;
+  quint8 version = 0;  // 0 SNMPv1, 1 SNMPv2c, 3 SNMPv3 (anything but 3 uses communities)
+  QString readCommunity;
+  QString writeCommunity;
+  qint32 securityModel = 0;  // 1 v1, 2 v2c, 3 USM
+  qint32 securityLevel = 0;  // 1 noAuthNoPriv, 2 authNoPriv, 3 authPriv
+  QString securityName;
+  QString authPassword;
+  QString privPassword;
+  // 1 none, 2 MD5, 3 SHA, 4 SHA-224, 5 SHA-256, 6 SHA-384, 7 SHA-512
+  qint32 authProtocol = 0;
+  // 1 none, 2 DES, 3 3DES, 4 AES-128, 9 IDEA, 20 AES-192, 21 AES-256
+  qint32 privProtocol = 0;
+  qint32 timeout = 0;  // hundredths of a second per try
+  qint32 retries = 1;  // retries after the first try
+
+  // The defaults a new session gives the device target.
+  static MvDeviceParams defaults();
+};
+
+// The device this process manages. Empty until initSnmpSession, then its defaults until start-up
+// reads the command line and the profile.
+extern MvDeviceParams DeviceTarget;

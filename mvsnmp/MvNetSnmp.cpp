@@ -1,0 +1,748 @@
+// The Net-SNMP adapter: library start-up, one cached single-session handle per target, PDUs built
+// from and answers turned into the layer's own types, and the mapping of every library outcome
+// onto the status numbering of translateStatus. The only unit that includes Net-SNMP headers.
+// clang-format off
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+#include <net-snmp/library/keytools.h>
+#include <net-snmp/library/snmpusm.h>
+#include <net-snmp/library/transform_oids.h>
+// clang-format on
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QHash>
+#include <QPointer>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <cstdlib>
+#include <map>
+#include <memory>
+
+#include "MvError.h"
+#include "MvSnmpSession.h"
+#include "MvSnmpTransport.h"
+
+namespace {
+
+// ---- status mapping -------------------------------------------------------------------------
+//
+// | outcome seen from Net-SNMP                                  | status | code |
+// |-------------------------------------------------------------|--------|------|
+// | RESPONSE, error status 0                                     | 0      | 0    |
+// | RESPONSE, error status n (1..18, tooBig .. inconsistentName) | n      | -100-n |
+// | op TIMED_OUT, STAT_TIMEOUT, SNMPERR_TIMEOUT                  | -5     | -405 |
+// | REPORT usmStatsUnsupportedSecLevels / SNMPERR -34, -44       | 1403   | -303 |
+// | REPORT usmStatsNotInTimeWindows / SNMPERR -36, -49           | 1411   | -311 |
+// | REPORT usmStatsUnknownUserNames / SNMPERR -33, -43           | 1404   | -304 |
+// | REPORT usmStatsUnknownEngineIDs / SNMPERR -32, -48           | 1410   | -310 |
+// | REPORT usmStatsWrongDigests / SNMPERR -35, -46               | 1408   | -308 |
+// | REPORT usmStatsDecryptionErrors / SNMPERR -37, -50           | 1406   | -306 |
+// | SNMPERR_USM_ENCRYPTIONERROR -45                              | 1405   | -305 |
+// | SNMPERR_USM_PARSEERROR -47                                   | 1409   | -309 |
+// | SNMPERR_USM_GENERICERROR -42                                 | 1401   | -301 |
+// | REPORT snmpUnavailableContexts                               | -1416  | -215 |
+// | REPORT snmpUnknownContexts                                   | -1417  | -216 |
+// | any other REPORT                                             | -1418  | -217 |
+// | SNMPERR_TOO_LONG (request does not fit a message)            | 1      | -101 |
+// | SNMPERR_BAD_SENDTO, SNMPERR_BAD_RECVFROM                      | -22    | -422 |
+// | answer of an unexpected PDU type, or a varbind count that    | -11    | -411 |
+// |   differs from the request's                                 |        |      |
+// | SNMPERR_BAD_ADDRESS at open                                  | raised as -509 |
+// | any other library error                                      | -1     | -401 |
+int statusOfLibraryError(int err) {
+  switch (err) {
+    case SNMPERR_SUCCESS:
+      return 0;
+    case SNMPERR_TIMEOUT:
+      return -5;
+    case SNMPERR_UNSUPPORTED_SEC_LEVEL:
+    case SNMPERR_USM_UNSUPPORTEDSECURITYLEVEL:
+      return 1403;
+    case SNMPERR_NOT_IN_TIME_WINDOW:
+    case SNMPERR_USM_NOTINTIMEWINDOW:
+      return 1411;
+    case SNMPERR_UNKNOWN_USER_NAME:
+    case SNMPERR_USM_UNKNOWNSECURITYNAME:
+      return 1404;
+    case SNMPERR_UNKNOWN_ENG_ID:
+    case SNMPERR_USM_UNKNOWNENGINEID:
+      return 1410;
+    case SNMPERR_AUTHENTICATION_FAILURE:
+    case SNMPERR_USM_AUTHENTICATIONFAILURE:
+      return 1408;
+    case SNMPERR_DECRYPTION_ERR:
+    case SNMPERR_USM_DECRYPTIONERROR:
+      return 1406;
+    case SNMPERR_USM_ENCRYPTIONERROR:
+      return 1405;
+    case SNMPERR_USM_PARSEERROR:
+      return 1409;
+    case SNMPERR_USM_GENERICERROR:
+      return 1401;
+    case SNMPERR_TOO_LONG:
+      return 1;
+    case SNMPERR_BAD_SENDTO:
+    case SNMPERR_BAD_RECVFROM:
+      return -22;
+    default:
+      return -1;
+  }
+}
+
+int statusOfReport(const netsnmp_pdu* pdu) {
+  static const MvOid usmStats = {1, 3, 6, 1, 6, 3, 15, 1, 1};
+  static const MvOid mpdStats = {1, 3, 6, 1, 6, 3, 12, 1};
+  if (!pdu || !pdu->variables) return -1418;
+  const MvOid oid(pdu->variables->name, pdu->variables->name + pdu->variables->name_length);
+  if (isOidPrefix(usmStats, oid) && oid.size() > usmStats.size()) {
+    switch (oid[usmStats.size()]) {
+      case 1:
+        return 1403;
+      case 2:
+        return 1411;
+      case 3:
+        return 1404;
+      case 4:
+        return 1410;
+      case 5:
+        return 1408;
+      case 6:
+        return 1406;
+    }
+  }
+  if (isOidPrefix(mpdStats, oid) && oid.size() > mpdStats.size()) {
+    if (oid[mpdStats.size()] == 4) return -1416;
+    if (oid[mpdStats.size()] == 5) return -1417;
+  }
+  return -1418;
+}
+
+// ---- values ---------------------------------------------------------------------------------
+
+MvValue valueOf(const netsnmp_variable_list* v) {
+  switch (v->type) {
+    case ASN_INTEGER:
+      return MvValue::integer(v->val.integer ? *v->val.integer : 0);
+    case ASN_COUNTER:
+    case ASN_GAUGE:
+    case ASN_TIMETICKS:
+    case ASN_UINTEGER:
+      return MvValue::unsignedNumber(static_cast<MvValueType>(v->type),
+                                     v->val.integer ? (*v->val.integer & 0xFFFFFFFFul) : 0);
+    case ASN_COUNTER64:
+      return MvValue::unsignedNumber(MvValueType::Counter64,
+                                     v->val.counter64
+                                         ? (quint64(v->val.counter64->high & 0xFFFFFFFFul) << 32) |
+                                               (v->val.counter64->low & 0xFFFFFFFFul)
+                                         : 0);
+    case ASN_OBJECT_ID:
+      return MvValue::objectId(
+          v->val.objid ? MvOid(v->val.objid, v->val.objid + v->val_len / sizeof(oid)) : MvOid());
+    case ASN_NULL:
+      return MvValue::null();
+    case SNMP_NOSUCHOBJECT:
+      return MvValue::exception(MvValueType::NoSuchObject);
+    case SNMP_NOSUCHINSTANCE:
+      return MvValue::exception(MvValueType::NoSuchInstance);
+    case SNMP_ENDOFMIBVIEW:
+      return MvValue::exception(MvValueType::EndOfMibView);
+    case ASN_IPADDRESS:
+    case ASN_OPAQUE:
+    case ASN_OCTET_STR:
+    default: {
+      // Anything else that carries octets (BIT STRING, NsapAddress) is shown by its octets.
+      const auto type = v->type == ASN_IPADDRESS ? MvValueType::IpAddress
+                        : v->type == ASN_OPAQUE  ? MvValueType::Opaque
+                                                 : MvValueType::OctetString;
+      return MvValue::bytes(type, v->val.string
+                                      ? QByteArray(reinterpret_cast<const char*>(v->val.string),
+                                                   static_cast<qsizetype>(v->val_len))
+                                      : QByteArray());
+    }
+  }
+}
+
+void addVarBind(netsnmp_pdu* pdu, const MvVarBind& vb, bool withValue) {
+  std::vector<oid> name(vb.oid.begin(), vb.oid.end());
+  if (name.empty()) name = {0, 0};  // the library refuses an empty name; 0.0 is never an object
+  if (!withValue) {
+    snmp_add_null_var(pdu, name.data(), name.size());
+    return;
+  }
+  const MvValue& v = vb.value;
+  switch (v.type) {
+    case MvValueType::Integer: {
+      long n = static_cast<long>(static_cast<qint32>(v.signedNumber()));
+      snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_INTEGER, &n, sizeof n);
+      break;
+    }
+    case MvValueType::Counter32:
+    case MvValueType::Gauge32:
+    case MvValueType::TimeTicks:
+    case MvValueType::UInteger32: {
+      u_long n = static_cast<u_long>(v.number & 0xFFFFFFFFu);
+      snmp_pdu_add_variable(pdu, name.data(), name.size(), static_cast<u_char>(v.type), &n,
+                            sizeof n);
+      break;
+    }
+    case MvValueType::Counter64: {
+      counter64 c{static_cast<u_long>(v.number >> 32), static_cast<u_long>(v.number & 0xFFFFFFFFu)};
+      snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_COUNTER64, &c, sizeof c);
+      break;
+    }
+    case MvValueType::ObjectId: {
+      std::vector<oid> o(v.oid.begin(), v.oid.end());
+      snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_OBJECT_ID, o.data(),
+                            o.size() * sizeof(oid));
+      break;
+    }
+    case MvValueType::IpAddress: {
+      QByteArray four = v.octets.left(4);
+      four.resize(4, '\0');
+      snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_IPADDRESS, four.constData(), 4);
+      break;
+    }
+    case MvValueType::OctetString:
+    case MvValueType::Opaque:
+      snmp_pdu_add_variable(pdu, name.data(), name.size(), static_cast<u_char>(v.type),
+                            v.octets.constData(), static_cast<size_t>(v.octets.size()));
+      break;
+    default:
+      snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_NULL, nullptr, 0);
+      break;
+  }
+}
+
+// ---- sessions -------------------------------------------------------------------------------
+
+struct ProtocolOid {
+  const oid* id;
+  size_t length;
+};
+
+ProtocolOid authProtocolOid(int code) {
+  switch (code) {
+    case 2:
+      return {usmHMACMD5AuthProtocol, OID_LENGTH(usmHMACMD5AuthProtocol)};
+    case 3:
+      return {usmHMACSHA1AuthProtocol, OID_LENGTH(usmHMACSHA1AuthProtocol)};
+    case 4:
+      return {usmHMAC128SHA224AuthProtocol, OID_LENGTH(usmHMAC128SHA224AuthProtocol)};
+    case 5:
+      return {usmHMAC192SHA256AuthProtocol, OID_LENGTH(usmHMAC192SHA256AuthProtocol)};
+    case 6:
+      return {usmHMAC256SHA384AuthProtocol, OID_LENGTH(usmHMAC256SHA384AuthProtocol)};
+    case 7:
+      return {usmHMAC384SHA512AuthProtocol, OID_LENGTH(usmHMAC384SHA512AuthProtocol)};
+    default:
+      return {nullptr, 0};
+  }
+}
+
+ProtocolOid privProtocolOid(int code) {
+  switch (code) {
+#ifndef NETSNMP_DISABLE_DES
+    case 2:
+      return {usmDESPrivProtocol, OID_LENGTH(usmDESPrivProtocol)};
+#endif
+    case 4:
+      return {usmAESPrivProtocol, OID_LENGTH(usmAESPrivProtocol)};
+#ifdef NETSNMP_DRAFT_BLUMENTHAL_AES_04
+    case 20:
+      return {usmAES192PrivProtocol, OID_LENGTH(usmAES192PrivProtocol)};
+    case 21:
+      return {usmAES256PrivProtocol, OID_LENGTH(usmAES256PrivProtocol)};
+#endif
+    default:
+      return {nullptr, 0};
+  }
+}
+
+[[noreturn]] void unsupported(const char* what, int code) {
+  throw MvException(MvCode::UnknownError,
+                    QStringLiteral("(MvSNMP++) The %1 protocol %2 is not available in this build!")
+                        .arg(QLatin1String(what))
+                        .arg(code));
+}
+
+// A Net-SNMP single-session handle, closed with its owner.
+struct SessionHandle {
+  void* sessp = nullptr;
+  QString key;
+  QString user;  // SNMPv3 user name, empty for community sessions
+  ~SessionHandle() {
+    if (sessp) snmp_sess_close(sessp);
+  }
+  netsnmp_session* session() const { return snmp_sess_session(sessp); }
+  int socket() const {
+    netsnmp_transport* t = snmp_sess_transport(sessp);
+    return t ? t->sock : -1;
+  }
+};
+
+std::vector<std::unique_ptr<SessionHandle>>& sessionCache() {
+  static std::vector<std::unique_ptr<SessionHandle>> cache;
+  return cache;
+}
+
+// Engine IDs learned by discovery, per address and port, so that a new session needs no probe.
+QHash<QString, QByteArray>& engineIds() {
+  static QHash<QString, QByteArray> ids;
+  return ids;
+}
+
+QString endpointKey(const MvDeviceParams& t) {
+  return t.address + u'|' + QString::number(t.agentPort);
+}
+
+QString sessionKey(const MvDeviceParams& t) {
+  QStringList parts{endpointKey(t), QString::number(t.version), QString::number(t.timeout),
+                    QString::number(t.retries)};
+  if (t.version == 3)
+    parts << t.securityName << QString::number(t.securityLevel) << QString::number(t.authProtocol)
+          << t.authPassword << QString::number(t.privProtocol) << t.privPassword;
+  return parts.join(QChar(0x1F));
+}
+
+// The library keeps USM keys per engine ID and user name for the whole process; a user entered
+// with other pass phrases must be removed first or the old keys are used silently.
+void removeUsmUser(const QString& name) {
+  const QByteArray n = name.toUtf8();
+  for (usmUser* u = usm_get_userList(); u;) {
+    usmUser* next = u->next;
+    if (u->name && n == u->name) {
+      usm_remove_user(u);
+      usm_free_user(u);
+    }
+    u = next;
+  }
+}
+
+std::string localKey(const ProtocolOid& hash, const QByteArray& pass, u_char* key, size_t* len) {
+  *len = USM_AUTH_KU_LEN;
+  if (generate_Ku(hash.id, static_cast<u_int>(hash.length),
+                  reinterpret_cast<const u_char*>(pass.constData()),
+                  static_cast<size_t>(pass.size()), key, len) != SNMPERR_SUCCESS)
+    return "bad pass phrase";
+  return {};
+}
+
+SessionHandle& openSession(const MvDeviceParams& t) {
+  const QString key = sessionKey(t);
+  auto& cache = sessionCache();
+  for (auto& s : cache)
+    if (s->key == key) return *s;
+
+  if (t.version == 3) {
+    // Another session of the same user with other parameters goes, and so do its keys.
+    std::erase_if(cache, [&](const auto& s) { return s->user == t.securityName; });
+    removeUsmUser(t.securityName);
+  }
+
+  netsnmp_session s;
+  snmp_sess_init(&s);
+  const QByteArray host = t.address.contains(u':') ? ("udp6:[" + t.address.toUtf8() + "]")
+                                                   : ("udp:" + t.address.toUtf8());
+  QByteArray peer = host + ':' + QByteArray::number(t.agentPort);
+  s.peername = peer.data();
+  s.version = t.version == 3 ? SNMP_VERSION_3 : t.version == 1 ? SNMP_VERSION_2c : SNMP_VERSION_1;
+  s.timeout = static_cast<long>(std::max(t.timeout, 1)) * 10000L;
+  s.retries = t.retries;
+  QByteArray user = t.securityName.toUtf8();
+  QByteArray engine;
+  if (t.version == 3) {
+    s.securityName = user.data();
+    s.securityNameLen = static_cast<size_t>(user.size());
+    s.securityModel = USM_SEC_MODEL_NUMBER;
+    s.securityLevel = t.securityLevel >= 3   ? SNMP_SEC_LEVEL_AUTHPRIV
+                      : t.securityLevel == 2 ? SNMP_SEC_LEVEL_AUTHNOPRIV
+                                             : SNMP_SEC_LEVEL_NOAUTH;
+    if (s.securityLevel != SNMP_SEC_LEVEL_NOAUTH) {
+      const ProtocolOid auth = authProtocolOid(t.authProtocol);
+      if (!auth.id) unsupported("authentication", t.authProtocol);
+      s.securityAuthProto = snmp_duplicate_objid(auth.id, auth.length);
+      s.securityAuthProtoLen = auth.length;
+      localKey(auth, t.authPassword.toUtf8(), s.securityAuthKey, &s.securityAuthKeyLen);
+      if (s.securityLevel == SNMP_SEC_LEVEL_AUTHPRIV) {
+        const ProtocolOid priv = privProtocolOid(t.privProtocol);
+        if (!priv.id) unsupported("privacy", t.privProtocol);
+        s.securityPrivProto = snmp_duplicate_objid(priv.id, priv.length);
+        s.securityPrivProtoLen = priv.length;
+        // The privacy key is hashed with the authentication protocol (RFC 3414).
+        localKey(auth, t.privPassword.toUtf8(), s.securityPrivKey, &s.securityPrivKeyLen);
+      }
+    }
+    engine = engineIds().value(endpointKey(t));
+    if (!engine.isEmpty()) {
+      s.securityEngineID = reinterpret_cast<u_char*>(engine.data());
+      s.securityEngineIDLen = static_cast<size_t>(engine.size());
+    }
+  }
+  void* sessp = snmp_sess_open(&s);
+  // snmp_sess_open copies what it needs; the protocol OIDs duplicated above are ours to free.
+  SNMP_FREE(s.securityAuthProto);
+  SNMP_FREE(s.securityPrivProto);
+  if (!sessp) {
+    if (s.s_snmp_errno == SNMPERR_BAD_ADDRESS || s.s_snmp_errno == SNMPERR_BAD_SENDTO ||
+        s.s_errno == 0)
+      raiseError(MvCode::BadAddress);
+    throw MvException(translateStatus(statusOfLibraryError(s.s_snmp_errno)).code,
+                      translateStatus(statusOfLibraryError(s.s_snmp_errno)).message);
+  }
+  auto handle = std::make_unique<SessionHandle>();
+  handle->sessp = sessp;
+  handle->key = key;
+  handle->user = t.version == 3 ? t.securityName : QString();
+  cache.push_back(std::move(handle));
+  return *cache.back();
+}
+
+void rememberEngineId(const MvDeviceParams& t, SessionHandle& h) {
+  if (t.version != 3) return;
+  netsnmp_session* s = h.session();
+  if (s && s->securityEngineIDLen)
+    engineIds().insert(endpointKey(t),
+                       QByteArray(reinterpret_cast<const char*>(s->securityEngineID),
+                                  static_cast<qsizetype>(s->securityEngineIDLen)));
+}
+
+netsnmp_pdu* buildPdu(const MvDeviceParams& t, MvPduKind kind, const std::vector<MvVarBind>& vbs) {
+  const int command = kind == MvPduKind::Get       ? SNMP_MSG_GET
+                      : kind == MvPduKind::GetNext ? SNMP_MSG_GETNEXT
+                                                   : SNMP_MSG_SET;
+  netsnmp_pdu* pdu = snmp_pdu_create(command);
+  if (t.version != 3) {
+    // One session serves reads and writes: the community travels with each PDU.
+    const QByteArray community =
+        (kind == MvPduKind::Set ? t.writeCommunity : t.readCommunity).toUtf8();
+    pdu->community = static_cast<u_char*>(
+        netsnmp_memdup(community.constData(), static_cast<size_t>(community.size()) + 1));
+    pdu->community_len = static_cast<size_t>(community.size());
+  } else {
+    const QByteArray context = t.contextName.toUtf8();
+    if (!context.isEmpty()) {
+      pdu->contextName = static_cast<char*>(
+          netsnmp_memdup(context.constData(), static_cast<size_t>(context.size()) + 1));
+      pdu->contextNameLen = static_cast<size_t>(context.size());
+    }
+    const QByteArray contextEngine = QByteArray::fromHex(t.contextEngineId.toLatin1());
+    if (!contextEngine.isEmpty()) {
+      pdu->contextEngineID = static_cast<u_char*>(
+          netsnmp_memdup(contextEngine.constData(), static_cast<size_t>(contextEngine.size())));
+      pdu->contextEngineIDLen = static_cast<size_t>(contextEngine.size());
+    }
+  }
+  for (const MvVarBind& vb : vbs) addVarBind(pdu, vb, kind == MvPduKind::Set);
+  return pdu;
+}
+
+MvSnmpAnswer answerOf(const MvDeviceParams& t, const netsnmp_pdu* pdu, size_t expected) {
+  MvSnmpAnswer a;
+  a.agentAddress = t.address;
+  a.agentPort = t.agentPort;
+  if (!pdu) {
+    a.status = -1;
+    return a;
+  }
+  if (pdu->command == SNMP_MSG_REPORT) {
+    a.status = statusOfReport(pdu);
+    return a;
+  }
+  if (pdu->command != SNMP_MSG_RESPONSE) {
+    a.status = -11;
+    return a;
+  }
+  a.status = static_cast<int>(pdu->errstat);
+  a.errorIndex = static_cast<int>(pdu->errindex);
+  for (const netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
+    a.varbinds.push_back({MvOid(v->name, v->name + v->name_length), valueOf(v)});
+  if (a.status == 0 && a.varbinds.size() != expected) a.status = -11;
+  return a;
+}
+
+// ---- asynchronous operations ----------------------------------------------------------------
+
+struct Operation {
+  MvDeviceParams target;
+  size_t expected = 0;
+  MvAnswerHandler handler;
+  bool done = false;
+  MvSnmpAnswer answer;
+};
+
+std::map<quint64, Operation>& operations() {
+  static std::map<quint64, Operation> ops;
+  return ops;
+}
+
+quint64 nextOperationId = 1;
+
+QObject* deliveryContext() {
+  static QObject* context = new QObject(QCoreApplication::instance());
+  return context;
+}
+
+void deliver(quint64 id) {
+  auto& ops = operations();
+  const auto it = ops.find(id);
+  if (it == ops.end()) return;
+  MvAnswerHandler handler = std::move(it->second.handler);
+  const MvSnmpAnswer answer = std::move(it->second.answer);
+  ops.erase(it);
+  if (handler) handler(answer);
+}
+
+// Net-SNMP calls back on every retransmission (RESEND), and for a REPORT first with SEC_ERROR and
+// then with RECEIVED_MESSAGE. Only the first final outcome counts; it is delivered from the event
+// loop, never from inside the library call that produced it.
+int onLibraryCallback(int op, netsnmp_session* session, int, netsnmp_pdu* pdu, void* magic) {
+  if (op == NETSNMP_CALLBACK_OP_RESEND || op == NETSNMP_CALLBACK_OP_CONNECT ||
+      op == NETSNMP_CALLBACK_OP_DISCONNECT)
+    return 1;
+  const quint64 id = reinterpret_cast<quintptr>(magic);
+  auto& ops = operations();
+  const auto it = ops.find(id);
+  if (it == ops.end() || it->second.done) return 1;
+  Operation& o = it->second;
+  switch (op) {
+    case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
+      o.answer = answerOf(o.target, pdu, o.expected);
+      break;
+    case NETSNMP_CALLBACK_OP_TIMED_OUT:
+      o.answer = answerOf(o.target, nullptr, 0);
+      o.answer.status = -5;
+      break;
+    default:
+      o.answer = answerOf(o.target, nullptr, 0);
+      o.answer.status = pdu && pdu->command == SNMP_MSG_REPORT
+                            ? statusOfReport(pdu)
+                            : statusOfLibraryError(session ? session->s_snmp_errno : 0);
+      if (o.answer.status == 0) o.answer.status = -1;
+      break;
+  }
+  o.done = true;
+  QMetaObject::invokeMethod(
+      deliveryContext(), [id] { deliver(id); }, Qt::QueuedConnection);
+  return 1;
+}
+
+MvSnmpAnswer refused(const MvDeviceParams& t, void* sessp) {
+  int libErr = 0, sysErr = 0;
+  char* text = nullptr;
+  snmp_sess_error(sessp, &sysErr, &libErr, &text);
+  SNMP_FREE(text);
+  MvSnmpAnswer a = answerOf(t, nullptr, 0);
+  a.status = statusOfLibraryError(libErr);
+  return a;
+}
+
+bool libraryStarted = false;
+
+void startLibrary() {
+  if (libraryStarted) return;
+  // Numeric OIDs only: no MIB files are loaded, so no "Cannot find module" noise.
+  qputenv("MIBS", "");
+  qputenv("MIBDIRS", "");
+  const QString own =
+      QFileInfo(bootCounterPath(QString())).absolutePath() + QStringLiteral("/snmp");
+  QDir().mkpath(own + QStringLiteral("/conf"));
+  QDir().mkpath(own + QStringLiteral("/persist"));
+  // The library must not read ~/.snmp or the system's files, nor write /var/lib/snmp.
+  netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
+  netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
+  netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_PERSIST_STATE, 1);
+  netsnmp_ds_set_string(
+      NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR,
+      QDir::toNativeSeparators(own + QStringLiteral("/conf")).toLocal8Bit().constData());
+  netsnmp_ds_set_string(
+      NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR,
+      QDir::toNativeSeparators(own + QStringLiteral("/persist")).toLocal8Bit().constData());
+  netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_QUICK_PRINT, 1);
+  init_snmp("kx760");
+  libraryStarted = true;
+}
+
+int bootsAnnounced = 0;
+
+}  // namespace
+
+// ---- session --------------------------------------------------------------------------------
+
+void initSnmpSession(const QString& directory) {
+  try {
+    startLibrary();
+  } catch (...) {
+    raiseError(MvCode::CannotCreateSession);
+  }
+  const QString path = bootCounterPath(directory);
+  const int boots = readBootCounter(path, QString::fromLatin1(kLocalEngineId)) + 1;
+  saveBootCounter(path, QString::fromLatin1(kLocalEngineId), boots);
+  setup_engineID(nullptr, kLocalEngineId);
+  bootsAnnounced = boots;
+  DeviceTarget = MvDeviceParams::defaults();
+  SnmpEventProcessor::instance().start();
+}
+
+bool snmpSessionReady() {
+  return libraryStarted && bootsAnnounced > 0;
+}
+int engineBoots() {
+  return bootsAnnounced;
+}
+
+// ---- transport ------------------------------------------------------------------------------
+
+namespace MvSnmpTransport {
+
+MvSnmpAnswer send(const MvDeviceParams& t, MvPduKind kind, const std::vector<MvVarBind>& vbs) {
+  startLibrary();
+  SessionHandle& h = openSession(t);
+  netsnmp_pdu* response = nullptr;
+  const int stat = snmp_sess_synch_response(h.sessp, buildPdu(t, kind, vbs), &response);
+  std::unique_ptr<netsnmp_pdu, decltype(&snmp_free_pdu)> owned(response, &snmp_free_pdu);
+  rememberEngineId(t, h);
+  if (stat == STAT_SUCCESS) return answerOf(t, response, vbs.size());
+  if (stat == STAT_TIMEOUT) {
+    MvSnmpAnswer a = answerOf(t, nullptr, 0);
+    a.status = -5;
+    return a;
+  }
+  return refused(t, h.sessp);
+}
+
+quint64 sendAsync(const MvDeviceParams& t, MvPduKind kind, const std::vector<MvVarBind>& vbs,
+                  MvAnswerHandler handler) {
+  startLibrary();
+  SessionHandle& h = openSession(t);
+  const quint64 id = nextOperationId++;
+  Operation& o = operations()[id];
+  o.target = t;
+  o.expected = vbs.size();
+  o.handler = std::move(handler);
+  netsnmp_pdu* pdu = buildPdu(t, kind, vbs);
+  const int reqid = snmp_sess_async_send(h.sessp, pdu, onLibraryCallback,
+                                         reinterpret_cast<void*>(static_cast<quintptr>(id)));
+  rememberEngineId(t, h);
+  if (reqid == 0) {
+    snmp_free_pdu(pdu);
+    // A failed engine-ID probe both refuses the send and calls back: the outcome is then
+    // already queued for delivery and the operation counts as sent.
+    if (!o.done) {
+      const MvSnmpAnswer a = refused(t, h.sessp);
+      operations().erase(id);
+      const MvSNMPError e = translateStatus(a.status);
+      throw MvException(e.code, e.message);
+    }
+  }
+  SnmpEventProcessor::instance().rearm();
+  return id;
+}
+
+void cancel(quint64 id) {
+  operations().erase(id);
+}
+
+int outstanding() {
+  return static_cast<int>(operations().size());
+}
+
+void readSocket(int fd) {
+  for (auto& s : sessionCache()) {
+    if (s->socket() != fd) continue;
+    fd_set set;
+    FD_ZERO(&set);
+    FD_SET(fd, &set);
+    snmp_sess_read(s->sessp, &set);
+    return;
+  }
+}
+
+void processTimeouts() {
+  for (auto& s : sessionCache()) snmp_sess_timeout(s->sessp);
+}
+
+std::vector<int> sockets() {
+  std::vector<int> fds;
+  for (auto& s : sessionCache())
+    if (s->socket() >= 0) fds.push_back(s->socket());
+  return fds;
+}
+
+int nextTimeoutMs() {
+  int best = -1;
+  for (auto& s : sessionCache()) {
+    int numfds = 0, block = 1;
+    fd_set set;
+    FD_ZERO(&set);
+    timeval tv{0, 0};
+    snmp_sess_select_info(s->sessp, &numfds, &set, &tv, &block);
+    if (block) continue;  // nothing outstanding on this session
+    const int ms = static_cast<int>(tv.tv_sec * 1000 + (tv.tv_usec + 999) / 1000);
+    best = best < 0 ? ms : std::min(best, ms);
+  }
+  return best;
+}
+
+void closeAll() {
+  operations().clear();
+  sessionCache().clear();
+  SnmpEventProcessor::instance().rearm();
+}
+
+}  // namespace MvSnmpTransport
+
+// ---- event pump -----------------------------------------------------------------------------
+
+struct SnmpEventProcessor::Impl {
+  std::map<int, std::unique_ptr<QSocketNotifier>> notifiers;
+  QTimer timer;
+};
+
+SnmpEventProcessor::SnmpEventProcessor() : d_(std::make_unique<Impl>()) {
+  d_->timer.setSingleShot(true);
+  connect(&d_->timer, &QTimer::timeout, this, [this] {
+    MvSnmpTransport::processTimeouts();
+    rearm();
+  });
+}
+
+SnmpEventProcessor::~SnmpEventProcessor() = default;
+
+SnmpEventProcessor& SnmpEventProcessor::instance() {
+  static SnmpEventProcessor* pump = new SnmpEventProcessor();  // lives as long as the process
+  return *pump;
+}
+
+void SnmpEventProcessor::start() {
+  running_ = true;
+  rearm();
+}
+
+void SnmpEventProcessor::stop() {
+  running_ = false;
+  d_->timer.stop();
+  d_->notifiers.clear();
+}
+
+void SnmpEventProcessor::rearm() {
+  if (!running_ || !QCoreApplication::instance()) return;
+  const std::vector<int> fds = MvSnmpTransport::sockets();
+  std::erase_if(d_->notifiers, [&](const auto& n) {
+    return std::find(fds.begin(), fds.end(), n.first) == fds.end();
+  });
+  for (int fd : fds) {
+    if (d_->notifiers.count(fd)) continue;
+    auto n = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    connect(n.get(), &QSocketNotifier::activated, this, [this, fd] {
+      MvSnmpTransport::readSocket(fd);
+      rearm();
+    });
+    d_->notifiers.emplace(fd, std::move(n));
+  }
+  const int ms = MvSnmpTransport::nextTimeoutMs();
+  if (ms < 0)
+    d_->timer.stop();
+  else
+    d_->timer.start(ms);
+}

@@ -1,0 +1,428 @@
+#include "MvSNMPRequest.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <cmath>
+#include <limits>
+
+#include "MvExpression.h"
+#include "MvOptionList.h"
+#include "MvSnmpTransport.h"
+#include "MvValueConversion.h"
+
+namespace {
+
+constexpr int kDestructorWaitMs = 6000;
+// An answer that ends a walk badly: an OID that does not move forward.
+constexpr int kNonIncreasingStatus = 5;  // genErr
+constexpr int kInvalidPduStatus = -11;
+constexpr int kInvalidOidStatus = -17;
+
+[[noreturn]] void raiseStatus(int status) {
+  const MvSNMPError e = translateStatus(status);
+  throw MvException(e.code, e.message);
+}
+
+MvOid oidOf(const QString& text) {
+  std::optional<MvOid> oid = parseOid(text);
+  if (!oid) raiseStatus(kInvalidOidStatus);
+  return *oid;
+}
+
+// A double truncated toward zero into an integer type, saturating instead of overflowing.
+template <typename T>
+T truncated(double x) {
+  if (std::isnan(x)) return 0;
+  const double t = std::trunc(x);
+  if (t <= static_cast<double>(std::numeric_limits<T>::min())) return std::numeric_limits<T>::min();
+  if (t >= static_cast<double>(std::numeric_limits<T>::max())) return std::numeric_limits<T>::max();
+  return static_cast<T>(t);
+}
+
+}  // namespace
+
+MvSNMPRequest::MvSNMPRequest() {
+  loadDeviceTarget();
+}
+
+MvSNMPRequest::~MvSNMPRequest() {
+  alive = false;
+  QElapsedTimer waited;
+  waited.start();
+  while (pending > 0 && waited.elapsed() < kDestructorWaitMs && QCoreApplication::instance())
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+  for (quint64 id : outstanding_) MvSnmpTransport::cancel(id);
+}
+
+void MvSNMPRequest::loadDeviceTarget() {
+  const MvDeviceParams& t = DeviceTarget;
+  timeout = t.timeout;
+  address = t.address;
+  agentPort = t.agentPort;
+  contextEngineId = t.contextEngineId;
+  contextName = t.contextName;
+  version = t.version;
+  readCommunity = t.readCommunity;
+  writeCommunity = t.writeCommunity;
+  securityModel = t.securityModel;
+  securityLevel = t.securityLevel;
+  securityName = t.securityName;
+  authPassword = t.authPassword;
+  privPassword = t.privPassword;
+  authProtocol = t.authProtocol;
+  privProtocol = t.privProtocol;
+}
+
+MvDeviceParams MvSNMPRequest::params() const {
+  MvDeviceParams p;
+  p.address = address;
+  p.agentPort = agentPort;
+  p.contextEngineId = contextEngineId;
+  p.contextName = contextName;
+  p.version = version;
+  p.readCommunity = readCommunity;
+  p.writeCommunity = writeCommunity;
+  p.securityModel = securityModel;
+  p.securityLevel = securityLevel;
+  p.securityName = securityName;
+  p.authPassword = authPassword;
+  p.privPassword = privPassword;
+  p.authProtocol = authProtocol;
+  p.privProtocol = privProtocol;
+  p.timeout = timeout;
+  p.retries = retries;
+  return p;
+}
+
+bool MvSNMPRequest::usesGetNext() const {
+  switch (varList.itemType()) {
+    case SVT_SV:
+    case MVT_SV:
+      return false;
+    case MVT_FMV:
+    case MVT_UMV:
+      return true;
+    default:
+      raiseError(MvCode::BadItemType);
+  }
+}
+
+std::vector<MvVarBind> MvSNMPRequest::buildPdu(PduKind kind) {
+  std::vector<MvVarBind> vbs;
+  const quint8 type = varList.itemType();
+  if (type > MVT_UMV) raiseError(MvCode::BadItemType);
+  if (kind == PduKind::NextRow && !varList.isTableList()) raiseError(MvCode::GetNextOnSingleValue);
+  for (int i = 0; i < varList.count(); ++i) {
+    SnmpVarItem& item = varList.item(i);
+    if (kind == PduKind::Write) {
+      if (!varList.isSettable(i) || (varList.isTableList() && i < varList.keyCount())) continue;
+      const QString oid = type == SVT_SV   ? item.oid + QStringLiteral(".0")
+                          : type == MVT_SV ? item.oid
+                                           : item.oid + u'.' + encodeRowIndex();
+      MvVarBind vb{oidOf(oid), MvValue::null()};
+      vb.value.type = valueTypeOfSyntax(item.syntax);
+      loadValue(i, vb.value);
+      vbs.push_back(std::move(vb));
+      continue;
+    }
+    if (!varList.isReadable(i)) continue;
+    if (kind == PduKind::FirstRead) {
+      item.currentOid.clear();
+      vbs.push_back(
+          {oidOf(type == SVT_SV ? item.oid + QStringLiteral(".0") : item.oid), MvValue::null()});
+    } else {
+      vbs.push_back({oidOf(item.currentOid), MvValue::null()});
+    }
+  }
+  return vbs;
+}
+
+std::vector<QString> MvSNMPRequest::askedOids() const {
+  std::vector<QString> asked;
+  for (int i = 0; i < varList.count(); ++i)
+    if (varList.isReadable(i)) asked.push_back(varList.item(i).currentOid);
+  return asked;
+}
+
+MvSNMPRequest::Visit MvSNMPRequest::visitAnswer(const MvSnmpAnswer& answer, int code,
+                                                const std::vector<QString>& asked) {
+  const bool table = varList.isTableList();
+  int visited = 0, finished = 0;
+  bool haveRowIndex = false;
+  QString rowIndex;
+  size_t n = 0;
+  for (int i = 0; i < varList.count(); ++i) {
+    if (!varList.isReadable(i)) continue;
+    if (n >= answer.varbinds.size()) raiseStatus(kInvalidPduStatus);
+    const MvVarBind& vb = answer.varbinds[n];
+    SnmpVarItem& item = varList.item(i);
+    const QString returned = oidText(vb.oid);
+    ++visited;
+    if (code == -102) {
+      // A v1 agent ends a walk with noSuchName and echoes the OID it was asked for.
+      if (item.currentOid == returned) return Visit::EndOfWalk;
+      raiseStatus(2);
+    }
+    // A get-next answer must move forward; an agent that goes back would walk forever.
+    if (table && n < asked.size() && !asked[n].isEmpty()) {
+      const std::optional<MvOid> from = parseOid(asked[n]);
+      if (from && compareOids(vb.oid, *from) < 0) raiseStatus(kNonIncreasingStatus);
+    }
+    const bool endOfView =
+        vb.value.type == MvValueType::EndOfMibView || (table && vb.value.isException());
+    if (endOfView || isColumnFinished(item.oid, item.currentOid, returned)) {
+      ++finished;
+      item.value = QString::fromLatin1(NotDoneValueText);
+      item.currentOid = item.oid + u'.' + encodeRowIndex();
+    } else {
+      if (vb.value.isException())
+        item.value = QString::fromLatin1(NullValueText);  // noSuchObject / noSuchInstance
+      else
+        storeValue(i, vb.value);
+      item.currentOid = returned;
+      // The row index comes from the first column that still has a row.
+      if (!haveRowIndex && returned.size() > item.oid.size()) {
+        rowIndex = returned.mid(item.oid.size() + 1);
+        haveRowIndex = true;
+      }
+    }
+    ++n;
+  }
+  if (visited == finished) return Visit::AllFinished;
+  if (table) decodeRowIndex(rowIndex);
+  afterRow();
+  return Visit::Row;
+}
+
+void MvSNMPRequest::afterRow() {
+  for (int i = 0; i < varList.count(); ++i) evaluateDerived(i, true);
+}
+
+bool MvSNMPRequest::readStep(bool first) {
+  if (!alive) return false;
+  const bool next = usesGetNext();
+  const std::vector<MvVarBind> vbs = buildPdu(first ? PduKind::FirstRead : PduKind::NextRow);
+  const std::vector<QString> asked = askedOids();
+  const MvSnmpAnswer answer =
+      MvSnmpTransport::send(params(), next ? MvPduKind::GetNext : MvPduKind::Get, vbs);
+  const MvSNMPError e = translateStatus(answer.status);
+  if (e.code != 0 && !(e.code == -102 && varList.isTableList()))
+    throw MvException(e.code, e.message);
+  const Visit v = visitAnswer(answer, e.code, asked);
+  return v == Visit::Row && varList.isTableList();
+}
+
+void MvSNMPRequest::send(PduKind kind, SnmpCompletion callback, void* userData, bool readBack) {
+  MvPduKind pduKind = MvPduKind::Set;
+  std::vector<MvVarBind> vbs;
+  if (kind == PduKind::Write) {
+    const MvSNMPVarList saved = varList;
+    for (int i = 0; i < varList.count(); ++i) evaluateDerived(i, false);
+    vbs = buildPdu(kind);
+    varList = saved;
+  } else {
+    pduKind = usesGetNext() ? MvPduKind::GetNext : MvPduKind::Get;
+    vbs = buildPdu(kind);
+  }
+  const std::vector<QString> asked = askedOids();
+  // The id is known only once sent; the handler looks it up through a shared slot.
+  auto id = std::make_shared<quint64>(0);
+  *id = MvSnmpTransport::sendAsync(
+      params(), pduKind, vbs,
+      [this, id, asked, callback, userData, readBack](const MvSnmpAnswer& a) {
+        completeAsync(*id, a, asked, callback, userData, readBack);
+      });
+  outstanding_.insert(*id);
+  ++pending;
+}
+
+void MvSNMPRequest::readAsync(SnmpCompletion callback, void* userData, bool first) {
+  if (!alive) return;
+  send(first ? PduKind::FirstRead : PduKind::NextRow, std::move(callback), userData, true);
+}
+
+bool MvSNMPRequest::write(bool) {
+  if (!alive) return false;
+  const MvSNMPVarList saved = varList;
+  for (int i = 0; i < varList.count(); ++i) evaluateDerived(i, false);
+  std::vector<MvVarBind> vbs;
+  try {
+    vbs = buildPdu(PduKind::Write);
+  } catch (...) {
+    varList = saved;
+    throw;
+  }
+  varList = saved;
+  const MvSnmpAnswer answer = MvSnmpTransport::send(params(), MvPduKind::Set, vbs);
+  const MvSNMPError e = translateStatus(answer.status);
+  if (e.code != 0) throw MvException(e.code, e.message);
+  return false;
+}
+
+void MvSNMPRequest::writeAsync(SnmpCompletion callback, void* userData, bool readBack) {
+  if (!alive) return;
+  send(PduKind::Write, std::move(callback), userData, readBack);
+}
+
+void MvSNMPRequest::completeAsync(quint64 id, const MvSnmpAnswer& answer,
+                                  const std::vector<QString>& asked, const SnmpCompletion& callback,
+                                  void* userData, bool readBack) {
+  outstanding_.erase(id);
+  MvSNMPError e = translateStatus(answer.status);
+  e.errorIndex = answer.errorIndex;
+  e.agentAddress = answer.agentAddress;
+  e.agentPort = answer.agentPort;
+  e.finished = true;
+  const bool table = varList.isTableList();
+  if (readBack && (e.code == 0 || (e.code == -102 && table))) {
+    e.finished = false;
+    try {
+      const Visit v = visitAnswer(answer, e.code, asked);
+      if (v == Visit::EndOfWalk) {
+        const MvSNMPError ok = translateStatus(0);
+        e.code = ok.code;
+        e.message = ok.message;
+      }
+      if (v != Visit::Row || !table) e.finished = true;
+    } catch (const MvException& ex) {
+      e.code = ex.code();
+      e.message = ex.message();
+      e.finished = true;
+    }
+  }
+  if (callback) callback(userData, e, varList);
+  --pending;
+}
+
+QString MvSNMPRequest::decodeIndexValue(int i, const QString& suffix) {
+  return ::decodeIndexValue(varList, i, suffix);
+}
+
+QString MvSNMPRequest::encodeIndexValue(int i) {
+  return ::encodeIndexValue(varList, i);
+}
+
+void MvSNMPRequest::storeValue(int i, const MvValue& value) {
+  ::storeValue(varList, i, value);
+}
+
+void MvSNMPRequest::loadValue(int i, MvValue& value) {
+  ::loadValue(varList, i, value);
+}
+
+void MvSNMPRequest::decodeRowIndex(const QString& rowIndex) {
+  QString remaining = rowIndex;
+  for (int i = 0; i < varList.keyCount() && i < varList.count(); ++i) {
+    if (remaining.isEmpty()) raiseError(MvCode::BadKeyCount);
+    SnmpVarItem& item = varList.item(i);
+    if (!varList.isReadable(i)) item.currentOid = item.oid + u'.' + rowIndex;
+    remaining = decodeIndexValue(i, remaining);
+  }
+}
+
+QString MvSNMPRequest::encodeRowIndex() {
+  QStringList parts;
+  for (int i = 0; i < varList.keyCount() && i < varList.count(); ++i) parts << encodeIndexValue(i);
+  return parts.join(u'.');
+}
+
+bool MvSNMPRequest::isColumnFinished(const QString& columnOid, const QString& previousOid,
+                                     const QString& returnedOid) {
+  if (!varList.isTableList()) return false;
+  if (returnedOid.size() > columnOid.size() && returnedOid.startsWith(columnOid))
+    return returnedOid == previousOid;  // the agent repeated itself
+  return true;
+}
+
+void MvSNMPRequest::evaluateDerived(int i, bool afterRead) {
+  SnmpVarItem& item = varList.item(i);
+  const std::optional<QString>& expr = afterRead ? item.readExpr : item.writeExpr;
+  if (!expr) return;
+  const double x = evaluateNumber(substituteValues(*expr, QStringLiteral("$"), false));
+  QString value;
+  switch (item.syntax) {
+    case Syntax::Boolean:
+      value = QLatin1String(x != 0 ? "true" : "false");
+      break;
+    case Syntax::Integer:
+      value = QString::number(truncated<qint32>(x));
+      break;
+    case Syntax::Counter:
+    case Syntax::Guage:
+    case Syntax::UInteger:
+      value = QString::number(truncated<quint32>(x));
+      break;
+    case Syntax::TimeTicks:
+      value = ticksText(truncated<quint32>(x));
+      break;
+    case Syntax::Counter64:
+      value = QString::number(truncated<quint64>(x));
+      break;
+    case Syntax::Double:
+      value = doubleText(x);
+      break;
+    case Syntax::BcDateTime:
+      value = bcDateTimeText(x);
+      break;
+    default:
+      raiseError(MvCode::BadSyntaxInExpression);
+  }
+  item.value = item.options ? item.options->labelOf(value) : value;
+}
+
+bool MvSNMPRequest::evaluateCondition(const QString& text) {
+  if (text.isEmpty()) return true;
+  return evaluateLogic(substituteValues(text, QStringLiteral("$"), true));
+}
+
+QString MvSNMPRequest::substituteValues(const QString& expression, const QString& marker,
+                                        bool quoteStrings) {
+  if (marker.isEmpty()) return expression;
+  QString text = expression;
+  qsizetype from = 0;
+  for (;;) {
+    const qsizetype at = text.indexOf(marker, from);
+    if (at < 0) return text;
+    qsizetype end = at + marker.size();
+    while (end < text.size() && text.at(end).isDigit() && text.at(end).unicode() < 128) ++end;
+    bool ok = false;
+    const int n = text.mid(at + marker.size(), end - at - marker.size()).toInt(&ok);
+    if (!ok || n < 0 || n >= varList.count()) raiseError(MvCode::BadSyntaxInExpression);
+    const SnmpVarItem& item = varList.item(n);
+    const QString raw = rawValueOf(item);
+    if (raw == QLatin1String(NullValueText)) raiseError(MvCode::NullInExpression);
+    QString operand;
+    switch (item.syntax) {
+      case Syntax::Boolean:
+      case Syntax::Bool8:
+      case Syntax::Bool16:
+        operand = QLatin1String(raw == QLatin1String("true") ? "1" : "0");
+        break;
+      case Syntax::Integer:
+      case Syntax::Counter:
+      case Syntax::Guage:
+      case Syntax::Counter64:
+      case Syntax::UInteger:
+      case Syntax::Double:
+      case Syntax::Int8:
+      case Syntax::UInt8:
+      case Syntax::Int16:
+      case Syntax::UInt16:
+        operand = raw;
+        break;
+      case Syntax::TimeTicks:
+        operand = QString::number(ticksOfText(raw));
+        break;
+      case Syntax::BcDateTime:
+        operand = QString::number(bcDateTimeOfText(raw), 'g', 15);
+        break;
+      default:
+        if (!quoteStrings) raiseError(MvCode::BadSyntaxInExpression);
+        operand = u'"' + raw + u'"';
+    }
+    text = text.left(at) + operand + text.mid(end);
+    // Values are not scanned again for markers: a value holding "$1" stays as it is.
+    from = at + operand.size();
+  }
+}

@@ -1,0 +1,94 @@
+// The one class through which the program talks SNMP: a copy of the device parameters and one
+// variable list, read with get (scalars, one row) or a get-next walk one row per step (tables),
+// written with set, synchronously (errors thrown) or asynchronously (a completion callback).
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <set>
+
+#include "MvDeviceParams.h"
+#include "MvError.h"
+#include "MvSNMPVarList.h"
+#include "MvValue.h"
+
+struct MvSnmpAnswer;
+struct MvVarBind;
+
+// Called exactly once per asynchronous operation (unless the request is destroyed first).
+using SnmpCompletion =
+    std::function<void(void* userData, const MvSNMPError& error, MvSNMPVarList& list)>;
+
+class MvSNMPRequest {
+ public:
+  MvSNMPRequest();
+  // Clears `alive`, lets completions run for up to 6 s while operations are outstanding, then
+  // cancels what is left: a late answer never reaches a destroyed request.
+  virtual ~MvSNMPRequest();
+  MvSNMPRequest(const MvSNMPRequest&) = delete;
+  MvSNMPRequest& operator=(const MvSNMPRequest&) = delete;
+
+  void loadDeviceTarget();
+  MvDeviceParams params() const;
+
+  // One read step: the only get of a single-value list, or one row of a table walk. True exactly
+  // when a table row was read and more may follow.
+  bool readStep(bool first);
+  void readAsync(SnmpCompletion callback, void* userData, bool first);
+  bool write(bool readBack = false);
+  void writeAsync(SnmpCompletion callback, void* userData, bool readBack = false);
+
+  bool matchesCondition(const QString& text) { return evaluateCondition(text); }
+  bool matchesFilter() { return evaluateCondition(condition); }
+
+  virtual QString substituteValues(const QString& expression, const QString& marker,
+                                   bool quoteStrings);
+  virtual QString decodeIndexValue(int i, const QString& suffix);
+  virtual QString encodeIndexValue(int i);
+  virtual void storeValue(int i, const MvValue& value);
+  virtual void loadValue(int i, MvValue& value);
+  virtual void evaluateDerived(int i, bool afterRead);
+  virtual bool evaluateCondition(const QString& text);
+  virtual bool isColumnFinished(const QString& columnOid, const QString& previousOid,
+                                const QString& returnedOid);
+
+  void decodeRowIndex(const QString& rowIndex);
+  QString encodeRowIndex();
+
+  qint32 timeout = 0;
+  qint32 retries = 1;
+  QString address;
+  quint16 agentPort = 0;
+  QString contextEngineId;
+  QString contextName;
+  quint8 version = 0;
+  QString readCommunity;
+  QString writeCommunity;
+  qint32 securityModel = 0;
+  qint32 securityLevel = 0;
+  QString securityName;
+  QString authPassword;
+  QString privPassword;
+  qint32 authProtocol = 0;
+  qint32 privProtocol = 0;
+  MvSNMPVarList varList;
+  QString condition;
+  bool alive = true;
+  qint32 pending = 0;
+
+ private:
+  enum class PduKind { FirstRead, NextRow, Write };
+  enum class Visit { Row, AllFinished, EndOfWalk };
+
+  std::vector<MvVarBind> buildPdu(PduKind kind);
+  bool usesGetNext() const;
+  // Stores an answer's varbinds into the readable items; throws for an error that ends the step.
+  Visit visitAnswer(const MvSnmpAnswer& answer, int code, const std::vector<QString>& asked);
+  void afterRow();
+  std::vector<QString> askedOids() const;
+  void completeAsync(quint64 id, const MvSnmpAnswer& answer, const std::vector<QString>& asked,
+                     const SnmpCompletion& callback, void* userData, bool readBack);
+  void send(PduKind kind, SnmpCompletion callback, void* userData, bool readBack);
+
+  std::set<quint64> outstanding_;
+};

@@ -1,0 +1,50 @@
+// The process's one SNMP session: Net-SNMP initialised once with the program's own configuration
+// and persistent directories, the SNMPv3 engine identity and its boot counter, and the event pump
+// that delivers answers on the GUI thread.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+// The local SNMPv3 engine ID of the program and the file its boot counter is kept in.
+inline constexpr char kLocalEngineId[] = "MvSNMP_PP_Application";
+inline constexpr char kBootCounterFile[] = "MvSNMP_PP_BootCounter";
+
+// Creates the session (once), reads the boot counter from `directory` (empty: the default state
+// directory, $XDG_STATE_HOME/kx760), adds one and saves it, announces it, gives DeviceTarget its
+// defaults and starts the event pump. Throws MvException -506, -507 or -508.
+void initSnmpSession(const QString& directory = QString());
+bool snmpSessionReady();
+// The boot count announced by this process (0 before initSnmpSession).
+int engineBoots();
+// Where the boot counter lives for a directory given to initSnmpSession.
+QString bootCounterPath(const QString& directory);
+
+// Reads the boot counter for an engine ID from the file (0 when the file or the entry is
+// missing); throws -507 for an entry without a valid value or an over-long engine ID.
+int readBootCounter(const QString& path, const QString& engineId);
+// Writes the counter for the engine ID, keeping other engines' entries; throws -508.
+void saveBootCounter(const QString& path, const QString& engineId, int boots);
+
+// The pump: a socket notifier per open Net-SNMP session delivers answers as they arrive, and a
+// timer armed from Net-SNMP's select info drives retransmissions and time-outs.
+class SnmpEventProcessor : public QObject {
+  Q_OBJECT
+public:
+  static SnmpEventProcessor& instance();
+  ~SnmpEventProcessor() override;
+  void start();
+  void stop();
+  bool running() const { return running_; }
+  // Re-reads sockets and the next time-out from the transport; the transport calls it whenever
+  // it sends or opens a session.
+  void rearm();
+
+private:
+  SnmpEventProcessor();
+
+  bool running_ = false;
+  struct Impl;
+  std::unique_ptr<Impl> d_;
+};

@@ -1,0 +1,61 @@
+// The door to the wire: sends one PDU of get, get-next or set to a device and hands back the
+// answer in the layer's own types. Only this unit knows the SNMP library underneath.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "MvDeviceParams.h"
+#include "MvValue.h"
+
+enum class MvPduKind { Get, GetNext, Set };
+
+struct MvVarBind {
+  MvOid oid;
+  MvValue value;
+};
+
+// What an operation ended with. `status` uses the numbering translateStatus understands: 0 success,
+// 1..18 the agent's error status, -5 time-out, -1..-23 transport and library failures, -1418..-1402
+// message processing, 1401..1414 USM reports.
+struct MvSnmpAnswer {
+  int status = 0;
+  int errorIndex = 0;
+  std::vector<MvVarBind> varbinds;
+  QString agentAddress;
+  quint16 agentPort = 0;
+};
+
+using MvAnswerHandler = std::function<void(const MvSnmpAnswer&)>;
+
+namespace MvSnmpTransport {
+
+// Sends and waits for the answer (or the time-out after timeout x (retries + 1)). Throws -509 for
+// an address that is neither IPv4 nor resolvable, and a clear error for a protocol this build of
+// the library cannot do.
+MvSnmpAnswer send(const MvDeviceParams& target, MvPduKind kind, const std::vector<MvVarBind>& vbs);
+
+// Sends without waiting; the handler runs exactly once from the event pump (never inside this
+// call) unless the operation is cancelled first. Returns the operation's id. Throws when the
+// library refuses to send.
+quint64 sendAsync(const MvDeviceParams& target, MvPduKind kind, const std::vector<MvVarBind>& vbs,
+                  MvAnswerHandler handler);
+
+// The handler of a cancelled operation never runs; a late answer is dropped.
+void cancel(quint64 id);
+
+// Operations sent and not yet delivered.
+int outstanding();
+
+// Runs the library's receive and time-out processing (the event pump calls these).
+void readSocket(int fd);
+void processTimeouts();
+// The open sockets and the time until the next retransmission or time-out (-1: none pending).
+std::vector<int> sockets();
+int nextTimeoutMs();
+
+// Closes every cached session (tests use it to start from a clean state).
+void closeAll();
+
+}  // namespace MvSnmpTransport
