@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include "MvError.h"
+#include "MvSnmpSession.h"
+#include "MvSnmpTransport.h"
+#include "SnmpdAgent.h"
+
+namespace {
+
+const MvOid kSysDescr = {1, 3, 6, 1, 2, 1, 1, 1, 0};
+const MvOid kSysLocation = {1, 3, 6, 1, 2, 1, 1, 6, 0};
+
+class Transport : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "engine_tests";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance()) app_ = new QCoreApplication(argc, argv);
+    qputenv("XDG_STATE_HOME", stateDir_.path().toUtf8());
+    initSnmpSession();
+    agent_ = new SnmpdAgent;
+    ASSERT_TRUE(agent_->start());
+  }
+  static void TearDownTestSuite() {
+    MvSnmpTransport::closeAll();
+    delete agent_;
+    agent_ = nullptr;
+  }
+
+  MvDeviceParams target(quint8 version = 1) const {
+    MvDeviceParams p = MvDeviceParams::defaults();
+    p.agentPort = agent_->port();
+    p.version = version;
+    p.readCommunity = "public";
+    p.writeCommunity = "private";
+    p.timeout = 50;
+    return p;
+  }
+
+  // Runs the event loop until the handler has run (or 10 s passed).
+  static MvSnmpAnswer waitFor(quint64, bool& done, MvSnmpAnswer& answer) {
+    QElapsedTimer t;
+    t.start();
+    while (!done && t.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    return answer;
+  }
+
+  static inline QCoreApplication* app_ = nullptr;
+  static inline QTemporaryDir stateDir_;
+  static inline SnmpdAgent* agent_ = nullptr;
+};
+
+TEST_F(Transport, SynchronousGetForEachCommunityVersion) {
+  for (quint8 version : {quint8(0), quint8(1)}) {
+    const MvSnmpAnswer a = MvSnmpTransport::send(target(version), MvPduKind::Get, {{kSysDescr, {}}});
+    ASSERT_EQ(a.status, 0) << int(version);
+    ASSERT_EQ(a.varbinds.size(), 1u);
+    EXPECT_EQ(a.varbinds[0].oid, kSysDescr);
+    EXPECT_EQ(a.varbinds[0].value.type, MvValueType::OctetString);
+    EXPECT_FALSE(a.varbinds[0].value.octets.isEmpty());
+  }
+}
+
+TEST_F(Transport, AsynchronousAnswersArriveThroughThePump) {
+  bool done = false;
+  MvSnmpAnswer answer;
+  const quint64 id = MvSnmpTransport::sendAsync(target(), MvPduKind::GetNext, {{kSysDescr, {}}},
+                                                [&](const MvSnmpAnswer& a) {
+                                                  EXPECT_FALSE(done) << "delivered twice";
+                                                  answer = a;
+                                                  done = true;
+                                                });
+  EXPECT_FALSE(done) << "delivered inside the send";
+  waitFor(id, done, answer);
+  ASSERT_TRUE(done);
+  EXPECT_EQ(answer.status, 0);
+  ASSERT_EQ(answer.varbinds.size(), 1u);
+  EXPECT_GT(compareOids(answer.varbinds[0].oid, kSysDescr), 0);
+  EXPECT_EQ(MvSnmpTransport::outstanding(), 0);
+}
+
+TEST_F(Transport, WriteUsesTheWriteCommunityAndReportsAgentErrors) {
+  MvDeviceParams t = target();
+  // sysDescr is read-only: the agent answers notWritable (17).
+  MvSnmpAnswer a = MvSnmpTransport::send(
+      t, MvPduKind::Set, {{kSysDescr, MvValue::bytes(MvValueType::OctetString, "x")}});
+  EXPECT_EQ(a.status, 17);
+  EXPECT_EQ(translateStatus(a.status).code, -117);
+  // A set carries the write community: with the read-only one in its place, snmpd refuses it.
+  t.writeCommunity = "public";
+  a = MvSnmpTransport::send(t, MvPduKind::Set, {{kSysLocation, MvValue::bytes(MvValueType::OctetString, "x")}});
+  EXPECT_EQ(translateStatus(a.status).code, -106);
+}
+
+TEST_F(Transport, TimeOutOfAnAsynchronousRequestIsDeliveredOnce) {
+  MvDeviceParams t = target();
+  t.readCommunity = "wrong";
+  t.timeout = 20;  // 0.2 s, one retry
+  bool done = false;
+  MvSnmpAnswer answer;
+  int calls = 0;
+  const quint64 id = MvSnmpTransport::sendAsync(t, MvPduKind::Get, {{kSysDescr, {}}}, [&](const MvSnmpAnswer& a) {
+    ++calls;
+    answer = a;
+    done = true;
+  });
+  waitFor(id, done, answer);
+  for (int i = 0; i < 5; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(translateStatus(answer.status).code, -405);
+}
+
+TEST_F(Transport, CancelledOperationNeverCallsBack) {
+  bool called = false;
+  const quint64 id = MvSnmpTransport::sendAsync(target(), MvPduKind::Get, {{kSysDescr, {}}},
+                                                [&](const MvSnmpAnswer&) { called = true; });
+  MvSnmpTransport::cancel(id);
+  for (int i = 0; i < 10; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 30);
+  EXPECT_FALSE(called);
+}
+
+TEST_F(Transport, SnmpV3AndItsFailures) {
+  MvDeviceParams t = target(3);
+  t.securityName = "sha-aes";
+  t.securityModel = 3;
+  t.securityLevel = 3;
+  t.authProtocol = 3;
+  t.authPassword = "authpass123";
+  t.privProtocol = 4;
+  t.privPassword = "privpass123";
+  MvSnmpAnswer a = MvSnmpTransport::send(t, MvPduKind::Get, {{kSysDescr, {}}});
+  EXPECT_EQ(a.status, 0);
+  struct Case {
+    const char* what;
+    void (*change)(MvDeviceParams&);
+    int code;
+  } cases[] = {
+      {"wrong user", [](MvDeviceParams& p) { p.securityName = "nobody"; }, -304},
+      {"wrong auth pass phrase", [](MvDeviceParams& p) { p.authPassword = "wrongpass99"; }, -308},
+      {"wrong priv pass phrase", [](MvDeviceParams& p) { p.privPassword = "wrongpass99"; }, -405},
+  };
+  for (const auto& c : cases) {
+    MvDeviceParams bad = t;
+    bad.timeout = 30;
+    c.change(bad);
+    a = MvSnmpTransport::send(bad, MvPduKind::Get, {{kSysDescr, {}}});
+    EXPECT_EQ(translateStatus(a.status).code, c.code) << c.what;
+  }
+  // The good parameters work again afterwards: stale keys were replaced, not reused.
+  a = MvSnmpTransport::send(t, MvPduKind::Get, {{kSysDescr, {}}});
+  EXPECT_EQ(a.status, 0);
+}
+
+TEST_F(Transport, UnresolvableAddressRaises509) {
+  MvDeviceParams t = target();
+  t.address = "no-such-host.invalid";
+  try {
+    MvSnmpTransport::send(t, MvPduKind::Get, {{kSysDescr, {}}});
+    FAIL();
+  } catch (const MvException& e) {
+    EXPECT_EQ(e.code(), -509);
+  }
+}
+
+TEST(BootCounter, ReadAddOneSave) {
+  QTemporaryDir dir;
+  const QString path = bootCounterPath(dir.path());
+  EXPECT_EQ(readBootCounter(path, kLocalEngineId), 0);
+  saveBootCounter(path, kLocalEngineId, 1);
+  saveBootCounter(path, "other", 7);
+  EXPECT_EQ(readBootCounter(path, kLocalEngineId), 1);
+  saveBootCounter(path, kLocalEngineId, 2);
+  EXPECT_EQ(readBootCounter(path, kLocalEngineId), 2);
+  EXPECT_EQ(readBootCounter(path, "other"), 7);
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::Append));
+  f.write("broken\n");
+  f.close();
+  try {
+    readBootCounter(path, "broken");
+    FAIL();
+  } catch (const MvException& e) {
+    EXPECT_EQ(e.code(), -507);
+  }
+  EXPECT_THROW(readBootCounter(path, QString(33, u'x')), MvException);
+}
+
+}  // namespace
