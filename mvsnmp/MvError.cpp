@@ -1,4 +1,5 @@
 #include "MvError.h"
+#include "MvText.h"
 
 #include <QFile>
 #include <array>
@@ -194,13 +195,6 @@ size_t slot(MvCatalogue c) {
   return static_cast<size_t>(c);
 }
 
-// Removes leading and trailing blanks and control characters.
-QString trimmedOfControls(const QString& s) {
-  qsizetype begin = 0, end = s.size();
-  while (begin < end && s.at(begin).unicode() <= 0x20) ++begin;
-  while (end > begin && s.at(end - 1).unicode() <= 0x20) --end;
-  return s.mid(begin, end - begin);
-}
 
 // Splits raw file octets into the lines a reader of at most 1023 characters per read sees:
 // a longer line comes out as several lines.

@@ -1,17 +1,13 @@
 #include "MvIni.h"
 
+#include "MvText.h"
+
 #include <QFile>
 
 namespace {
 
 constexpr qsizetype kMaxValue = 4095;
 
-QString trimmedOfControls(QStringView s) {
-  qsizetype begin = 0, end = s.size();
-  while (begin < end && s.at(begin).unicode() <= 0x20) ++begin;
-  while (end > begin && s.at(end - 1).unicode() <= 0x20) --end;
-  return s.mid(begin, end - begin).toString();
-}
 
 }  // namespace
 

@@ -11,7 +11,7 @@
 #include "MvSnmpSession.h"
 #include "MvSnmpTransport.h"
 #include "MvValueConversion.h"
-#include "SnmpdAgent.h"
+#include "SnmpdFixture.h"
 
 namespace {
 
@@ -32,31 +32,9 @@ const SnmpVarDef kSystem[] = {
     {},
 };
 
-class Request : public ::testing::Test {
+class Request : public SnmpdFixture {
 protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "engine_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-    qputenv("XDG_STATE_HOME", stateDir_.path().toUtf8());
-    initSnmpSession();
-    agent_ = new SnmpdAgent;
-    ASSERT_TRUE(agent_->start());
-  }
-  static void TearDownTestSuite() {
-    MvSnmpTransport::closeAll();
-    delete agent_;
-  }
-
-  void SetUp() override {
-    DeviceTarget = MvDeviceParams::defaults();
-    DeviceTarget.agentPort = agent_->port();
-    DeviceTarget.version = 1;
-    DeviceTarget.readCommunity = "public";
-    DeviceTarget.writeCommunity = "private";
-    DeviceTarget.timeout = 50;
-  }
+  void SetUp() override { DeviceTarget = target(); }
 
   // What snmpwalk prints for a subtree, as OID (no leading dot) -> value text.
   static std::map<QString, QString> snmpwalk(const QString& version, const QString& subtree) {
@@ -78,9 +56,6 @@ protected:
     }
     return rows;
   }
-
-  static inline QTemporaryDir stateDir_;
-  static inline SnmpdAgent* agent_ = nullptr;
 };
 
 // Collects a walk's rows as column OID + row index -> value text; ticks as their tick count.
@@ -127,10 +102,7 @@ TEST_F(Request, AsynchronousWalkDrivenFromTheCompletion) {
       r.readAsync(step, nullptr, false);
   };
   r.readAsync(step, nullptr, true);
-  QElapsedTimer t;
-  t.start();
-  while (!finished && t.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-  ASSERT_TRUE(finished);
+  ASSERT_TRUE(waitUntil([&] { return finished; }));
   EXPECT_EQ(last.code, 0);
   EXPECT_EQ(last.message, "Ok");
   EXPECT_EQ(last.agentPort, agent_->port());

@@ -7,53 +7,14 @@
 #include "MvError.h"
 #include "MvSnmpSession.h"
 #include "MvSnmpTransport.h"
-#include "SnmpdAgent.h"
+#include "SnmpdFixture.h"
 
 namespace {
 
 const MvOid kSysDescr = {1, 3, 6, 1, 2, 1, 1, 1, 0};
 const MvOid kSysLocation = {1, 3, 6, 1, 2, 1, 1, 6, 0};
 
-class Transport : public ::testing::Test {
-protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "engine_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) app_ = new QCoreApplication(argc, argv);
-    qputenv("XDG_STATE_HOME", stateDir_.path().toUtf8());
-    initSnmpSession();
-    agent_ = new SnmpdAgent;
-    ASSERT_TRUE(agent_->start());
-  }
-  static void TearDownTestSuite() {
-    MvSnmpTransport::closeAll();
-    delete agent_;
-    agent_ = nullptr;
-  }
-
-  MvDeviceParams target(quint8 version = 1) const {
-    MvDeviceParams p = MvDeviceParams::defaults();
-    p.agentPort = agent_->port();
-    p.version = version;
-    p.readCommunity = "public";
-    p.writeCommunity = "private";
-    p.timeout = 50;
-    return p;
-  }
-
-  // Runs the event loop until the handler has run (or 10 s passed).
-  static MvSnmpAnswer waitFor(quint64, bool& done, MvSnmpAnswer& answer) {
-    QElapsedTimer t;
-    t.start();
-    while (!done && t.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    return answer;
-  }
-
-  static inline QCoreApplication* app_ = nullptr;
-  static inline QTemporaryDir stateDir_;
-  static inline SnmpdAgent* agent_ = nullptr;
-};
+using Transport = SnmpdFixture;
 
 TEST_F(Transport, SynchronousGetForEachCommunityVersion) {
   for (quint8 version : {quint8(0), quint8(1)}) {
@@ -69,15 +30,14 @@ TEST_F(Transport, SynchronousGetForEachCommunityVersion) {
 TEST_F(Transport, AsynchronousAnswersArriveThroughThePump) {
   bool done = false;
   MvSnmpAnswer answer;
-  const quint64 id = MvSnmpTransport::sendAsync(target(), MvPduKind::GetNext, {{kSysDescr, {}}},
+  MvSnmpTransport::sendAsync(target(), MvPduKind::GetNext, {{kSysDescr, {}}},
                                                 [&](const MvSnmpAnswer& a) {
                                                   EXPECT_FALSE(done) << "delivered twice";
                                                   answer = a;
                                                   done = true;
                                                 });
   EXPECT_FALSE(done) << "delivered inside the send";
-  waitFor(id, done, answer);
-  ASSERT_TRUE(done);
+  ASSERT_TRUE(waitUntil([&] { return done; }));
   EXPECT_EQ(answer.status, 0);
   ASSERT_EQ(answer.varbinds.size(), 1u);
   EXPECT_GT(compareOids(answer.varbinds[0].oid, kSysDescr), 0);
@@ -104,12 +64,12 @@ TEST_F(Transport, TimeOutOfAnAsynchronousRequestIsDeliveredOnce) {
   bool done = false;
   MvSnmpAnswer answer;
   int calls = 0;
-  const quint64 id = MvSnmpTransport::sendAsync(t, MvPduKind::Get, {{kSysDescr, {}}}, [&](const MvSnmpAnswer& a) {
+  MvSnmpTransport::sendAsync(t, MvPduKind::Get, {{kSysDescr, {}}}, [&](const MvSnmpAnswer& a) {
     ++calls;
     answer = a;
     done = true;
   });
-  waitFor(id, done, answer);
+  waitUntil([&] { return done; });
   for (int i = 0; i < 5; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
   EXPECT_EQ(calls, 1);
   EXPECT_EQ(translateStatus(answer.status).code, -405);

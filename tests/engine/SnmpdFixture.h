@@ -1,0 +1,56 @@
+// A suite fixture for the engine's integration tests: one QCoreApplication, the SNMP session with a
+// state directory of its own, and one snmpd on loopback for the whole suite.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "MvDeviceParams.h"
+#include "MvSnmpSession.h"
+#include "MvSnmpTransport.h"
+#include "SnmpdAgent.h"
+
+class SnmpdFixture : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "engine_tests";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
+    qputenv("XDG_STATE_HOME", stateDir_.path().toUtf8());
+    initSnmpSession();
+    agent_ = new SnmpdAgent;
+    ASSERT_TRUE(agent_->start());
+  }
+  static void TearDownTestSuite() {
+    MvSnmpTransport::closeAll();
+    delete agent_;
+    agent_ = nullptr;
+  }
+
+  // The agent's parameters: communities "public"/"private", half a second per try.
+  static MvDeviceParams target(quint8 version = 1) {
+    MvDeviceParams p = MvDeviceParams::defaults();
+    p.agentPort = agent_->port();
+    p.version = version;
+    p.readCommunity = "public";
+    p.writeCommunity = "private";
+    p.timeout = 50;
+    return p;
+  }
+
+  // Runs the event loop until done() holds or the time is up; returns done().
+  static bool waitUntil(const std::function<bool()>& done, int ms = 10000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    return done();
+  }
+
+  static inline QTemporaryDir stateDir_;
+  static inline SnmpdAgent* agent_ = nullptr;
+};
