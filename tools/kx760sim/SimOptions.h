@@ -1,0 +1,52 @@
+// The simulator's command line.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Oid.h"
+
+namespace kx760sim {
+
+// One SNMPv3 user. auth/priv use Net-SNMP's protocol names (MD5, SHA, SHA-256 ...; DES,
+// AES, AES-192 ...); an empty protocol means that security level is not used.
+struct UserDef {
+  std::string name;
+  std::string auth, authPass;
+  std::string priv, privPass;
+};
+
+enum class FaultMode { NonIncreasing, WrongType, ShortOctets, Silent };
+
+struct FaultDef {
+  FaultMode mode;
+  Oid subtree;
+};
+
+struct SimOptions {
+  int port = 0;  // 0: any free port
+  std::string dataFile;
+  std::string readCommunity = "public";
+  std::string writeCommunity = "private";
+  std::vector<UserDef> users;
+  std::optional<int> fdbEntries;
+  int delayMs = 0;
+  double dropPercent = 0;
+  std::vector<FaultDef> faults;
+  std::optional<std::pair<int, int>> modules;
+  int ledPeriodMs = 1000;  // 0 freezes the LEDs
+  std::optional<unsigned> seed;
+  bool help = false;
+
+  // Parses argv; nullopt with a message in `error` on a bad command line.
+  static std::optional<SimOptions> parse(const std::vector<std::string>& args, std::string& error);
+  static std::string usage();
+  // The users an agent gets when --user is not given.
+  static std::vector<UserDef> defaultUsers();
+};
+
+// "none", "KM-6B", "moduleType-KM-5A", "3" ... to the module-type value, or nullopt.
+std::optional<int> parseModuleType(std::string_view text);
+
+}  // namespace kx760sim

@@ -1,0 +1,79 @@
+// The simulator's SNMP side: a Net-SNMP master agent on 127.0.0.1 with its own
+// configuration (communities, SNMPv3 users) in a private temporary directory, Net-SNMP's
+// standard system/snmpEngine/snmpMPDStats/usmStats groups, and one handler serving the
+// data subtrees from the MibStore. It also carries the misbehaviour that tests ask for:
+// late, dropped and unanswered requests, and wrong answers under a subtree.
+#pragma once
+
+#include <csignal>
+#include <list>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "FrontPanel.h"
+#include "MibStore.h"
+#include "SimOptions.h"
+#include "TempDir.h"
+
+struct netsnmp_mib_handler_s;
+struct netsnmp_handler_registration_s;
+struct netsnmp_agent_request_info_s;
+struct netsnmp_request_info_s;
+struct snmp_session;
+struct snmp_pdu;
+
+namespace kx760sim {
+
+class SnmpAgent {
+ public:
+  SnmpAgent(const SimOptions& options, MibStore& store, std::vector<std::string> systemConfig);
+  ~SnmpAgent();
+  SnmpAgent(const SnmpAgent&) = delete;
+  SnmpAgent& operator=(const SnmpAgent&) = delete;
+
+  // Brings the agent up; afterwards it answers on port(). Only one agent per process:
+  // Net-SNMP keeps its state in globals.
+  bool start(std::string& error);
+  int port() const { return port_; }
+  // Serves requests until `stop` becomes non-zero (set from a signal handler).
+  void run(const volatile std::sig_atomic_t& stop);
+
+ private:
+  struct Postponed;
+  struct PduDeleter {
+    void operator()(snmp_pdu* pdu) const;
+  };
+
+  static int handleRequests(netsnmp_mib_handler_s* handler, netsnmp_handler_registration_s* reginfo,
+                            netsnmp_agent_request_info_s* reqinfo,
+                            netsnmp_request_info_s* requests);
+  static int onPacket(int op, snmp_session* session, int reqid, snmp_pdu* pdu, void* magic);
+  static void resumePostponed(unsigned int alarm, void* arg);
+  static void ledTick(unsigned int alarm, void* arg);
+
+  bool writeConfig(std::string& error) const;
+  bool silenced(const snmp_pdu* pdu) const;
+  bool faulty(FaultMode mode, const Oid& oid) const;
+
+  int answerGet(netsnmp_agent_request_info_s* reqinfo, netsnmp_request_info_s* requests);
+  int answerGetNext(netsnmp_handler_registration_s* reginfo, netsnmp_request_info_s* requests);
+  int runSetPhase(netsnmp_agent_request_info_s* reqinfo, netsnmp_request_info_s* requests);
+
+  SimOptions options_;
+  MibStore& store_;
+  std::vector<std::string> systemConfig_;
+  FrontPanel panel_;
+  std::unique_ptr<TempDir> stateDir_;
+  std::vector<netsnmp_handler_registration_s*> registrations_;  // owned by Net-SNMP's registry
+  std::list<std::unique_ptr<Postponed>> postponed_;
+  std::mt19937 random_;
+  unsigned ledAlarm_ = 0;
+  bool initialised_ = false;
+  int port_ = 0;
+
+  static SnmpAgent* instance_;
+};
+
+}  // namespace kx760sim
