@@ -138,10 +138,9 @@ std::vector<MvVarBind> MvSNMPRequest::buildPdu(PduKind kind) {
   return vbs;
 }
 
-std::vector<QString> MvSNMPRequest::askedOids() const {
+std::vector<QString> MvSNMPRequest::askedOids(const std::vector<MvVarBind>& vbs) {
   std::vector<QString> asked;
-  for (int i = 0; i < varList.count(); ++i)
-    if (varList.isReadable(i)) asked.push_back(varList.item(i).currentOid);
+  for (const MvVarBind& vb : vbs) asked.push_back(oidText(vb.oid));
   return asked;
 }
 
@@ -164,13 +163,14 @@ MvSNMPRequest::Visit MvSNMPRequest::visitAnswer(const MvSnmpAnswer& answer, int 
       if (item.currentOid == returned) return Visit::EndOfWalk;
       raiseStatus(2);
     }
-    // A get-next answer must move forward; an agent that goes back would walk forever.
-    if (table && n < asked.size() && !asked[n].isEmpty()) {
-      const std::optional<MvOid> from = parseOid(asked[n]);
-      if (from && compareOids(vb.oid, *from) < 0) raiseStatus(kNonIncreasingStatus);
-    }
     const bool endOfView =
         vb.value.type == MvValueType::EndOfMibView || (table && vb.value.isException());
+    // A get-next answer must move forward: an agent that answers with the OID it was given, or
+    // one before it, would keep a walk going for ever. (endOfMibView echoes the asked OID.)
+    if (table && !endOfView && n < asked.size() && !asked[n].isEmpty()) {
+      const std::optional<MvOid> from = parseOid(asked[n]);
+      if (from && compareOids(vb.oid, *from) <= 0) raiseStatus(kNonIncreasingStatus);
+    }
     if (endOfView || isColumnFinished(item.oid, item.currentOid, returned)) {
       ++finished;
       item.value = QString::fromLatin1(NotDoneValueText);
@@ -203,7 +203,7 @@ bool MvSNMPRequest::readStep(bool first) {
   if (!alive) return false;
   const bool next = usesGetNext();
   const std::vector<MvVarBind> vbs = buildPdu(first ? PduKind::FirstRead : PduKind::NextRow);
-  const std::vector<QString> asked = askedOids();
+  const std::vector<QString> asked = askedOids(vbs);
   const MvSnmpAnswer answer =
       MvSnmpTransport::send(params(), next ? MvPduKind::GetNext : MvPduKind::Get, vbs);
   const MvSNMPError e = translateStatus(answer.status);
@@ -225,7 +225,7 @@ void MvSNMPRequest::send(PduKind kind, SnmpCompletion callback, void* userData, 
     pduKind = usesGetNext() ? MvPduKind::GetNext : MvPduKind::Get;
     vbs = buildPdu(kind);
   }
-  const std::vector<QString> asked = askedOids();
+  const std::vector<QString> asked = askedOids(vbs);
   // The id is known only once sent; the handler looks it up through a shared slot.
   auto id = std::make_shared<quint64>(0);
   *id = MvSnmpTransport::sendAsync(

@@ -85,7 +85,7 @@ class MvSNMPRequest {
   // Stores an answer's varbinds into the readable items; throws for an error that ends the step.
   Visit visitAnswer(const MvSnmpAnswer& answer, int code, const std::vector<QString>& asked);
   void afterRow();
-  std::vector<QString> askedOids() const;
+  static std::vector<QString> askedOids(const std::vector<MvVarBind>& vbs);
   void completeAsync(quint64 id, const MvSnmpAnswer& answer, const std::vector<QString>& asked,
                      const SnmpCompletion& callback, void* userData, bool readBack);
   void send(PduKind kind, SnmpCompletion callback, void* userData, bool readBack);
