@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "MvSNMPRequest.h"
 #include "SimAgent.h"
 #include "SnmpdFixture.h"
@@ -51,5 +53,150 @@ TEST_F(FaultyAgent, AnswerThatDoesNotMoveForwardEndsTheWalkWithAnError) {
   EXPECT_EQ(got.code, -105);
   EXPECT_TRUE(got.finished);
 }
+
+}  // namespace
+
+namespace {
+
+const MvOid kSysName = {1, 3, 6, 1, 2, 1, 1, 5, 0};
+// RMON state of the switch, an INTEGER scalar of its own tree.
+const SnmpVarDef kRmonState[] = {
+    {"1.3.6.1.4.1.48213.11.63.2.2.1.2.16", "RMON", Syntax::Integer, Access::ReadWrite},
+    {},
+};
+
+struct V3Case {
+  const char* user;
+  qint32 level, auth, priv;
+};
+
+void PrintTo(const V3Case& c, std::ostream* os) { *os << c.user; }
+
+class SimV3 : public FaultyAgent, public ::testing::WithParamInterface<V3Case> {};
+
+// Every protocol pair the simulated switch offers, through the engine's own keys.
+TEST_P(SimV3, ReadsAndWritesWithEveryProtocolPair) {
+  startSim({});
+  const V3Case c = GetParam();
+  DeviceTarget.version = 3;
+  DeviceTarget.securityModel = 3;
+  DeviceTarget.securityName = c.user;
+  DeviceTarget.securityLevel = c.level;
+  DeviceTarget.authProtocol = c.auth;
+  DeviceTarget.authPassword = "authpass123";
+  DeviceTarget.privProtocol = c.priv;
+  DeviceTarget.privPassword = "privpass123";
+  MvSNMPRequest r;
+  r.varList = MvSNMPVarList(kRmonState, SVT_SV, 0);
+  EXPECT_FALSE(r.readStep(true));
+  const QString before = r.varList.item(0).value;
+  EXPECT_FALSE(before.isEmpty());
+  r.varList.item(0).value = before == "3" ? "2" : "3";  // RMON off (2) or on (3)
+  r.write();
+  MvSNMPRequest check;
+  check.varList = MvSNMPVarList(kRmonState, SVT_SV, 0);
+  check.readStep(true);
+  EXPECT_EQ(check.varList.item(0).value, r.varList.item(0).value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pairs, SimV3,
+    ::testing::Values(V3Case{"noauth", 1, 1, 1}, V3Case{"md5nopriv", 2, 2, 1},
+                      V3Case{"shanopriv", 2, 3, 1}, V3Case{"md5des", 3, 2, 2},
+                      V3Case{"shades", 3, 3, 2}, V3Case{"sha256des", 3, 5, 2},
+                      V3Case{"md5aes", 3, 2, 4}, V3Case{"shaaes", 3, 3, 4},
+                      V3Case{"sha224aes", 3, 4, 4}, V3Case{"sha256aes", 3, 5, 4},
+                      V3Case{"sha384aes", 3, 6, 4}, V3Case{"sha512aes", 3, 7, 4},
+                      V3Case{"sha256aes192", 3, 5, 20}, V3Case{"sha256aes256", 3, 5, 21},
+                      V3Case{"sha512aes256", 3, 7, 21}),
+    [](const auto& info) { return std::string(info.param.user); });
+
+struct V3Failure {
+  const char* what;
+  const char* user;
+  qint32 level, auth;
+  const char* authPass;
+  qint32 priv;
+  const char* privPass;
+  int code;
+};
+
+void PrintTo(const V3Failure& c, std::ostream* os) { *os << c.what; }
+
+class SimV3Failure : public FaultyAgent, public ::testing::WithParamInterface<V3Failure> {};
+
+TEST_P(SimV3Failure, GivesItsCode) {
+  startSim({});
+  const V3Failure c = GetParam();
+  DeviceTarget.version = 3;
+  DeviceTarget.securityModel = 3;
+  DeviceTarget.securityName = c.user;
+  DeviceTarget.securityLevel = c.level;
+  DeviceTarget.authProtocol = c.auth;
+  DeviceTarget.authPassword = c.authPass;
+  DeviceTarget.privProtocol = c.priv;
+  DeviceTarget.privPassword = c.privPass;
+  DeviceTarget.timeout = 30;
+  MvSNMPRequest r;
+  r.varList = MvSNMPVarList(kRmonState, SVT_SV, 0);
+  try {
+    r.readStep(true);
+    FAIL() << c.what << ": no error";
+  } catch (const MvException& e) {
+    EXPECT_EQ(e.code(), c.code) << c.what << ": " << e.message().toStdString();
+  }
+  // The same outcome reaches an asynchronous completion.
+  MvSNMPError got;
+  bool done = false;
+  r.readAsync([&](void*, const MvSNMPError& e, MvSNMPVarList&) { got = e, done = true; }, nullptr, true);
+  ASSERT_TRUE(waitUntil([&] { return done; }));
+  EXPECT_EQ(got.code, c.code) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, SimV3Failure,
+    ::testing::Values(
+        V3Failure{"wrong user", "nobody", 3, 3, "authpass123", 4, "privpass123", -304},
+        V3Failure{"wrong auth pass phrase", "shaaes", 3, 3, "wrongpass1", 4, "privpass123", -308},
+        V3Failure{"unsupported level", "noauth", 3, 3, "authpass123", 4, "privpass123", -303},
+        V3Failure{"wrong priv pass phrase", "shaaes", 3, 3, "authpass123", 4, "wrongpass1", -405},
+        V3Failure{"level below the user's", "shaaes", 2, 3, "authpass123", 1, "", -116}),
+    [](const auto& info) {
+      std::string n = info.param.what;
+      for (char& ch : n)
+        if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
+      return n;
+    });
+
+struct FaultCase {
+  const char* mode;
+  int code;           // error of the read, or 0
+  const char* value;  // value shown when the read succeeds
+};
+
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.mode; }
+
+class SimFault : public FaultyAgent, public ::testing::WithParamInterface<FaultCase> {};
+
+// What the engine makes of each way the simulated agent can misbehave under the RMON subtree.
+TEST_P(SimFault, IsHandledWithoutHarm) {
+  const FaultCase c = GetParam();
+  startSim({"--fault", std::string(c.mode) + ":1.3.6.1.4.1.48213.11.63.2.2.1.2"});
+  DeviceTarget.timeout = 20;
+  MvSNMPRequest r;
+  r.varList = MvSNMPVarList(kRmonState, SVT_SV, 0);
+  try {
+    r.readStep(true);
+    EXPECT_EQ(c.code, 0) << c.mode;
+    EXPECT_EQ(r.varList.item(0).value, c.value) << c.mode;
+  } catch (const MvException& e) {
+    EXPECT_EQ(e.code(), c.code) << c.mode;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, SimFault,
+                         ::testing::Values(FaultCase{"wrongtype", 0, "(NULL)"},
+                                           FaultCase{"silent", -405, ""}),
+                         [](const auto& info) { return std::string(info.param.mode); });
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QDir>
 
 #include "MvError.h"
@@ -12,6 +14,8 @@ struct StatusCase {
   int code;
   const char* text;
 };
+
+void PrintTo(const StatusCase& c, std::ostream* os) { *os << "status " << c.status; }
 
 class TranslateStatus : public ::testing::TestWithParam<StatusCase> {};
 
