@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <cmath>
 #include <limits>
 
@@ -48,10 +50,18 @@ MvSNMPRequest::MvSNMPRequest() {
 
 MvSNMPRequest::~MvSNMPRequest() {
   alive = false;
-  QElapsedTimer waited;
-  waited.start();
-  while (pending > 0 && waited.elapsed() < kDestructorWaitMs && QCoreApplication::instance())
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+  if (pending > 0 && QCoreApplication::instance()) {
+    // A nested loop sleeps until something happens; processEvents with a time limit would spin.
+    QElapsedTimer waited;
+    waited.start();
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+      if (pending <= 0 || waited.elapsed() >= kDestructorWaitMs) loop.quit();
+    });
+    check.start(10);
+    loop.exec();
+  }
   for (quint64 id : outstanding_) MvSnmpTransport::cancel(id);
 }
 

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <functional>
 
@@ -47,9 +49,18 @@ protected:
   static bool waitUntil(const std::function<bool()>& done, int ms = 10000) {
     QElapsedTimer t;
     t.start();
-    while (!done() && t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+      if (done() || t.elapsed() >= ms) loop.quit();
+    });
+    check.start(5);
+    if (!done()) loop.exec();
     return done();
   }
+
+  // Lets the event loop run for a while (late answers, retransmissions).
+  static void runFor(int ms) { waitUntil([] { return false; }, ms); }
 
   static inline QTemporaryDir stateDir_;
   static inline SnmpdAgent* agent_ = nullptr;

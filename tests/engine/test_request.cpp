@@ -198,7 +198,7 @@ TEST_F(Request, DestructionWithAnOperationOutstanding) {
     r.readAsync([&](void*, const MvSNMPError&, MvSNMPVarList&) { called = true; }, nullptr, true);
   }
   EXPECT_LT(t.elapsed(), 7500);
-  while (t.elapsed() < 9000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+  runFor(static_cast<int>(9000 - t.elapsed()));
   EXPECT_FALSE(called);
   EXPECT_EQ(MvSnmpTransport::outstanding(), 0);
 }

@@ -70,7 +70,7 @@ TEST_F(Transport, TimeOutOfAnAsynchronousRequestIsDeliveredOnce) {
     done = true;
   });
   waitUntil([&] { return done; });
-  for (int i = 0; i < 5; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  runFor(250);
   EXPECT_EQ(calls, 1);
   EXPECT_EQ(translateStatus(answer.status).code, -405);
 }
@@ -80,7 +80,7 @@ TEST_F(Transport, CancelledOperationNeverCallsBack) {
   const quint64 id = MvSnmpTransport::sendAsync(target(), MvPduKind::Get, {{kSysDescr, {}}},
                                                 [&](const MvSnmpAnswer&) { called = true; });
   MvSnmpTransport::cancel(id);
-  for (int i = 0; i < 10; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 30);
+  runFor(300);
   EXPECT_FALSE(called);
 }
 

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds the benchmarks without sanitizers and runs them; results go into docs/performance.md.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKX_SANITIZE=OFF
+cmake --build build-bench -j"$(nproc)" --target engine_walk_bench kx760sim
+build-bench/bin/engine_walk_bench
