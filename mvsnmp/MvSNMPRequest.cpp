@@ -184,7 +184,10 @@ MvSNMPRequest::Visit MvSNMPRequest::visitAnswer(const MvSnmpAnswer& answer, int 
     if (endOfView || isColumnFinished(item.oid, item.currentOid, returned)) {
       ++finished;
       item.value = QString::fromLatin1(NotDoneValueText);
-      item.currentOid = item.oid + u'.' + encodeRowIndex();
+      // The column's next get-next starts at the row being read. A list without index columns
+      // cannot name that row: the column stays where the agent left it, past its end.
+      const QString index = encodeRowIndex();
+      item.currentOid = index.isEmpty() ? returned : item.oid + u'.' + index;
     } else {
       if (vb.value.isException())
         item.value = QString::fromLatin1(NullValueText);  // noSuchObject / noSuchInstance

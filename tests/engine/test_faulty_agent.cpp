@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <ostream>
 
 #include "MvSNMPRequest.h"
@@ -198,5 +199,105 @@ INSTANTIATE_TEST_SUITE_P(Modes, SimFault,
                          ::testing::Values(FaultCase{"wrongtype", 0, "(NULL)"},
                                            FaultCase{"silent", -405, ""}),
                          [](const auto& info) { return std::string(info.param.mode); });
+
+}  // namespace
+
+namespace {
+
+// dot1qVlanStaticTable: index dot1qVlanIndex, then name, egress ports, forbidden ports, untagged
+// ports and the row status.
+const SnmpVarDef kVlanStatic[] = {
+    {"1.3.6.1.2.1.17.7.1.4.2.1.2", "VLAN", Syntax::UInteger, Access::NotAccess},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.1", "Name", Syntax::DisplayStr, Access::ReadWrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.2", "Egress", Syntax::BitStr, Access::ReadWrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.3", "Forbidden", Syntax::BitStr, Access::ReadWrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.4", "Untagged", Syntax::BitStr, Access::ReadWrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.5", "Status", Syntax::Integer, Access::ReadWrite},
+    {},
+};
+
+std::map<QString, QString> vlanNames(MvSNMPRequest& r) {
+  std::map<QString, QString> rows;
+  for (bool more = r.readStep(true); more; more = r.readStep(false))
+    rows[r.varList.item(0).value] = r.varList.item(1).value;
+  return rows;
+}
+
+TEST_F(FaultyAgent, TableRowIsCreatedAndDestroyedWithTheInstanceFromItsIndex) {
+  startSim({});
+  MvSNMPRequest r;
+  r.varList = MvSNMPVarList(kVlanStatic, MVT_FMV, 1);
+  r.varList.item(0).value = "300";
+  r.varList.item(1).value = "lab";
+  r.varList.item(2).value = "C0000000";
+  r.varList.item(3).value = "00000000";
+  r.varList.item(4).value = "80000000";
+  r.varList.item(5).value = "4";  // createAndGo
+  r.write();
+  EXPECT_EQ(vlanNames(r)["300"], "lab");
+  EXPECT_EQ(r.varList.item(0).value, "300");  // the walk's last row is the new one (highest index)
+  for (int i = 1; i < 5; ++i) r.varList.item(i).access |= Access::Invalid;
+  r.varList.item(0).value = "300";
+  r.varList.item(5).value = "6";  // destroy: only the row status travels
+  r.write();
+  EXPECT_EQ(vlanNames(r).count("300"), 0u);
+}
+
+TEST_F(FaultyAgent, ColumnsThatEndEarlyStayFinished) {
+  startSim({"--fdb-entries", "30"});
+  // Two columns of different tables walked together: the port table's column ends first, and
+  // without index columns it must not start over.
+  const SnmpVarDef columns[] = {
+      {"1.3.6.1.2.1.17.1.4.1.2", "IfIndex", Syntax::Integer, Access::ReadOnly},
+      {"1.3.6.1.2.1.17.4.3.1.2", "FdbPort", Syntax::Integer, Access::ReadOnly},
+      {},
+  };
+  MvSNMPRequest r;
+  r.varList = MvSNMPVarList(columns, MVT_FMV, 0);
+  int rows = 0, firstDone = 0;
+  for (bool more = r.readStep(true); more; more = r.readStep(false)) {
+    ++rows;
+    if (r.varList.item(0).value == NotDoneValueText) ++firstDone;
+    ASSERT_LT(rows, 100);
+  }
+  EXPECT_EQ(rows, 30);
+  EXPECT_GT(firstDone, 0);
+  EXPECT_EQ(r.varList.item(1).value, NotDoneValueText);
+}
+
+TEST_F(FaultyAgent, ClearingAliveMidWalkStopsIt) {
+  startSim({"--fdb-entries", "20"});
+  MvSNMPRequest r;
+  r.varList = MvSNMPVarList(kFdbTable, MVT_FMV, 0);
+  int calls = 0;
+  SnmpCompletion step = [&](void*, const MvSNMPError& e, MvSNMPVarList&) {
+    ++calls;
+    if (calls == 3) r.alive = false;  // the page is closing
+    if (e.code == 0 && !e.finished) r.readAsync(step, nullptr, false);
+  };
+  r.readAsync(step, nullptr, true);
+  waitUntil([&] { return r.pending == 0; });
+  runFor(200);
+  EXPECT_EQ(calls, 3);
+  EXPECT_EQ(r.pending, 0);
+}
+
+TEST_F(FaultyAgent, ShortOctetsAreShownAsTheyCame) {
+  const SnmpVarDef leds[] = {
+      {"1.3.6.1.4.1.48213.11.63.2.2.1.1.5", "LEDs", Syntax::OctetStr, Access::ReadOnly},
+      {},
+  };
+  startSim({"--led-period", "0"});
+  MvSNMPRequest whole;
+  whole.varList = MvSNMPVarList(leds, SVT_SV, 0);
+  whole.readStep(true);
+  sim_.stop();
+  startSim({"--led-period", "0", "--fault", "shortoctets:1.3.6.1.4.1.48213.11.63.2.2.1.1"});
+  MvSNMPRequest shortened;
+  shortened.varList = MvSNMPVarList(leds, SVT_SV, 0);
+  shortened.readStep(true);
+  EXPECT_EQ(shortened.varList.item(0).value.size() * 2, whole.varList.item(0).value.size());
+  EXPECT_TRUE(whole.varList.item(0).value.startsWith(shortened.varList.item(0).value));
+}
 
 }  // namespace
