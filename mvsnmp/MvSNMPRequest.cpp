@@ -157,53 +157,70 @@ std::vector<QString> MvSNMPRequest::askedOids(const std::vector<MvVarBind>& vbs)
 MvSNMPRequest::Visit MvSNMPRequest::visitAnswer(const MvSnmpAnswer& answer, int code,
                                                 const std::vector<QString>& asked) {
   const bool table = varList.isTableList();
-  int visited = 0, finished = 0;
-  bool haveRowIndex = false;
-  QString rowIndex;
-  size_t n = 0;
+  // One answered varbind per readable item, in list order.
+  struct Cell {
+    int item;
+    const MvVarBind* vb;
+    QString returned;
+    bool finished;
+    MvOid instance;  // the row instance under the column (table lists)
+  };
+  std::vector<Cell> cells;
   for (int i = 0; i < varList.count(); ++i) {
     if (!varList.isReadable(i)) continue;
-    if (n >= answer.varbinds.size()) raiseStatus(kInvalidPduStatus);
+    const size_t n = cells.size();
+    if (n >= answer.varbinds.size() || n >= asked.size()) raiseStatus(kInvalidPduStatus);
     const MvVarBind& vb = answer.varbinds[n];
-    SnmpVarItem& item = varList.item(i);
-    const QString returned = oidText(vb.oid);
-    ++visited;
+    const SnmpVarItem& item = varList.item(i);
+    Cell cell{i, &vb, oidText(vb.oid), false, {}};
     if (code == -102) {
       // A v1 agent ends a walk with noSuchName and echoes the OID it was asked for.
-      if (item.currentOid == returned) return Visit::EndOfWalk;
+      if (asked[n] == cell.returned) return Visit::EndOfWalk;
       raiseStatus(2);
     }
-    const bool endOfView =
-        vb.value.type == MvValueType::EndOfMibView || (table && vb.value.isException());
-    // A get-next answer must move forward: an agent that answers with the OID it was given, or
-    // one before it, would keep a walk going for ever. (endOfMibView echoes the asked OID.)
-    if (table && !endOfView && n < asked.size() && !asked[n].isEmpty()) {
-      const std::optional<MvOid> from = parseOid(asked[n]);
-      if (from && compareOids(vb.oid, *from) <= 0) raiseStatus(kNonIncreasingStatus);
-    }
-    if (endOfView || isColumnFinished(item.oid, item.currentOid, returned)) {
-      ++finished;
-      item.value = QString::fromLatin1(NotDoneValueText);
-      // The column's next get-next starts at the row being read. A list without index columns
-      // cannot name that row: the column stays where the agent left it, past its end.
-      const QString index = encodeRowIndex();
-      item.currentOid = index.isEmpty() ? returned : item.oid + u'.' + index;
-    } else {
-      if (vb.value.isException())
-        item.value = QString::fromLatin1(NullValueText);  // noSuchObject / noSuchInstance
-      else
-        storeValue(i, vb.value);
-      item.currentOid = returned;
-      // The row index comes from the first column that still has a row.
-      if (!haveRowIndex && returned.size() > item.oid.size()) {
-        rowIndex = returned.mid(item.oid.size() + 1);
-        haveRowIndex = true;
+    if (table) {
+      const bool endOfView = vb.value.isException();
+      // A get-next answer must move forward: an agent that answers with the OID it was given,
+      // or one before it, would keep a walk going for ever. (endOfMibView echoes the asked OID.)
+      if (!endOfView) {
+        const std::optional<MvOid> from = parseOid(asked[n]);
+        if (from && compareOids(vb.oid, *from) <= 0) raiseStatus(kNonIncreasingStatus);
+      }
+      cell.finished = endOfView || isColumnFinished(item.oid, item.currentOid, cell.returned);
+      if (!cell.finished) {
+        const std::optional<MvOid> column = parseOid(item.oid);
+        cell.instance = column ? MvOid(vb.oid.begin() + static_cast<qsizetype>(std::min(
+                                                            column->size(), vb.oid.size())),
+                                       vb.oid.end())
+                               : MvOid();
       }
     }
-    ++n;
+    cells.push_back(std::move(cell));
   }
-  if (visited == finished) return Visit::AllFinished;
-  if (table) decodeRowIndex(rowIndex);
+
+  // The row being read is the lowest instance any column answered with. A column whose next
+  // object lies further on has no value in this row: it shows "(NOTDONE)" and asks again from
+  // the same place next time, so that every column stays in step with the row.
+  const Cell* row = nullptr;
+  for (const Cell& c : cells)
+    if (!c.finished && (!row || compareOids(c.instance, row->instance) < 0)) row = &c;
+
+  for (size_t n = 0; n < cells.size(); ++n) {
+    const Cell& c = cells[n];
+    SnmpVarItem& item = varList.item(c.item);
+    if (!row || c.finished || (table && c.instance != row->instance)) {
+      item.value = QString::fromLatin1(NotDoneValueText);
+      item.currentOid = asked[n];
+      continue;
+    }
+    if (c.vb->value.isException())
+      item.value = QString::fromLatin1(NullValueText);  // noSuchObject / noSuchInstance in a get
+    else
+      storeValue(c.item, c.vb->value);
+    item.currentOid = c.returned;
+  }
+  if (!row) return Visit::AllFinished;
+  if (table) decodeRowIndex(oidText(row->instance));
   afterRow();
   return Visit::Row;
 }
@@ -343,7 +360,10 @@ QString MvSNMPRequest::encodeRowIndex() {
 bool MvSNMPRequest::isColumnFinished(const QString& columnOid, const QString& previousOid,
                                      const QString& returnedOid) {
   if (!varList.isTableList()) return false;
-  if (returnedOid.size() > columnOid.size() && returnedOid.startsWith(columnOid))
+  // Under the column means the column's OID followed by "." and more: the column "x.1" must
+  // not take in the objects of a column "x.10".
+  if (returnedOid.size() > columnOid.size() + 1 && returnedOid.startsWith(columnOid) &&
+      returnedOid.at(columnOid.size()) == u'.')
     return returnedOid == previousOid;  // the agent repeated itself
   return true;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <map>
 #include <ostream>
 
@@ -243,10 +245,11 @@ TEST_F(FaultyAgent, TableRowIsCreatedAndDestroyedWithTheInstanceFromItsIndex) {
   EXPECT_EQ(vlanNames(r).count("300"), 0u);
 }
 
-TEST_F(FaultyAgent, ColumnsThatEndEarlyStayFinished) {
+TEST_F(FaultyAgent, ColumnsOfUnrelatedTablesEachKeepTheirRows) {
   startSim({"--fdb-entries", "30"});
-  // Two columns of different tables walked together: the port table's column ends first, and
-  // without index columns it must not start over.
+  // Two columns of different tables walked together, without index columns: each step reads
+  // the lowest instance either column has, the other column shows "(NOTDONE)" in that row, and
+  // neither starts over when it ends.
   const SnmpVarDef columns[] = {
       {"1.3.6.1.2.1.17.1.4.1.2", "IfIndex", Syntax::Integer, Access::ReadOnly},
       {"1.3.6.1.2.1.17.4.3.1.2", "FdbPort", Syntax::Integer, Access::ReadOnly},
@@ -254,14 +257,19 @@ TEST_F(FaultyAgent, ColumnsThatEndEarlyStayFinished) {
   };
   MvSNMPRequest r;
   r.varList = MvSNMPVarList(columns, MVT_FMV, 0);
-  int rows = 0, firstDone = 0;
+  int rows = 0, ports = 0, addresses = 0;
   for (bool more = r.readStep(true); more; more = r.readStep(false)) {
     ++rows;
-    if (r.varList.item(0).value == NotDoneValueText) ++firstDone;
-    ASSERT_LT(rows, 100);
+    const bool port = r.varList.item(0).value != NotDoneValueText;
+    const bool address = r.varList.item(1).value != NotDoneValueText;
+    EXPECT_NE(port, address) << "row " << rows;
+    ports += port;
+    addresses += address;
+    ASSERT_LT(rows, 200);
   }
-  EXPECT_EQ(rows, 30);
-  EXPECT_GT(firstDone, 0);
+  EXPECT_EQ(addresses, 30);
+  EXPECT_EQ(rows, ports + addresses);
+  EXPECT_EQ(r.varList.item(0).value, NotDoneValueText);
   EXPECT_EQ(r.varList.item(1).value, NotDoneValueText);
 }
 
@@ -298,6 +306,71 @@ TEST_F(FaultyAgent, ShortOctetsAreShownAsTheyCame) {
   shortened.readStep(true);
   EXPECT_EQ(shortened.varList.item(0).value.size() * 2, whole.varList.item(0).value.size());
   EXPECT_TRUE(whole.varList.item(0).value.startsWith(shortened.varList.item(0).value));
+}
+
+}  // namespace
+
+namespace {
+
+// A table where the second column has no value in row 2, and columns "x.1" and "x.10" whose OIDs
+// share their text: the walk must keep both columns in step and never mix "x.1" with "x.10".
+const char kSparseData[] =
+    "@register 1.3.6.1.4.1.99999\n"
+    "1.3.6.1.4.1.99999.1.1.1.1|integer|11\n"
+    "1.3.6.1.4.1.99999.1.1.1.2|integer|12\n"
+    "1.3.6.1.4.1.99999.1.1.1.3|integer|13\n"
+    "1.3.6.1.4.1.99999.1.1.2.1|string|a\n"
+    "1.3.6.1.4.1.99999.1.1.2.3|string|c\n"
+    "1.3.6.1.4.1.99999.1.1.10.1|integer|101\n";
+
+const SnmpVarDef kSparse[] = {
+    {"1.3.6.1.4.1.99999.1.1.0", "Row", Syntax::Integer, Access::NotAccess},
+    {"1.3.6.1.4.1.99999.1.1.1", "Number", Syntax::Integer, Access::ReadOnly},
+    {"1.3.6.1.4.1.99999.1.1.2", "Name", Syntax::DisplayStr, Access::ReadOnly},
+    {},
+};
+
+TEST_F(FaultyAgent, ColumnWithoutAValueInARowStaysInStep) {
+  QTemporaryDir dir;
+  QFile data(dir.filePath("sparse.data"));
+  ASSERT_TRUE(data.open(QIODevice::WriteOnly));
+  data.write(kSparseData);
+  data.close();
+  startSim({"--data", data.fileName().toStdString(), "--led-period", "0"});
+  struct Row {
+    QString index, number, name;
+    bool operator==(const Row&) const = default;
+  };
+  const std::vector<Row> expected = {{"1", "11", "a"}, {"2", "12", "(NOTDONE)"}, {"3", "13", "c"}};
+  for (bool async : {false, true}) {
+    MvSNMPRequest r;
+    r.varList = MvSNMPVarList(kSparse, MVT_FMV, 1);
+    std::vector<Row> rows;
+    auto take = [&] {
+      rows.push_back({r.varList.item(0).value, r.varList.item(1).value, r.varList.item(2).value});
+    };
+    if (!async) {
+      for (bool more = r.readStep(true); more; more = r.readStep(false)) take();
+    } else {
+      bool done = false;
+      SnmpCompletion step = [&](void*, const MvSNMPError& e, MvSNMPVarList&) {
+        if (e.code != 0 || e.finished) {
+          done = true;
+          return;
+        }
+        take();
+        r.readAsync(step, nullptr, false);
+      };
+      r.readAsync(step, nullptr, true);
+      ASSERT_TRUE(waitUntil([&] { return done; }));
+    }
+    ASSERT_EQ(rows.size(), expected.size()) << (async ? "async" : "sync");
+    for (size_t k = 0; k < rows.size(); ++k) {
+      EXPECT_EQ(rows[k].index, expected[k].index) << k;
+      EXPECT_EQ(rows[k].number, expected[k].number) << k;
+      EXPECT_EQ(rows[k].name, expected[k].name) << k;
+    }
+  }
 }
 
 }  // namespace
