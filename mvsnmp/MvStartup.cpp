@@ -1,0 +1,376 @@
+#include "MvStartup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <array>
+#include <limits>
+
+#include "MvDeviceParams.h"
+#include "MvError.h"
+#include "MvIni.h"
+#include "MvPath.h"
+#include "MvText.h"
+
+QString ModuleDir;
+QString ProfileDir;
+
+namespace {
+
+// ---- registry file ----------------------------------------------------------------------------
+
+// Registry key paths compare without the hive's leading separator and without regard to case.
+QString normalizedKey(QStringView key) {
+  while (key.startsWith(u'\\')) key = key.mid(1);
+  return key.toString().toCaseFolded();
+}
+
+struct RegistryLookup {
+  bool keyExists = false;
+  QString value;  // empty when the value is missing
+};
+
+RegistryLookup lookUp(const QString& fileName, const QString& key, const QString& valueName) {
+  RegistryLookup result;
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) return result;
+  // Paths in the registry file are written by tools of this platform: UTF-8.
+  const QString content = QString::fromUtf8(file.readAll());
+  const QString wanted = normalizedKey(key);
+  bool inKey = false;
+  bool valueFound = false;
+  for (QStringView line : QStringView(content).split(u'\n')) {
+    const QString trimmed = trimmedOfControls(line);
+    if (trimmed.startsWith(u'[')) {
+      const qsizetype close = trimmed.lastIndexOf(u']');
+      const QString name = trimmedOfControls(QStringView(trimmed).mid(1, close < 0 ? -1 : close - 1));
+      inKey = normalizedKey(name) == wanted;
+      result.keyExists = result.keyExists || inKey;
+      continue;
+    }
+    if (!inKey || valueFound || trimmed.startsWith(u';') || trimmed.startsWith(u'#')) continue;
+    const qsizetype eq = trimmed.indexOf(u'=');
+    if (eq < 0) continue;
+    if (trimmedOfControls(QStringView(trimmed).left(eq)).compare(valueName, Qt::CaseInsensitive) != 0)
+      continue;
+    QString value = trimmedOfControls(QStringView(trimmed).mid(eq + 1));
+    if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"'))
+      value = value.mid(1, value.size() - 2);
+    result.value = value;
+    valueFound = true;
+  }
+  return result;
+}
+
+bool createKey(const QString& fileName, const QString& key) {
+  const QFileInfo info(fileName);
+  if (!QDir().mkpath(info.absolutePath())) return false;
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) return false;
+  QByteArray section;
+  if (file.size() > 0) {
+    file.seek(file.size() - 1);
+    if (file.read(1) != "\n") section += '\n';
+  }
+  section += '[' + key.toUtf8() + "]\n";
+  return file.write(section) == section.size() && file.flush();
+}
+
+// ---- numbers ----------------------------------------------------------------------------------
+
+// A decimal integer as the command line and the profile give it: an optional sign and digits,
+// within the signed 32-bit range (or up to `max`). Anything else raises StartupNotANumberCode
+// naming `where` and the text.
+qint32 numberOf(const QString& text, const QString& where,
+                qint32 max = std::numeric_limits<qint32>::max()) {
+  constexpr qint32 min = std::numeric_limits<qint32>::min();
+  qsizetype digitsFrom = (text.startsWith(u'+') || text.startsWith(u'-')) ? 1 : 0;
+  bool digitsOnly = text.size() > digitsFrom;
+  for (qsizetype k = digitsFrom; k < text.size() && digitsOnly; ++k)
+    digitsOnly = text.at(k) >= u'0' && text.at(k) <= u'9';
+  bool ok = false;
+  const qint64 v = digitsOnly ? text.toLongLong(&ok, 10) : 0;
+  if (ok && v >= min && v <= max) return static_cast<qint32>(v);
+  throw MvException(
+      StartupNotANumberCode,
+      QStringLiteral("%1: \"%2\" is not a valid integer value. ").arg(where, text) +
+          fillPlaceholders(messageOf(StartupNotANumberCode),
+                           {{QStringLiteral("[MIN]"), QString::number(min)},
+                            {QStringLiteral("[MAX]"), QString::number(max)}}));
+}
+
+// ---- profile and switches ---------------------------------------------------------------------
+
+struct Target {
+  MvDeviceParams& device;
+  LaunchParameters& launch;
+  bool snmpV3() const { return launch.versionText == u"3" || device.version == 3; }
+};
+
+void setPort(Target& t, qint32 v) {
+  t.device.agentPort = static_cast<quint16>(v);  // the low 16 bits
+  t.launch.portText = QString::number(t.device.agentPort);
+}
+
+void setModel(Target& t, qint32 v) {
+  t.device.securityModel = v;
+  t.launch.securityModelText = QString::number(v);
+}
+
+// A 1-based code of a given value (the text "0" leaves the field as it was). The field, its text
+// and its flag change together, so the text passed to sibling tools always matches the code used.
+void setCode(qint32& field, QString& text, bool& given, qint32 v) {
+  field = v;
+  if (v == 0) return;
+  text = QString::number(v);
+  given = true;
+}
+
+// A 0-based code of the profile: the text "0" leaves the field as it was, any other value is
+// stored plus one.
+void setZeroBasedCode(qint32& field, QString& text, bool& given, const QString& value,
+                      const QString& where) {
+  if (value == u"0") return;
+  setCode(field, text, given, numberOf(value, where, std::numeric_limits<qint32>::max() - 1) + 1);
+}
+
+// A text that counts as given only when it is not empty.
+void setOptionalText(QString& field, QString& text, bool& given, const QString& value) {
+  field = value;
+  if (value.isEmpty()) return;
+  text = value;
+  given = true;
+}
+
+using Apply = void (*)(Target&, const QString& value, const QString& where);
+
+struct Rule {
+  const char* name;  // profile key or switch text
+  Apply apply;
+};
+
+// The profile's keys, read and applied in this order.
+const std::array<Rule, 11> kProfileKeys = {{
+    {"AgentPort", [](Target& t, const QString& v, const QString& w) { setPort(t, numberOf(v, w)); }},
+    {"Version",
+     [](Target& t, const QString& v, const QString& w) {
+       const qint32 n = numberOf(v, w);
+       t.launch.versionText = v;
+       t.device.version = static_cast<quint8>(n);  // the low 8 bits
+     }},
+    {"ContextName",
+     [](Target& t, const QString& v, const QString&) {
+       if (v.isEmpty()) return;
+       t.device.contextName = t.launch.contextNameText = v;
+       t.launch.contextNameGiven = true;
+     }},
+    {"ContextEngineID",
+     [](Target& t, const QString& v, const QString&) {
+       t.device.contextEngineId = t.launch.contextEngineIdText = v;
+     }},
+    {"SecurityModel", [](Target& t, const QString& v, const QString& w) { setModel(t, numberOf(v, w)); }},
+    {"SecurityLevel",
+     [](Target& t, const QString& v, const QString& w) {
+       setZeroBasedCode(t.device.securityLevel, t.launch.securityLevelText,
+                        t.launch.securityLevelGiven, v, w);
+     }},
+    {"SecurityName",
+     [](Target& t, const QString& v, const QString&) {
+       t.device.securityName = t.launch.securityNameText = v;
+     }},
+    {"AuthProtocol",
+     [](Target& t, const QString& v, const QString& w) {
+       setZeroBasedCode(t.device.authProtocol, t.launch.authProtocolText,
+                        t.launch.authProtocolGiven, v, w);
+     }},
+    {"PrivProtocol",
+     [](Target& t, const QString& v, const QString& w) {
+       setZeroBasedCode(t.device.privProtocol, t.launch.privProtocolText,
+                        t.launch.privProtocolGiven, v, w);
+     }},
+    {"AuthPassword",
+     [](Target& t, const QString& v, const QString&) {
+       if (v.isEmpty()) return;
+       t.device.authPassword = t.launch.authPasswordText = v;
+       t.launch.authPasswordGiven = true;
+     }},
+    {"PrivPassword",
+     [](Target& t, const QString& v, const QString&) {
+       if (v.isEmpty()) return;
+       t.device.privPassword = t.launch.privPasswordText = v;
+       t.launch.privPasswordGiven = true;
+     }},
+}};
+
+// The switches every parameter is matched against, in this order; the first that occurs in the
+// parameter counts. "/I" is handled before the profile read and stands apart.
+const std::array<Rule, 3> kSwitches = {{
+    {"/R", [](Target& t, const QString& v, const QString&) {
+       t.device.readCommunity = t.launch.readCommunityText = v;
+     }},
+    {"/W", [](Target& t, const QString& v, const QString&) {
+       t.device.writeCommunity = t.launch.writeCommunityText = v;
+     }},
+    {"/v", [](Target& t, const QString& v, const QString& w) {
+       // versionText stays as the profile gave it.
+       t.device.version = static_cast<quint8>(numberOf(v, w));
+     }},
+}};
+
+// The switches that count only while SNMPv3 is in force.
+const std::array<Rule, 10> kV3Switches = {{
+    {"/t", [](Target& t, const QString& v, const QString& w) { setPort(t, numberOf(v, w)); }},
+    {"/c", [](Target& t, const QString& v, const QString&) {
+       setOptionalText(t.device.contextName, t.launch.contextNameText, t.launch.contextNameGiven, v);
+     }},
+    {"/d", [](Target& t, const QString& v, const QString&) {
+       t.device.contextEngineId = t.launch.contextEngineIdText = v;
+     }},
+    {"/m", [](Target& t, const QString& v, const QString& w) { setModel(t, numberOf(v, w)); }},
+    {"/l", [](Target& t, const QString& v, const QString& w) {
+       setCode(t.device.securityLevel, t.launch.securityLevelText, t.launch.securityLevelGiven,
+               numberOf(v, w));
+     }},
+    {"/n", [](Target& t, const QString& v, const QString&) {
+       t.device.securityName = t.launch.securityNameText = v;
+     }},
+    {"/A", [](Target& t, const QString& v, const QString&) {
+       setOptionalText(t.device.authPassword, t.launch.authPasswordText, t.launch.authPasswordGiven, v);
+     }},
+    {"/P", [](Target& t, const QString& v, const QString&) {
+       setOptionalText(t.device.privPassword, t.launch.privPasswordText, t.launch.privPasswordGiven, v);
+     }},
+    {"/a", [](Target& t, const QString& v, const QString& w) {
+       setCode(t.device.authProtocol, t.launch.authProtocolText, t.launch.authProtocolGiven,
+               numberOf(v, w));
+     }},
+    {"/p", [](Target& t, const QString& v, const QString& w) {
+       setCode(t.device.privProtocol, t.launch.privProtocolText, t.launch.privProtocolGiven,
+               numberOf(v, w));
+     }},
+}};
+
+inline constexpr char kAddressSwitch[] = "/I";
+
+// The value after a switch's two characters when the switch occurs anywhere in the parameter.
+std::optional<QString> switchValue(const QString& parameter, const char* sw) {
+  const qsizetype at = parameter.indexOf(QLatin1String(sw));
+  if (at < 0) return std::nullopt;
+  return parameter.mid(at + 2);
+}
+
+template <size_t N>
+bool applyFirstMatch(const std::array<Rule, N>& rules, Target& t, const QString& parameter) {
+  for (const Rule& r : rules) {
+    if (const std::optional<QString> value = switchValue(parameter, r.name)) {
+      r.apply(t, *value, QStringLiteral("Switch \"%1\"").arg(QLatin1String(r.name)));
+      return true;
+    }
+  }
+  return false;
+}
+
+void readProfile(Target& t, const QString& path) {
+  const MvIni profile(path);
+  const QString section = QString::fromLatin1(MvStartupKeys::ProfileSection);
+  for (const Rule& r : kProfileKeys) {
+    const QString key = QString::fromLatin1(r.name);
+    r.apply(t, profile.readString(section, key, QString()),
+            QStringLiteral("Profile key \"%1\" in \"%2\"").arg(key, path));
+  }
+}
+
+bool isFile(const QString& path) {
+  const QFileInfo info(path);
+  return info.exists() && !info.isDir();
+}
+
+void applyParameter(Target& t, const QString& parameter) {
+  if (const std::optional<QString> address = switchValue(parameter, kAddressSwitch)) {
+    t.device.address = t.launch.addressText = *address;
+    return;
+  }
+  // The profile is read again for every other parameter, for the address known at that moment:
+  // a profile value overrides a switch of an earlier parameter, a switch overrides the profile
+  // read for its own parameter.
+  const QString profilePath = ProfileDir + t.launch.addressText + QStringLiteral(".cfg");
+  t.launch.profileFound = isFile(profilePath);
+  if (t.launch.profileFound) readProfile(t, profilePath);
+  if (applyFirstMatch(kSwitches, t, parameter)) return;
+  if (t.snmpV3()) applyFirstMatch(kV3Switches, t, parameter);
+}
+
+void loadCatalogues() {
+  constexpr std::array kOrder = {MvCatalogue::CommonMessages,   MvCatalogue::SnmpStatusMessages,
+                                 MvCatalogue::SnmpV3Messages,   MvCatalogue::SnmpUsmMessages,
+                                 MvCatalogue::SnmpClassMessages, MvCatalogue::LibraryMessages,
+                                 MvCatalogue::StatusFormats};
+  for (MvCatalogue c : kOrder) loadMessageFile(c, joinPath(ModuleDir, MvCatalogues::fileName(c)));
+}
+
+// The module directory: the HelpPath value names a file with a 12-character name in it.
+QString moduleDirOf(const QString& helpPath) {
+  constexpr qsizetype kFileNameLength = 12;
+  return helpPath.size() <= kFileNameLength ? QString() : helpPath.left(helpPath.size() - kFileNameLength);
+}
+
+QString profileDirOf(const MvRegistry& registry) {
+  using namespace MvStartupKeys;
+  const QString path = QString::fromLatin1(PathValue);
+  QString dir;
+  if (const auto exePath = registry.read(QString::fromLatin1(ExePathKey), path))
+    dir = *exePath + QStringLiteral("..") + QDir::separator() + QStringLiteral("Conf") +
+          QDir::separator() + QStringLiteral("MBF") + QDir::separator();
+  if (const auto mibFile = registry.read(QString::fromLatin1(MibFileKey), path)) dir = *mibFile;
+  return dir;
+}
+
+}  // namespace
+
+MvRegistry MvRegistry::standard() {
+  const QString explicitFile = qEnvironmentVariable("KX760_REGISTRY");
+  if (!explicitFile.isEmpty()) return MvRegistry(explicitFile);
+  QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+  // A relative XDG_CONFIG_HOME is invalid and ignored, as the XDG rules say.
+  if (config.isEmpty() || QDir::isRelativePath(config))
+    config = QDir::homePath() + QStringLiteral("/.config");
+  return MvRegistry(config + QStringLiteral("/maravel/registry.ini"));
+}
+
+std::optional<QString> MvRegistry::read(const QString& key, const QString& valueName) const {
+  const RegistryLookup r = lookUp(fileName_, key, valueName);
+  if (!r.keyExists) return std::nullopt;
+  return r.value;
+}
+
+std::optional<QString> MvRegistry::readCreatingKey(const QString& key,
+                                                   const QString& valueName) const {
+  if (std::optional<QString> value = read(key, valueName)) return value;
+  if (!createKey(fileName_, key)) return std::nullopt;
+  return QString();
+}
+
+MvStartupResult runStartup(const QStringList& parameters, const MvRegistry& registry) {
+  using namespace MvStartupKeys;
+  MvStartupResult result;
+  DeviceTarget.version = 0;
+
+  ModuleDir = moduleDirOf(
+      registry.readCreatingKey(QString::fromLatin1(HelpPathKey), QString::fromLatin1(HelpPathValue))
+          .value_or(QString()));
+  loadCatalogues();
+  ProfileDir = profileDirOf(registry);
+
+  if (parameters.isEmpty()) {
+    result.noParameters = true;
+  } else {
+    Target t{DeviceTarget, result.launch};
+    for (const QString& parameter : parameters) applyParameter(t, parameter);
+  }
+  result.snmpV3 = DeviceTarget.version == 3;
+  return result;
+}
+
+MvStartupResult runStartup(const QStringList& parameters) {
+  return runStartup(parameters, MvRegistry::standard());
+}

@@ -1,0 +1,286 @@
+// kx760ctl end to end: the built binary runs against kx760sim with a registry file and a state
+// directory of the suite's own, and its stdout, stderr and exit status are checked.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "NetSnmpTool.h"
+#include "SimAgent.h"
+
+namespace {
+
+constexpr char kSysDescr[] =
+    "KX-760 managed Gigabit Ethernet switch, 16 ports and 2 uplink slots (simulated)";
+constexpr char kBasePortTable[] = "1.3.6.1.2.1.17.1.4";
+
+struct CtlRun {
+  int exitCode = -1;
+  QString out;
+  QString err;
+};
+
+class Kx760ctlTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    agent_ = new kxtest::SimAgent;
+    agent_->start();
+    QDir(dir_.path()).mkpath(QStringLiteral("state"));
+  }
+  static void TearDownTestSuite() {
+    delete agent_;
+    agent_ = nullptr;
+  }
+
+  static QString port() { return QString::number(agent_->port()); }
+
+  // Runs kx760ctl with a registry file of the suite's directory and its state directory.
+  static CtlRun run(const QStringList& args, const QString& registry = QStringLiteral("registry.ini")) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("KX760_REGISTRY"), dir_.filePath(registry));
+    env.insert(QStringLiteral("XDG_STATE_HOME"), dir_.filePath(QStringLiteral("state")));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(KX_BIN_DIR "/kx760ctl"), args);
+    EXPECT_TRUE(p.waitForFinished(120000)) << "kx760ctl did not end";
+    CtlRun r{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+             QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    EXPECT_FALSE(r.err.contains(QStringLiteral("Sanitizer")) || r.err.contains(QStringLiteral("runtime error")))
+        << r.err.toStdString();
+    return r;
+  }
+  // v2c with the agent's communities, on its port.
+  static CtlRun runV2(const QStringList& args) {
+    return run(QStringList{"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1", "--port", port()} + args);
+  }
+  static QJsonArray json(const CtlRun& r) {
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(r.out.toUtf8(), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << r.out.toStdString();
+    return doc.array();
+  }
+  static void writeFile(const QString& name, const QByteArray& content) {
+    QDir(dir_.path()).mkpath(QFileInfo(dir_.filePath(name)).path());
+    QFile f(dir_.filePath(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(content);
+  }
+  // The OIDs snmpwalk finds under a subtree, without the leading dot.
+  static QStringList snmpwalkOids(const std::string& oid) {
+    const kxtest::ToolResult r =
+        kxtest::runNetSnmpTool({"snmpwalk", "-v2c", "-c", "public", agent_->address(), oid});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    QStringList oids;
+    for (const std::string& line : kxtest::lines(r.out))
+      if (line.starts_with(".")) oids << QString::fromStdString(line.substr(1, line.find(' ') - 1));
+    return oids;
+  }
+  static QStringList oidsOf(const QString& plain) {
+    QStringList oids;
+    for (const QString& line : plain.split(u'\n', Qt::SkipEmptyParts)) oids << line.section(u' ', 0, 0);
+    return oids;
+  }
+
+  static inline QTemporaryDir dir_;
+  static inline kxtest::SimAgent* agent_ = nullptr;
+};
+
+TEST_F(Kx760ctlTest, GetPrintsTheValue) {
+  // The command line of a v1 host application: no version switch.
+  const CtlRun r = run({"/I127.0.0.1", "/Rpublic", "/Wprivate", "--port", port(), "get",
+                        "1.3.6.1.2.1.1.1.0"});
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_EQ(r.out.toStdString(), std::string("1.3.6.1.2.1.1.1.0 = ") + kSysDescr + "\n");
+}
+
+// Plain output, one line per varbind, for gets and walks whose values do not change.
+struct PlainCase {
+  const char* name;
+  QStringList args;
+  QString expected;
+};
+
+QString basePortLines(std::initializer_list<int> columns) {
+  QString text;
+  for (int port = 1; port <= 18; ++port)
+    for (int column : columns)
+      text += QStringLiteral("%1.1.%2.%3 = %3\n").arg(QLatin1String(kBasePortTable)).arg(column).arg(port);
+  return text;
+}
+
+class Kx760ctlPlain : public Kx760ctlTest, public ::testing::WithParamInterface<PlainCase> {};
+
+TEST_P(Kx760ctlPlain, PrintsOidEqualsValue) {
+  const CtlRun r = runV2(GetParam().args);
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_EQ(r.out.toStdString(), GetParam().expected.toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Kx760ctlPlain,
+    ::testing::Values(
+        // Several OIDs in one get, a leading dot, octets that are no text shown in hexadecimal,
+        // and an object the agent does not have.
+        PlainCase{"GetSeveral",
+                  {"get", ".1.3.6.1.2.1.17.1.1.0", "1.3.6.1.2.1.1.2.0", "1.3.6.1.2.1.1.99.0"},
+                  "1.3.6.1.2.1.17.1.1.0 = 021CF0760000\n"
+                  "1.3.6.1.2.1.1.2.0 = 1.3.6.1.4.1.48213.11.63.2.2\n"
+                  "1.3.6.1.2.1.1.99.0 = (NULL)\n"},
+        PlainCase{"WalkOneColumn", {"walk", "1.3.6.1.2.1.17.1.4.1.2"}, basePortLines({2})},
+        // Two columns walked together: one row per step, the columns side by side.
+        PlainCase{"WalkTwoColumns",
+                  {"walk", "1.3.6.1.2.1.17.1.4.1.1", "1.3.6.1.2.1.17.1.4.1.2"},
+                  basePortLines({1, 2})},
+        // A column that ends early (the first has no row past 18, the second none at all) and
+        // continues empty while the other goes on.
+        PlainCase{"WalkColumnEndingEarly",
+                  {"walk", "1.3.6.1.2.1.17.1.4.1.1", "1.3.6.1.2.1.17.1.4.1.99"},
+                  basePortLines({1})},
+        PlainCase{"WalkOfNothing", {"walk", "1.3.6.1.2.1.17.1.4.1.99"}, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A walk ends at the end of its subtree by whole sub-identifiers: after the system group
+// (1.3.6.1.2.1.1) the agent answers 1.3.6.1.2.1.11..., whose text begins with the same digits.
+TEST_F(Kx760ctlTest, WalkEndsWithItsSubtree) {
+  for (const char* subtree : {"1.3.6.1.2.1.1", "1.3.6.1.2.1.17"}) {
+    const CtlRun r = runV2({"walk", subtree});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QStringList expected = snmpwalkOids(subtree);
+    EXPECT_GT(expected.size(), 10);
+    EXPECT_EQ(oidsOf(r.out), expected) << subtree;
+  }
+}
+
+TEST_F(Kx760ctlTest, JsonGivesTypesAndLayerTextForms) {
+  const CtlRun r = runV2({"--json", "get", "1.3.6.1.2.1.1.1.0", "1.3.6.1.2.1.1.2.0", "1.3.6.1.2.1.1.3.0",
+                          "1.3.6.1.2.1.1.7.0", "1.3.6.1.2.1.1.99.0"});
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  const QJsonArray list = json(r);
+  ASSERT_EQ(list.size(), 5);
+  auto at = [&list](int i, const char* field) { return list.at(i).toObject().value(QLatin1String(field)).toString(); };
+  EXPECT_EQ(at(0, "oid"), "1.3.6.1.2.1.1.1.0");
+  EXPECT_EQ(at(0, "type"), "octetstr");
+  EXPECT_EQ(at(0, "value"), QString::fromLatin1(QByteArray(kSysDescr).toHex().toUpper()));
+  EXPECT_EQ(at(1, "type"), "objectid");
+  EXPECT_EQ(at(1, "value"), "1.3.6.1.4.1.48213.11.63.2.2");
+  EXPECT_EQ(at(2, "type"), "timeticks");
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("^(\\d+ days?,? )?\\d+:\\d\\d:\\d\\d\\.\\d\\d$"))
+                  .match(at(2, "value")).hasMatch())
+      << at(2, "value").toStdString();
+  EXPECT_EQ(at(3, "type"), "integer");
+  EXPECT_EQ(at(3, "value"), "2");
+  EXPECT_EQ(at(4, "type"), "null");
+  EXPECT_EQ(at(4, "value"), "(NULL)");
+}
+
+TEST_F(Kx760ctlTest, JsonWalkListsEveryRow) {
+  const CtlRun r = runV2({"--json", "walk", "1.3.6.1.2.1.17.1.4.1.4"});
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  const QJsonArray list = json(r);
+  ASSERT_EQ(list.size(), 18);
+  for (int i = 0; i < 18; ++i) {
+    const QJsonObject vb = list.at(i).toObject();
+    EXPECT_EQ(vb.value("oid").toString(), QStringLiteral("1.3.6.1.2.1.17.1.4.1.4.%1").arg(i + 1));
+    EXPECT_EQ(vb.value("type").toString(), "counter");
+  }
+}
+
+TEST_F(Kx760ctlTest, SetWritesAndReadsBack) {
+  const CtlRun set = runV2({"--json", "set", "1.3.6.1.2.1.1.5.0", "s", "ctl-name", "1.3.6.1.2.1.1.6.0",
+                            "x", "72 61 63 6b", "1.3.6.1.2.1.1.4.0", "d", "110.111"});
+  ASSERT_EQ(set.exitCode, 0) << set.err.toStdString();
+  const QJsonArray sent = json(set);
+  ASSERT_EQ(sent.size(), 3);
+  EXPECT_EQ(sent.at(0).toObject().value("type").toString(), "displaystr");
+  EXPECT_EQ(sent.at(0).toObject().value("value").toString(), "ctl-name");
+  EXPECT_EQ(sent.at(1).toObject().value("type").toString(), "octetstr");
+  EXPECT_EQ(sent.at(1).toObject().value("value").toString(), "7261636B");
+  EXPECT_EQ(sent.at(2).toObject().value("value").toString(), "6E6F");
+
+  const CtlRun get = runV2({"get", "1.3.6.1.2.1.1.5.0", "1.3.6.1.2.1.1.6.0", "1.3.6.1.2.1.1.4.0"});
+  EXPECT_EQ(get.exitCode, 0) << get.err.toStdString();
+  EXPECT_EQ(get.out, "1.3.6.1.2.1.1.5.0 = ctl-name\n1.3.6.1.2.1.1.6.0 = rack\n1.3.6.1.2.1.1.4.0 = no\n");
+}
+
+// Failures: the exit status, and on stderr the error's code with its catalogue text (or what
+// is wrong with the command line). Nothing is printed on stdout.
+struct ErrorCase {
+  const char* name;
+  QStringList args;  // after the v2c switches and the port
+  int exitCode;
+  const char* stderrText;
+};
+
+class Kx760ctlError : public Kx760ctlTest, public ::testing::WithParamInterface<ErrorCase> {};
+
+TEST_P(Kx760ctlError, ExitsWithCodeAndText) {
+  const CtlRun r = runV2(GetParam().args);
+  EXPECT_EQ(r.exitCode, GetParam().exitCode);
+  EXPECT_TRUE(r.err.contains(QLatin1String(GetParam().stderrText))) << r.err.toStdString();
+  EXPECT_EQ(r.out, QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Kx760ctlError,
+    ::testing::Values(
+        ErrorCase{"ReadOnlyObject", {"set", "1.3.6.1.2.1.1.1.0", "s", "x"}, 1,
+                  "error -117: (SNMP) Cannot create/set variable, Not Writable!"},
+        ErrorCase{"WrongCommunity", {"/Rnobody", "get", "1.3.6.1.2.1.1.1.0"}, 1,
+                  "error -405: (SNMPClass) SNMP request timed out!"},
+        ErrorCase{"NonNumericSwitch", {"/vtwo", "get", "1.3.6.1.2.1.1.1.0"}, 1,
+                  "error -8: Switch \"/v\": \"two\" is not a valid integer value."},
+        ErrorCase{"BadOid", {"get", "1.3.x"}, 2, "not an OID: \"1.3.x\""},
+        ErrorCase{"BadSetValue", {"set", "1.3.6.1.2.1.1.7.0", "i", "12abc"}, 2,
+                  "\"12abc\" is not a value of type i"},
+        ErrorCase{"UnknownSetType", {"set", "1.3.6.1.2.1.1.7.0", "q", "1"}, 2, "unknown value type \"q\""},
+        ErrorCase{"IncompleteSet", {"set", "1.3.6.1.2.1.1.7.0", "i"}, 2, "OID TYPE VALUE"},
+        ErrorCase{"UnknownCommand", {"page", "x"}, 2, "unknown command \"page\""},
+        ErrorCase{"NoCommand", {}, 2, "no command"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Kx760ctlTest, NoModuleSwitchIsNoParameterInput) {
+  const CtlRun r = run({"--port", port(), "get", "1.3.6.1.2.1.1.1.0"});
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_TRUE(r.err.contains(QStringLiteral("No parameter input"))) << r.err.toStdString();
+}
+
+// The registry and the device profile work as in kx760: here the profile gives the port and
+// SNMPv3 parameters (0-based codes: level 2 authPriv, MD5, DES), and the catalogue files of the
+// module directory replace the texts of errors.
+TEST_F(Kx760ctlTest, ProfileAndCataloguesFromRegistry) {
+  const QString registry = QStringLiteral("host/registry.ini");
+  writeFile(registry,
+            QStringLiteral("[SOFTWARE\\Maravel\\Modules\\HelpPath]\n"
+                           "1.3.6.1.4.1.48213.10.63.2=%1/module/KX760Mod.dll\n"
+                           "[SOFTWARE\\Maravel\\Panoptra5.1\\MibFile]\nPath=%1/profiles/\n")
+                .arg(dir_.path()).toUtf8());
+  writeFile(QStringLiteral("profiles/127.0.0.1.cfg"),
+            QStringLiteral("[Program Information]\nAgentPort=%1\nVersion=3\nSecurityModel=3\n"
+                           "SecurityLevel=2\nSecurityName=md5des\nAuthProtocol=1\nPrivProtocol=1\n"
+                           "AuthPassword=authpass123\nPrivPassword=privpass123\n")
+                .arg(port()).toLatin1());
+  QByteArray snmpErr;
+  for (int k = 1; k <= 18; ++k) snmpErr += "agent status " + QByteArray::number(k) + "\n";
+  writeFile(QStringLiteral("module/errmsg/snmp.err"), snmpErr);
+
+  const CtlRun get = run({"/I127.0.0.1", "/x", "get", "1.3.6.1.2.1.1.1.0"}, registry);
+  EXPECT_EQ(get.exitCode, 0) << get.err.toStdString();
+  EXPECT_EQ(get.out.toStdString(), std::string("1.3.6.1.2.1.1.1.0 = ") + kSysDescr + "\n");
+
+  const CtlRun set = run({"/I127.0.0.1", "/x", "set", "1.3.6.1.2.1.1.1.0", "s", "x"}, registry);
+  EXPECT_EQ(set.exitCode, 1);
+  EXPECT_TRUE(set.err.contains(QStringLiteral("error -117: agent status 17"))) << set.err.toStdString();
+
+  // A wrong pass phrase given after the profile read overrides it for that parameter.
+  const CtlRun wrong = run({"/I127.0.0.1", "/Awrongpass1", "get", "1.3.6.1.2.1.1.1.0"}, registry);
+  EXPECT_EQ(wrong.exitCode, 1);
+  EXPECT_TRUE(wrong.err.contains(QStringLiteral("error -"))) << wrong.err.toStdString();
+}
+
+}  // namespace

@@ -1,0 +1,38 @@
+// A kx760ctl command (get, walk, set ...): takes its own arguments, talks to DeviceTarget through
+// MvSNMPRequest and hands what it read to the output. Each command is a unit of its own and
+// joins the table in CtlCommandTable.cpp.
+#pragma once
+
+#include <QStringList>
+#include <memory>
+#include <span>
+#include <stdexcept>
+
+class CtlOutput;
+
+// A command line kx760ctl cannot run (unknown command, missing or malformed argument). It ends
+// the program with the usage status, not with an SNMP error code.
+class CtlUsageError : public std::runtime_error {
+ public:
+  explicit CtlUsageError(const QString& message) : std::runtime_error(message.toStdString()) {}
+};
+
+class CtlCommand {
+ public:
+  virtual ~CtlCommand() = default;
+  // Runs with the arguments that follow the command's name. Throws CtlUsageError for bad
+  // arguments (before anything is sent) and MvException for what the device or the engine reports;
+  // what was read before an error has already gone to `out`.
+  virtual void run(const QStringList& args, CtlOutput& out) = 0;
+};
+
+struct CtlCommandEntry {
+  const char* name;
+  const char* synopsis;  // one usage line, after the name
+  std::unique_ptr<CtlCommand> (*make)();
+};
+
+// Every command kx760ctl knows, in the order the usage text lists them.
+std::span<const CtlCommandEntry> ctlCommands();
+// The command of that name, or nullptr.
+std::unique_ptr<CtlCommand> makeCtlCommand(const QString& name);

@@ -1,0 +1,48 @@
+#include "CtlCommandLine.h"
+
+#include "CtlCommand.h"
+
+CtlCommandLine CtlCommandLine::parse(const QStringList& args) {
+  CtlCommandLine line;
+  qsizetype k = 0;
+  for (; k < args.size(); ++k) {
+    const QString& a = args.at(k);
+    if (a.startsWith(u'/')) {
+      line.moduleSwitches << a;
+    } else if (a == u"--json") {
+      line.json = true;
+    } else if (a == u"--help" || a == u"-h") {
+      line.help = true;
+    } else if (a == u"--port" || a.startsWith(u"--port=")) {
+      const QString value = a == u"--port" ? args.value(++k) : a.mid(7);
+      bool ok = false;
+      const uint port = value.toUInt(&ok);
+      if (!ok || port == 0 || port > 65535)
+        throw CtlUsageError(QStringLiteral("--port needs a port number from 1 to 65535"));
+      line.port = static_cast<quint16>(port);
+    } else if (a.startsWith(u"--")) {
+      throw CtlUsageError(QStringLiteral("unknown option %1").arg(a));
+    } else {
+      break;
+    }
+  }
+  if (k < args.size()) {
+    line.command = args.at(k);
+    line.commandArgs = args.mid(k + 1);
+  }
+  return line;
+}
+
+QString CtlCommandLine::usage() {
+  QString text = QStringLiteral(
+      "usage: kx760ctl [/SWITCH...] [--port N] [--json] COMMAND ARGS...\n"
+      "  /SWITCH   the module's switches: /I address, /R read community, /W write community,\n"
+      "            /v version; with SNMPv3 also /t /c /d /m /l /n /A /P /a /p; the device\n"
+      "            profile and the registry file are read as by kx760\n"
+      "  --port N  use agent port N\n"
+      "  --json    print a list of {\"oid\", \"type\", \"value\"}\n"
+      "commands:\n");
+  for (const CtlCommandEntry& e : ctlCommands())
+    text += QStringLiteral("  %1 %2\n").arg(QLatin1String(e.name), QLatin1String(e.synopsis));
+  return text;
+}

@@ -1,0 +1,21 @@
+// kx760ctl's command line: the module's own switches (arguments that begin with "/", handed to
+// start-up as the host application would pass them), kx760ctl's options, then a command and its
+// arguments.
+#pragma once
+
+#include <QStringList>
+#include <optional>
+
+struct CtlCommandLine {
+  QStringList moduleSwitches;        // "/I10.0.0.5", "/Rpublic" ...
+  std::optional<quint16> port;       // --port N: overrides the agent port after start-up
+  bool json = false;                 // --json
+  bool help = false;                 // --help
+  QString command;
+  QStringList commandArgs;
+
+  // Options and switches may stand anywhere before the command; everything after the command's
+  // name belongs to it. Throws CtlUsageError.
+  static CtlCommandLine parse(const QStringList& args);
+  static QString usage();
+};

@@ -1,0 +1,32 @@
+// The table of kx760ctl's commands. A new command is a unit with a factory and a line here.
+#include <array>
+
+#include "CtlCommand.h"
+#include "GetCommand.h"
+#include "SetCommand.h"
+#include "WalkCommand.h"
+
+namespace {
+
+template <typename T>
+std::unique_ptr<CtlCommand> make() {
+  return std::make_unique<T>();
+}
+
+const std::array<CtlCommandEntry, 3> kCommands = {{
+    {"get", "OID...", &make<GetCommand>},
+    {"walk", "OID [OID...]", &make<WalkCommand>},
+    {"set", "OID TYPE VALUE [OID TYPE VALUE...]", &make<SetCommand>},
+}};
+
+}  // namespace
+
+std::span<const CtlCommandEntry> ctlCommands() {
+  return kCommands;
+}
+
+std::unique_ptr<CtlCommand> makeCtlCommand(const QString& name) {
+  for (const CtlCommandEntry& e : kCommands)
+    if (name == QLatin1String(e.name)) return e.make();
+  return nullptr;
+}

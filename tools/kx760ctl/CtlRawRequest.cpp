@@ -1,0 +1,96 @@
+#include "CtlRawRequest.h"
+
+#include <vector>
+
+#include "CtlCommand.h"
+#include "MvValueConversion.h"
+
+namespace {
+
+// The syntax that shows a value of this type; the SNMP type tags are the layer's syntax codes.
+quint32 syntaxOfValue(const MvValue& v, CtlRawRequest::OctetForm form) {
+  if (v.type == MvValueType::OctetString && form == CtlRawRequest::OctetForm::TextWhenPrintable &&
+      !v.octets.isEmpty()) {
+    bool printable = true;
+    for (char c : v.octets) printable = printable && c >= 0x20 && c <= 0x7E;
+    if (printable) return Syntax::DisplayStr;
+  }
+  return v.isException() ? Syntax::Null : static_cast<quint32>(v.type);
+}
+
+}  // namespace
+
+QString ctlOidArgument(const QString& text) {
+  const std::optional<MvOid> oid = parseOid(text);
+  if (!oid || oid->empty()) throw CtlUsageError(QStringLiteral("not an OID: \"%1\"").arg(text));
+  return oidText(*oid);
+}
+
+CtlRawRequest::CtlRawRequest(const QStringList& oids, quint8 itemType, quint32 access,
+                             OctetForm form)
+    : form_(form) {
+  // The definitions point into these texts only while appendDefs copies them.
+  std::vector<QByteArray> texts;
+  for (const QString& oid : oids) texts.push_back(ctlOidArgument(oid).toLatin1());
+  std::vector<SnmpVarDef> defs;
+  for (const QByteArray& t : texts) defs.push_back({t.constData(), t.constData(), Syntax::Null, access});
+  defs.push_back({});
+  varList.setItemType(itemType);
+  varList.appendDefs(defs.data());
+}
+
+std::unique_ptr<CtlRawRequest> CtlRawRequest::forGet(const QStringList& oids, OctetForm form) {
+  return std::unique_ptr<CtlRawRequest>(new CtlRawRequest(oids, MVT_SV, Access::ReadOnly, form));
+}
+
+std::unique_ptr<CtlRawRequest> CtlRawRequest::forWalk(const QStringList& oids, OctetForm form) {
+  // Item 0 is the row index: not accessible, so it travels in no PDU; it takes the whole index
+  // of the row being read, and columns that end early continue from that row.
+  QStringList items{oids.value(0)};
+  items += oids;
+  std::unique_ptr<CtlRawRequest> r(new CtlRawRequest(items, MVT_FMV, Access::ReadOnly, form));
+  r->varList.item(0).access = Access::NotAccess;
+  // Before the first row the index is "0": a column that ends in the first step has no object
+  // at all, so restarting it below its own OID finds none either.
+  r->varList.item(0).value = QStringLiteral("0");
+  r->varList.setKeyCount(1);
+  return r;
+}
+
+std::unique_ptr<CtlRawRequest> CtlRawRequest::forSet(const QStringList& oids) {
+  return std::unique_ptr<CtlRawRequest>(
+      new CtlRawRequest(oids, MVT_SV, Access::ReadWrite, OctetForm::Hex));
+}
+
+CtlVarBind CtlRawRequest::varBind(int i) const {
+  const SnmpVarItem& item = varList.item(i);
+  const char* keyword = syntaxKeyword(item.syntax);
+  return {item.currentOid.isEmpty() ? item.oid : item.currentOid,
+          QString::fromLatin1(keyword ? keyword : "null"), item.value};
+}
+
+void CtlRawRequest::storeValue(int i, const MvValue& value) {
+  varList.item(i).syntax = syntaxOfValue(value, form_);
+  MvSNMPRequest::storeValue(i, value);
+}
+
+bool CtlRawRequest::isColumnFinished(const QString& columnOid, const QString& previousOid,
+                                     const QString& returnedOid) {
+  // Inside the subtree means below it by whole sub-identifiers: 1.3.6.1.2.1.10 is not in the
+  // subtree of 1.3.6.1.2.1.1, although its text begins with it.
+  if (!varList.isTableList()) return false;
+  const std::optional<MvOid> column = parseOid(columnOid);
+  const std::optional<MvOid> returned = parseOid(returnedOid);
+  if (!column || !returned || returned->size() <= column->size() || !isOidPrefix(*column, *returned))
+    return true;
+  return returnedOid == previousOid;  // the agent repeated itself
+}
+
+QString CtlRawRequest::decodeIndexValue(int i, const QString& suffix) {
+  varList.item(i).value = suffix;
+  return {};
+}
+
+QString CtlRawRequest::encodeIndexValue(int i) {
+  return varList.item(i).value;
+}

@@ -1,0 +1,42 @@
+// An MvSNMPRequest on objects whose types are not known beforehand: every answer's value is shown
+// by the syntax of its own type, a walk stays inside the subtrees it was given, and a table walk
+// carries the row index as one opaque index column so that columns that end early follow the
+// current row, as on a table page.
+#pragma once
+
+#include <QStringList>
+#include <memory>
+
+#include "CtlOutput.h"
+#include "MvSNMPRequest.h"
+
+class CtlRawRequest : public MvSNMPRequest {
+ public:
+  // How octet strings are shown: always in the hexadecimal form, or as text when every octet is
+  // printable (the plain output, for reading by a person).
+  enum class OctetForm { Hex, TextWhenPrintable };
+
+  // A single-value list ("MVT_SV") of the OIDs as given.
+  static std::unique_ptr<CtlRawRequest> forGet(const QStringList& oids, OctetForm form);
+  // A table list walked with get-next, one column per OID.
+  static std::unique_ptr<CtlRawRequest> forWalk(const QStringList& oids, OctetForm form);
+  // A single-value list for a set: the items' syntaxes and values are filled by the caller.
+  static std::unique_ptr<CtlRawRequest> forSet(const QStringList& oids);
+
+  // The objects of the list (after the row-index column of a walk), as printed.
+  int firstObject() const { return varList.keyCount(); }
+  CtlVarBind varBind(int i) const;
+
+  void storeValue(int i, const MvValue& value) override;
+  bool isColumnFinished(const QString& columnOid, const QString& previousOid,
+                        const QString& returnedOid) override;
+  QString decodeIndexValue(int i, const QString& suffix) override;
+  QString encodeIndexValue(int i) override;
+
+ private:
+  CtlRawRequest(const QStringList& oids, quint8 itemType, quint32 access, OctetForm form);
+  OctetForm form_;
+};
+
+// Dotted decimal text of an OID argument (one leading dot allowed); CtlUsageError otherwise.
+QString ctlOidArgument(const QString& text);
