@@ -69,7 +69,9 @@ INSTANTIATE_TEST_SUITE_P(Modes, Kx760simFault,
                                                      "snmpwalk",
                                                      {kDevInfo},
                                                      true,
-                                                     "OID not increasing: ." + kRmonState,
+                                                     // the last object of the group: CPU
+                                                     // utilisation in 5 min (catalogue data)
+                                                     "OID not increasing: ." + kDevInfo + ".3.3.0",
                                                      ""},
                                            FaultCase{"WrongType",
                                                      {"--fault", "wrongtype:" + kDevInfo + ".2"},

@@ -6,26 +6,8 @@ using namespace kxtest;
 
 namespace {
 
-SimAgent* agent = nullptr;
+class Kx760simSet : public StillAgentSuite {};
 
-class Kx760simSet : public ::testing::Test {
- public:
-  static void SetUpTestSuite() {
-    agent = new SimAgent;
-    agent->start({"--led-period", "0"});
-  }
-  static void TearDownTestSuite() {
-    EXPECT_TRUE(exitedCleanly(agent->stop())) << agent->stderrText();
-    delete agent;
-    agent = nullptr;
-  }
-};
-
-std::string value(const std::string& oid) {
-  auto r = tool("snmpget", kV2Read, *agent, {oid});
-  const auto eq = r.out.find(" = ");
-  return eq == std::string::npos ? r.out : r.out.substr(eq + 3);
-}
 
 const std::string kPortDescription5 = kPortControl + ".5.5";
 const std::string kTooLong(33, 'x');
@@ -46,7 +28,7 @@ class Kx760simSetError : public Kx760simSet, public ::testing::WithParamInterfac
 
 TEST_P(Kx760simSetError, IsAnsweredWithItsError) {
   const BadWrite& w = GetParam();
-  auto r = tool("snmpset", w.options, *agent, w.varbinds);
+  auto r = tool("snmpset", w.options, agent(), w.varbinds);
   EXPECT_NE(r.exitCode, 0);
   EXPECT_NE(r.err.find(w.error), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("Failed object: ." + w.failedObject), std::string::npos) << r.err;
@@ -120,7 +102,7 @@ TEST_P(Kx760simAtomicSet, ChangesNothing) {
   std::vector<std::string> before;
   for (auto& oid : watched) before.push_back(value(oid));
 
-  auto r = tool("snmpset", kV2Write, *agent, GetParam().varbinds);
+  auto r = tool("snmpset", kV2Write, agent(), GetParam().varbinds);
   EXPECT_NE(r.exitCode, 0) << r.out;
 
   for (size_t i = 0; i < watched.size(); ++i) EXPECT_EQ(value(watched[i]), before[i]) << watched[i];
@@ -147,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.label; });
 
 TEST_F(Kx760simSet, GoodWritesReadBack) {
-  auto r = tool("snmpset", kV2Write, *agent,
+  auto r = tool("snmpset", kV2Write, agent(),
                 {kRmonState, "i", "2", kPortDescription5, "s", "lab printer", kSysName, "s",
                  "core-sw", kPortControl + ".2.6", "i", "2"});
   ASSERT_EQ(r.exitCode, 0) << r.err;
@@ -155,7 +137,7 @@ TEST_F(Kx760simSet, GoodWritesReadBack) {
   EXPECT_EQ(value(kPortDescription5), "STRING: \"lab printer\"\n");
   EXPECT_EQ(value(kSysName), "STRING: \"core-sw\"\n");
   EXPECT_EQ(value(kPortControl + ".2.6"), "INTEGER: 2\n");
-  ASSERT_EQ(tool("snmpset", kV2Write, *agent, {kRmonState, "i", "3", kSysName, "s", "kx760-sim"})
+  ASSERT_EQ(tool("snmpset", kV2Write, agent(), {kRmonState, "i", "3", kSysName, "s", "kx760-sim"})
                 .exitCode,
             0);
 }
@@ -163,13 +145,13 @@ TEST_F(Kx760simSet, GoodWritesReadBack) {
 TEST_F(Kx760simSet, RowStatusLifeCycleAndCurrentTable) {
   const std::string v = "40";
   // createAndWait leaves the row notInService, and not yet in force.
-  ASSERT_EQ(tool("snmpset", kV2Write, *agent, {kVlanStatic + ".5." + v, "i", "5"}).exitCode, 0);
+  ASSERT_EQ(tool("snmpset", kV2Write, agent(), {kVlanStatic + ".5." + v, "i", "5"}).exitCode, 0);
   EXPECT_EQ(value(kVlanStatic + ".5." + v), "INTEGER: 2\n");
   EXPECT_EQ(value(kVlanStatic + ".2." + v),
             "Hex-STRING: 00 00 00 00 \n");  // the column's initial value
   EXPECT_NE(value(kVlanCurrent + ".6.0." + v).find("No Such Instance"), std::string::npos);
 
-  ASSERT_EQ(tool("snmpset", kV2Write, *agent,
+  ASSERT_EQ(tool("snmpset", kV2Write, agent(),
                  {kVlanStatic + ".2." + v, "x", "30000000", kVlanStatic + ".5." + v, "i", "1"})
                 .exitCode,
             0);
@@ -177,7 +159,7 @@ TEST_F(Kx760simSet, RowStatusLifeCycleAndCurrentTable) {
   EXPECT_EQ(value(kVlanCurrent + ".6.0." + v), "INTEGER: 2\n");  // permanent
 
   const std::string deletes = value(kVlanNumDeletes);
-  ASSERT_EQ(tool("snmpset", kV2Write, *agent,
+  ASSERT_EQ(tool("snmpset", kV2Write, agent(),
                  {kVlanStatic + ".1." + v, "s", "", kVlanStatic + ".5." + v, "i", "6"})
                 .exitCode,
             0);
@@ -187,7 +169,7 @@ TEST_F(Kx760simSet, RowStatusLifeCycleAndCurrentTable) {
   EXPECT_EQ(count(value(kVlanNumDeletes)), count(deletes) + 1);
 
   // Destroying a row that is not there is no error and counts nothing.
-  ASSERT_EQ(tool("snmpset", kV2Write, *agent, {kVlanStatic + ".5." + v, "i", "6"}).exitCode, 0);
+  ASSERT_EQ(tool("snmpset", kV2Write, agent(), {kVlanStatic + ".5." + v, "i", "6"}).exitCode, 0);
   EXPECT_EQ(count(value(kVlanNumDeletes)), count(deletes) + 1);
 }
 

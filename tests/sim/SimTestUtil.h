@@ -2,6 +2,8 @@
 // is spelled on a Net-SNMP tool's command line, and small parsers of tool output.
 #pragma once
 
+#include <memory>
+
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -109,5 +111,28 @@ inline const std::string kPortControl = "1.3.6.1.4.1.48213.11.63.2.2.2.2.1";
 inline const std::string kUnicast = "1.3.6.1.2.1.17.7.1.3.1.1";
 inline const std::string kMulticast = "1.3.6.1.2.1.17.7.1.3.2.1";
 inline const std::string kFdb = "1.3.6.1.2.1.17.4.3.1";
+
+// A suite fixture with one agent whose LEDs stand still, shared by the suite's tests.
+class StillAgentSuite : public ::testing::Test {
+ public:
+  static void SetUpTestSuite() {
+    agent_ = std::make_unique<SimAgent>();
+    agent_->start({"--led-period", "0"});
+  }
+  static void TearDownTestSuite() {
+    EXPECT_TRUE(exitedCleanly(agent_->stop())) << agent_->stderrText();
+    agent_.reset();
+  }
+  static SimAgent& agent() { return *agent_; }
+  // What snmpget prints after " = " for an object ("INTEGER: 3"), or its whole output.
+  static std::string value(const std::string& oid) {
+    auto r = tool("snmpget", kV2Read, *agent_, {oid});
+    const auto eq = r.out.find(" = ");
+    return eq == std::string::npos ? r.out : r.out.substr(eq + 3);
+  }
+
+ private:
+  static inline std::unique_ptr<SimAgent> agent_;
+};
 
 }  // namespace kxtest

@@ -9,6 +9,11 @@ bool MibStore::servedHere(const Oid& oid) const {
                      [&](const Oid& root) { return isPrefix(root, oid); });
 }
 
+void MibStore::addSubtree(Oid root) {
+  if (std::find(subtrees_.begin(), subtrees_.end(), root) == subtrees_.end())
+    subtrees_.push_back(std::move(root));
+}
+
 bool MibStore::declareTable(Oid entry, RowKind kind, Arc statusColumn, std::string& error) {
   if (tables_.count(entry)) {
     error = "table " + formatOid(entry) + " declared twice";

@@ -40,7 +40,8 @@ class MibStore {
   };
   using Map = std::map<Oid, Entry>;
 
-  void addSubtree(Oid root) { subtrees_.push_back(std::move(root)); }
+  // A root given again (by a second data file) is served once.
+  void addSubtree(Oid root);
   const std::vector<Oid>& subtrees() const { return subtrees_; }
   bool servedHere(const Oid& oid) const;
 

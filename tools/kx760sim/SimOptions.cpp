@@ -69,7 +69,8 @@ std::vector<UserDef> SimOptions::defaultUsers() {
 std::string SimOptions::usage() {
   return "usage: kx760sim [options]\n"
          "  --port N                UDP port on 127.0.0.1 (default: a free port)\n"
-         "  --data FILE             data file (default: kx760.data next to the program)\n"
+         "  --data FILE             data file; repeat to load several into one tree (default:\n"
+         "                          kx760.data and kx760-catalogue.data next to the program)\n"
          "  --read-community S      v1/v2c read community (default public)\n"
          "  --write-community S     v1/v2c write community (default private)\n"
          "  --user NAME[:AUTH:AUTHPASS[:PRIV:PRIVPASS]]\n"
@@ -112,7 +113,7 @@ std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& args
     if (arg == "--port") {
       if (!number(value, o.port) || o.port < 0 || o.port > 65535) return bad();
     } else if (arg == "--data") {
-      o.dataFile = value;
+      o.dataFiles.push_back(value);
     } else if (arg == "--read-community") {
       o.readCommunity = value;
     } else if (arg == "--write-community") {

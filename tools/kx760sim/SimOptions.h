@@ -26,7 +26,7 @@ struct FaultDef {
 
 struct SimOptions {
   int port = 0;  // 0: any free port
-  std::string dataFile;
+  std::vector<std::string> dataFiles;  // loaded in order into one store; empty: the built-in ones
   std::string readCommunity = "public";
   std::string writeCommunity = "private";
   std::vector<UserDef> users;

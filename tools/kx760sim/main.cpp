@@ -29,16 +29,26 @@ void installStopHandlers() {
   sigaction(SIGINT, &action, nullptr);
 }
 
-// The data file shipped with the program sits next to it; a build tree falls back to
-// the source copy.
-std::string defaultDataFile() {
+// A data file shipped with the program sits next to it; a build tree falls back to the copy
+// the build made or the source file.
+std::string besideOrDefault(const char* name, const std::string& fallback) {
   std::error_code ec;
   const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (!ec) {
-    const auto beside = self.parent_path() / "kx760.data";
+    const auto beside = self.parent_path() / name;
     if (std::filesystem::exists(beside, ec)) return beside.string();
   }
-  return KX760SIM_DEFAULT_DATA;
+  return fallback;
+}
+
+// The hand-written objects, then the objects generated from the program's catalogue (those the
+// hand-written file already has are left out of it when it is generated).
+std::vector<std::string> defaultDataFiles() {
+  std::vector<std::string> files{besideOrDefault("kx760.data", KX760SIM_DEFAULT_DATA)};
+#ifdef KX760SIM_CATALOGUE_DATA
+  files.push_back(besideOrDefault("kx760-catalogue.data", KX760SIM_CATALOGUE_DATA));
+#endif
+  return files;
 }
 
 }  // namespace
@@ -58,10 +68,12 @@ int main(int argc, char** argv) {
 
   MibStore store;
   std::vector<std::string> systemConfig;
-  const std::string dataFile = options->dataFile.empty() ? defaultDataFile() : options->dataFile;
-  if (!DataFile::load(dataFile, store, systemConfig, error)) {
-    std::cerr << "kx760sim: " << error << "\n";
-    return 1;
+  const auto dataFiles = options->dataFiles.empty() ? defaultDataFiles() : options->dataFiles;
+  for (const std::string& dataFile : dataFiles) {
+    if (!DataFile::load(dataFile, store, systemConfig, error)) {
+      std::cerr << "kx760sim: " << error << "\n";
+      return 1;
+    }
   }
   if (options->fdbEntries) ForwardingTable::fill(store, *options->fdbEntries);
   VlanMirror::sync(store, 0, 0);

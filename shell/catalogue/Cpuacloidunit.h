@@ -1,0 +1,14 @@
+// Descriptor lists of "Configuration" > "CPU ACL Management".
+#pragma once
+
+#include "MvSNMPVarList.h"
+
+extern const SnmpVarDef CpuAclControlList[];
+extern const SnmpVarDef CpuAclEthernetMaskList[];
+extern const SnmpVarDef CpuAclEthernetRuleList[];
+extern const SnmpVarDef CpuAclIpMaskList[];
+extern const SnmpVarDef CpuAclIpRuleList[];
+extern const SnmpVarDef CpuAclPacketMaskList[];
+extern const SnmpVarDef CpuAclPacketRuleList[];
+extern const SnmpVarDef CpuAclIpv6MaskList[];
+extern const SnmpVarDef CpuAclIpv6RuleList[];

@@ -1,0 +1,10 @@
+// Descriptor lists of "Advanced Configuration" > "IGMP Management".
+#pragma once
+
+#include "MvSNMPVarList.h"
+
+extern const SnmpVarDef IgmpInformationList[];
+extern const SnmpVarDef IgmpControlList[];
+extern const SnmpVarDef IgmpQueryList[];
+extern const SnmpVarDef IgmpTableList[];
+extern const SnmpVarDef IgmpAccessAuthList[];

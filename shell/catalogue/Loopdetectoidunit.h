@@ -1,0 +1,7 @@
+// Descriptor lists of "Advanced Configuration" > "Loop Detection Management".
+#pragma once
+
+#include "MvSNMPVarList.h"
+
+extern const SnmpVarDef LoopDetectionList[];
+extern const SnmpVarDef LoopDetectionPortList[];

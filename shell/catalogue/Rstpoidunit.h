@@ -1,0 +1,7 @@
+// Descriptor lists of "Bridge" > "Spanning Tree".
+#pragma once
+
+#include "MvSNMPVarList.h"
+
+extern const SnmpVarDef StpManagementList[];
+extern const SnmpVarDef StpPortInformationList[];

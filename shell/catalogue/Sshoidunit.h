@@ -1,0 +1,9 @@
+// Descriptor lists of "Security Management" > "SSH".
+#pragma once
+
+#include "MvSNMPVarList.h"
+
+extern const SnmpVarDef SshManagementList[];
+extern const SnmpVarDef SshAlgorithmList[];
+extern const SnmpVarDef SshAuthMethodList[];
+extern const SnmpVarDef SshUserList[];

@@ -1,0 +1,7 @@
+// Descriptor lists of "Advanced Configuration" > "Packet Storm Management".
+#pragma once
+
+#include "MvSNMPVarList.h"
+
+extern const SnmpVarDef PacketStormControlList[];
+extern const SnmpVarDef PacketStormTableList[];

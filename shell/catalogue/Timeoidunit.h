@@ -1,0 +1,8 @@
+// Descriptor lists of "Configuration" > "Time Management".
+#pragma once
+
+#include "MvSNMPVarList.h"
+
+extern const SnmpVarDef SystemTimeInfoList[];
+extern const SnmpVarDef SystemTimeSetList[];
+extern const SnmpVarDef SntpList[];

@@ -1,0 +1,9 @@
+// Descriptor lists of the "Advanced Configuration" menu's own entries.
+#pragma once
+
+#include "MvSNMPVarList.h"
+
+extern const SnmpVarDef TrafficControlList[];
+extern const SnmpVarDef TrafficSegmentList[];
+extern const SnmpVarDef PortErrorList[];
+extern const SnmpVarDef PortSecurityList[];
