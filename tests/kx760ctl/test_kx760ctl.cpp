@@ -284,3 +284,26 @@ TEST_F(Kx760ctlTest, ProfileAndCataloguesFromRegistry) {
 }
 
 }  // namespace
+
+namespace {
+
+// The catalogue needs neither switches nor an agent: every list, as one JSON document.
+TEST_F(Kx760ctlTest, CatalogueWithoutAgent) {
+  const CtlRun r = run({"catalogue", "--json"});
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  QJsonParseError error;
+  const QJsonDocument doc = QJsonDocument::fromJson(r.out.toUtf8(), &error);
+  ASSERT_EQ(error.error, QJsonParseError::NoError);
+  const QJsonArray lists = doc.object().value("lists").toArray();
+  ASSERT_EQ(lists.size(), 133);
+  const QJsonObject first = lists.at(0).toObject();
+  EXPECT_EQ(first.value("name").toString(), "ModuleTypeList");
+  const QJsonObject item = first.value("items").toArray().at(0).toObject();
+  EXPECT_EQ(item.value("oid").toString(), "1.3.6.1.4.1.48213.11.63.2.2.1.1.6");
+  EXPECT_EQ(item.value("options").toArray().at(1).toArray().at(1).toString(), "moduleType-KM-6B");
+  const CtlRun plain = run({"catalogue"});
+  EXPECT_EQ(plain.exitCode, 0);
+  EXPECT_TRUE(plain.out.startsWith("ModuleTypeList")) << plain.out.left(200).toStdString();
+}
+
+}  // namespace

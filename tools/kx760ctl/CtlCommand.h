@@ -30,9 +30,10 @@ struct CtlCommandEntry {
   const char* name;
   const char* synopsis;  // one usage line, after the name
   std::unique_ptr<CtlCommand> (*make)();
+  bool needsDevice = true;  // false: runs without the module's switches and without an agent
 };
 
 // Every command kx760ctl knows, in the order the usage text lists them.
 std::span<const CtlCommandEntry> ctlCommands();
-// The command of that name, or nullptr.
-std::unique_ptr<CtlCommand> makeCtlCommand(const QString& name);
+// The entry of that name, or nullptr.
+const CtlCommandEntry* findCtlCommand(const QString& name);

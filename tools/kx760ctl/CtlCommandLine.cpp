@@ -4,12 +4,11 @@
 
 CtlCommandLine CtlCommandLine::parse(const QStringList& args) {
   CtlCommandLine line;
-  qsizetype k = 0;
-  for (; k < args.size(); ++k) {
+  bool haveCommand = false;
+  for (qsizetype k = 0; k < args.size(); ++k) {
     const QString& a = args.at(k);
-    if (a.startsWith(u'/')) {
-      line.moduleSwitches << a;
-    } else if (a == u"--json") {
+    // --json, --port and --help may also follow the command ("catalogue --json").
+    if (a == u"--json") {
       line.json = true;
     } else if (a == u"--help" || a == u"-h") {
       line.help = true;
@@ -20,15 +19,16 @@ CtlCommandLine CtlCommandLine::parse(const QStringList& args) {
       if (!ok || port == 0 || port > 65535)
         throw CtlUsageError(QStringLiteral("--port needs a port number from 1 to 65535"));
       line.port = static_cast<quint16>(port);
+    } else if (haveCommand) {
+      line.commandArgs << a;
+    } else if (a.startsWith(u'/')) {
+      line.moduleSwitches << a;
     } else if (a.startsWith(u"--")) {
       throw CtlUsageError(QStringLiteral("unknown option %1").arg(a));
     } else {
-      break;
+      line.command = a;
+      haveCommand = true;
     }
-  }
-  if (k < args.size()) {
-    line.command = args.at(k);
-    line.commandArgs = args.mid(k + 1);
   }
   return line;
 }
@@ -40,7 +40,7 @@ QString CtlCommandLine::usage() {
       "            /v version; with SNMPv3 also /t /c /d /m /l /n /A /P /a /p; the device\n"
       "            profile and the registry file are read as by kx760\n"
       "  --port N  use agent port N\n"
-      "  --json    print a list of {\"oid\", \"type\", \"value\"}\n"
+      "  --json    print a list of {\"oid\", \"type\", \"value\"} (catalogue: one JSON document)\n"
       "commands:\n");
   for (const CtlCommandEntry& e : ctlCommands())
     text += QStringLiteral("  %1 %2\n").arg(QLatin1String(e.name), QLatin1String(e.synopsis));

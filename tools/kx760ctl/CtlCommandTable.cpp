@@ -1,6 +1,7 @@
 // The table of kx760ctl's commands. A new command is a unit with a factory and a line here.
 #include <array>
 
+#include "CatalogueCommand.h"
 #include "CtlCommand.h"
 #include "GetCommand.h"
 #include "SetCommand.h"
@@ -13,10 +14,11 @@ std::unique_ptr<CtlCommand> make() {
   return std::make_unique<T>();
 }
 
-const std::array<CtlCommandEntry, 3> kCommands = {{
+const std::array<CtlCommandEntry, 4> kCommands = {{
     {"get", "OID...", &make<GetCommand>},
     {"walk", "OID [OID...]", &make<WalkCommand>},
     {"set", "OID TYPE VALUE [OID TYPE VALUE...]", &make<SetCommand>},
+    {"catalogue", "  every descriptor list; needs no switches and no agent", &make<CatalogueCommand>, false},
 }};
 
 }  // namespace
@@ -25,8 +27,8 @@ std::span<const CtlCommandEntry> ctlCommands() {
   return kCommands;
 }
 
-std::unique_ptr<CtlCommand> makeCtlCommand(const QString& name) {
+const CtlCommandEntry* findCtlCommand(const QString& name) {
   for (const CtlCommandEntry& e : kCommands)
-    if (name == QLatin1String(e.name)) return e.make();
+    if (name == QLatin1String(e.name)) return &e;
   return nullptr;
 }

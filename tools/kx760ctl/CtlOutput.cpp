@@ -21,6 +21,13 @@ void CtlOutput::add(const CtlVarBind& vb) {
   std::fflush(stream_);
 }
 
+void CtlOutput::write(const QByteArray& document) {
+  finished_ = true;
+  std::fwrite(document.constData(), 1, static_cast<size_t>(document.size()), stream_);
+  if (!document.endsWith('\n')) std::fputc('\n', stream_);
+  std::fflush(stream_);
+}
+
 void CtlOutput::finish() {
   if (finished_ || !json_) return;
   finished_ = true;

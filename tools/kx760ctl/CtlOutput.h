@@ -24,6 +24,8 @@ class CtlOutput {
 
   bool json() const { return json_; }
   void add(const CtlVarBind& vb);
+  // A document of its own (the catalogue) in place of the varbind list.
+  void write(const QByteArray& document);
   // Writes the JSON list (once); plain lines are already out.
   void finish();
 

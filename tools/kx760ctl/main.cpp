@@ -34,8 +34,14 @@ int run(const QStringList& args) {
     return 0;
   }
   if (line.command.isEmpty()) return usageError(QStringLiteral("no command"));
-  std::unique_ptr<CtlCommand> command = makeCtlCommand(line.command);
-  if (!command) return usageError(QStringLiteral("unknown command \"%1\"").arg(line.command));
+  const CtlCommandEntry* entry = findCtlCommand(line.command);
+  if (!entry) return usageError(QStringLiteral("unknown command \"%1\"").arg(line.command));
+  std::unique_ptr<CtlCommand> command = entry->make();
+  CtlOutput out(line.json, stdout);
+  if (!entry->needsDevice) {
+    command->run(line.commandArgs, out);
+    return 0;
+  }
 
   initSnmpSession();
   const MvStartupResult startup = runStartup(line.moduleSwitches);
@@ -44,8 +50,6 @@ int run(const QStringList& args) {
     return kExitUsage;
   }
   if (line.port) DeviceTarget.agentPort = *line.port;
-
-  CtlOutput out(line.json, stdout);
   command->run(line.commandArgs, out);
   return 0;
 }

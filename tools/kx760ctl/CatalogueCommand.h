@@ -1,0 +1,10 @@
+// kx760ctl catalogue: every descriptor list of the program, as a listing or (--json) as one
+// document. Needs no device.
+#pragma once
+
+#include "CtlCommand.h"
+
+class CatalogueCommand : public CtlCommand {
+ public:
+  void run(const QStringList& args, CtlOutput& out) override;
+};
