@@ -259,11 +259,11 @@ ProtocolOid privProtocolOid(int code) {
   }
 }
 
-[[noreturn]] void unsupported(const char* what, int code) {
-  throw MvException(MvCode::UnknownError,
-                    QStringLiteral("(MvSNMP++) The %1 protocol %2 is not available in this build!")
-                        .arg(QLatin1String(what))
-                        .arg(code));
+// A protocol this build of the library cannot do (IDEA, 3DES, an unknown code) is refused with
+// the USM's own "unsupported" error, never replaced by another protocol.
+[[noreturn]] void unsupported(int usmStatus) {
+  const MvSNMPError e = translateStatus(usmStatus);
+  throw MvException(e.code, e.message);
 }
 
 // A Net-SNMP single-session handle, closed with its owner.
@@ -319,13 +319,16 @@ void removeUsmUser(const QString& name) {
   }
 }
 
-std::string localKey(const ProtocolOid& hash, const QByteArray& pass, u_char* key, size_t* len) {
+// Key from a pass phrase (RFC 3414); a phrase the library refuses (shorter than 8 characters)
+// is an authentication error of the USM.
+void localKey(const ProtocolOid& hash, const QByteArray& pass, u_char* key, size_t* len) {
   *len = USM_AUTH_KU_LEN;
   if (generate_Ku(hash.id, static_cast<u_int>(hash.length),
                   reinterpret_cast<const u_char*>(pass.constData()),
-                  static_cast<size_t>(pass.size()), key, len) != SNMPERR_SUCCESS)
-    return "bad pass phrase";
-  return {};
+                  static_cast<size_t>(pass.size()), key, len) != SNMPERR_SUCCESS) {
+    const MvSNMPError e = translateStatus(1407);
+    throw MvException(e.code, e.message);
+  }
 }
 
 SessionHandle& openSession(const MvDeviceParams& t) {
@@ -351,6 +354,8 @@ SessionHandle& openSession(const MvDeviceParams& t) {
   s.retries = t.retries;
   QByteArray user = t.securityName.toUtf8();
   QByteArray engine;
+  // The library copies the protocol OIDs when it opens the session.
+  std::vector<oid> authProto, privProto;
   if (t.version == 3) {
     s.securityName = user.data();
     s.securityNameLen = static_cast<size_t>(user.size());
@@ -360,14 +365,16 @@ SessionHandle& openSession(const MvDeviceParams& t) {
                                              : SNMP_SEC_LEVEL_NOAUTH;
     if (s.securityLevel != SNMP_SEC_LEVEL_NOAUTH) {
       const ProtocolOid auth = authProtocolOid(t.authProtocol);
-      if (!auth.id) unsupported("authentication", t.authProtocol);
-      s.securityAuthProto = snmp_duplicate_objid(auth.id, auth.length);
+      if (!auth.id) unsupported(1412);
+      authProto.assign(auth.id, auth.id + auth.length);
+      s.securityAuthProto = authProto.data();
       s.securityAuthProtoLen = auth.length;
       localKey(auth, t.authPassword.toUtf8(), s.securityAuthKey, &s.securityAuthKeyLen);
       if (s.securityLevel == SNMP_SEC_LEVEL_AUTHPRIV) {
         const ProtocolOid priv = privProtocolOid(t.privProtocol);
-        if (!priv.id) unsupported("privacy", t.privProtocol);
-        s.securityPrivProto = snmp_duplicate_objid(priv.id, priv.length);
+        if (!priv.id) unsupported(1413);
+        privProto.assign(priv.id, priv.id + priv.length);
+        s.securityPrivProto = privProto.data();
         s.securityPrivProtoLen = priv.length;
         // The privacy key is hashed with the authentication protocol (RFC 3414).
         localKey(auth, t.privPassword.toUtf8(), s.securityPrivKey, &s.securityPrivKeyLen);
@@ -380,9 +387,6 @@ SessionHandle& openSession(const MvDeviceParams& t) {
     }
   }
   void* sessp = snmp_sess_open(&s);
-  // snmp_sess_open copies what it needs; the protocol OIDs duplicated above are ours to free.
-  SNMP_FREE(s.securityAuthProto);
-  SNMP_FREE(s.securityPrivProto);
   if (!sessp) {
     if (s.s_snmp_errno == SNMPERR_BAD_ADDRESS || s.s_snmp_errno == SNMPERR_BAD_SENDTO ||
         s.s_errno == 0)

@@ -148,10 +148,17 @@ TEST_P(SimV3Failure, GivesItsCode) {
   } catch (const MvException& e) {
     EXPECT_EQ(e.code(), c.code) << c.what << ": " << e.message().toStdString();
   }
-  // The same outcome reaches an asynchronous completion.
+  // The same outcome reaches an asynchronous completion, or, where nothing can be sent at all,
+  // is raised at once.
   MvSNMPError got;
   bool done = false;
-  r.readAsync([&](void*, const MvSNMPError& e, MvSNMPVarList&) { got = e, done = true; }, nullptr, true);
+  try {
+    r.readAsync([&](void*, const MvSNMPError& e, MvSNMPVarList&) { got = e, done = true; }, nullptr, true);
+  } catch (const MvException& e) {
+    got = e.error();
+    done = true;
+    EXPECT_EQ(r.pending, 0);
+  }
   ASSERT_TRUE(waitUntil([&] { return done; }));
   EXPECT_EQ(got.code, c.code) << c.what;
 }
@@ -163,7 +170,12 @@ INSTANTIATE_TEST_SUITE_P(
         V3Failure{"wrong auth pass phrase", "shaaes", 3, 3, "wrongpass1", 4, "privpass123", -308},
         V3Failure{"unsupported level", "noauth", 3, 3, "authpass123", 4, "privpass123", -303},
         V3Failure{"wrong priv pass phrase", "shaaes", 3, 3, "authpass123", 4, "wrongpass1", -405},
-        V3Failure{"level below the user's", "shaaes", 2, 3, "authpass123", 1, "", -116}),
+        V3Failure{"level below the user's", "shaaes", 2, 3, "authpass123", 1, "", -116},
+        // Protocols this build cannot do are refused, never replaced by another.
+        V3Failure{"IDEA privacy", "shaaes", 3, 3, "authpass123", 9, "privpass123", -313},
+        V3Failure{"3DES privacy", "shaaes", 3, 3, "authpass123", 3, "privpass123", -313},
+        V3Failure{"unknown authentication", "shaaes", 3, 8, "authpass123", 4, "privpass123", -312},
+        V3Failure{"pass phrase too short", "shaaes", 3, 3, "short", 4, "privpass123", -307}),
     [](const auto& info) {
       std::string n = info.param.what;
       for (char& ch : n)
