@@ -26,6 +26,18 @@ protected:
     DeviceTarget = target();
     DeviceTarget.agentPort = static_cast<quint16>(sim_.port());
   }
+  // The device target as an SNMPv3 user with its protocols and pass phrases.
+  static void useV3(const char* user, qint32 level, qint32 auth, const char* authPass, qint32 priv,
+                    const char* privPass) {
+    DeviceTarget.version = 3;
+    DeviceTarget.securityModel = 3;
+    DeviceTarget.securityName = user;
+    DeviceTarget.securityLevel = level;
+    DeviceTarget.authProtocol = auth;
+    DeviceTarget.authPassword = authPass;
+    DeviceTarget.privProtocol = priv;
+    DeviceTarget.privPassword = privPass;
+  }
   kxtest::SimAgent sim_;
 };
 
@@ -81,14 +93,7 @@ class SimV3 : public FaultyAgent, public ::testing::WithParamInterface<V3Case> {
 TEST_P(SimV3, ReadsAndWritesWithEveryProtocolPair) {
   startSim({});
   const V3Case c = GetParam();
-  DeviceTarget.version = 3;
-  DeviceTarget.securityModel = 3;
-  DeviceTarget.securityName = c.user;
-  DeviceTarget.securityLevel = c.level;
-  DeviceTarget.authProtocol = c.auth;
-  DeviceTarget.authPassword = "authpass123";
-  DeviceTarget.privProtocol = c.priv;
-  DeviceTarget.privPassword = "privpass123";
+  useV3(c.user, c.level, c.auth, "authpass123", c.priv, "privpass123");
   MvSNMPRequest r;
   r.varList = MvSNMPVarList(kRmonState, SVT_SV, 0);
   EXPECT_FALSE(r.readStep(true));
@@ -131,14 +136,7 @@ class SimV3Failure : public FaultyAgent, public ::testing::WithParamInterface<V3
 TEST_P(SimV3Failure, GivesItsCode) {
   startSim({});
   const V3Failure c = GetParam();
-  DeviceTarget.version = 3;
-  DeviceTarget.securityModel = 3;
-  DeviceTarget.securityName = c.user;
-  DeviceTarget.securityLevel = c.level;
-  DeviceTarget.authProtocol = c.auth;
-  DeviceTarget.authPassword = c.authPass;
-  DeviceTarget.privProtocol = c.priv;
-  DeviceTarget.privPassword = c.privPass;
+  useV3(c.user, c.level, c.auth, c.authPass, c.priv, c.privPass);
   DeviceTarget.timeout = 30;
   MvSNMPRequest r;
   r.varList = MvSNMPVarList(kRmonState, SVT_SV, 0);
