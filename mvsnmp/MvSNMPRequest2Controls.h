@@ -1,0 +1,129 @@
+// The abstract base of every binding between one SNMP request and a set of widgets: runs refresh
+// (agent -> controls) and apply (controls -> agent), blocking or asynchronous, and leaves one
+// status line per operation in a status target (or a message box for errors without one).
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTime>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "MvError.h"
+#include "MvSNMPRequest.h"
+
+class QEventLoop;
+class QLabel;
+class QPlainTextEdit;
+class QStatusBar;
+class QWidget;
+
+class MvSNMPRequest2Controls : public QObject {
+ public:
+  // Selects the status-line format: the index of the catalogue's get and set formats.
+  enum class Operation { Get = 0, Set = 1 };
+  using DoneEvent = std::function<void(MvSNMPRequest2Controls* binding, const MvSNMPError& error)>;
+
+  explicit MvSNMPRequest2Controls(QWidget* owner);
+  // The owner clears the request's `alive` flag and waits while Busy before destroying a binding;
+  // a completion that still arrives afterwards never reaches it. Never destroy a binding from
+  // inside its own OnRefreshDone/OnApplyDone (use deleteLater).
+  ~MvSNMPRequest2Controls() override;
+  MvSNMPRequest2Controls(const MvSNMPRequest2Controls&) = delete;
+  MvSNMPRequest2Controls& operator=(const MvSNMPRequest2Controls&) = delete;
+
+  MvSNMPRequest& Request() { return request_; }
+  const MvSNMPRequest& Request() const { return request_; }
+  QWidget* Owner() const { return owner_; }
+  bool Busy() const { return busy_; }
+  bool Asynchronous() const { return asynchronous_; }
+  void SetAsynchronous(bool on) { asynchronous_ = on; }
+  bool RefreshAfterApply() const { return refreshAfterApply_; }
+  Operation LastOperation() const { return lastOperation_; }
+
+  // Fired when an asynchronous refresh or apply ends, in success or failure.
+  DoneEvent OnRefreshDone;
+  DoneEvent OnApplyDone;
+
+  // Attaches the status control (not owned; nullptr detaches). One target at a time.
+  void SetStatusTarget(QPlainTextEdit* memo);
+  void SetStatusTarget(QStatusBar* bar);
+  void SetStatusTarget(QLabel* panel);
+  bool HasStatusTarget() const;
+
+  // Reads the variable list from the agent and hands every row to RowReceived. Blocking mode
+  // returns when the refresh has ended and raises its error (MvException); the windows keep
+  // painting meanwhile and user input is held back. Asynchronous mode returns at once.
+  // Operations never overlap: a blocking call first waits for a running one, an asynchronous
+  // call on a busy binding starts nothing. Returns false when nothing was started (busy, or the
+  // request not alive).
+  bool Refresh();
+  // Writes the variable list to the agent; `collectFirst` calls CollectValues before sending.
+  // After success on a table list with `refreshAfter`, a refresh follows.
+  bool Apply(bool refreshAfter = true, bool collectFirst = true);
+
+  // Writes one status line for the last operation with the message in place of "[ERROR]";
+  // nothing without a status target.
+  void ShowStatus(const QString& message);
+  // The status line of an operation at a time of day: the catalogue's format without its
+  // " Request:[VARLIST]" part, "[ERROR]" and "[TIME]" replaced in one pass.
+  static QString StatusLine(Operation op, const QString& message, const QTime& time);
+
+  // Waits, repainting but holding back user input, until the binding is no longer Busy or
+  // `maxMs` (negative: no limit) has passed. True when it is no longer Busy.
+  bool WaitWhileBusy(int maxMs = -1);
+
+ protected:
+  virtual void BeforeRefresh() {}
+  virtual void BeforeApply() {}
+  virtual void RowReceived() = 0;
+  virtual void CollectValues() {}
+  virtual void RefreshFailed(const MvSNMPError& error);
+  virtual void ApplyFailed(const MvSNMPError& error);
+  virtual void AfterRefresh() {}
+  virtual void AfterApply() {}
+  // Called whenever an operation ends, whatever its outcome, after Busy was cleared (the edit
+  // binding shows rows it still holds back).
+  virtual void OperationEnded() {}
+
+  // Reports an error as the base error hooks do: status line, else message box.
+  void ReportError(Operation op, const QString& message);
+  void SetLastOperation(Operation op) { lastOperation_ = op; }
+
+ private:
+  // The outcome of a blocking operation, filled by its completions.
+  struct Outcome {
+    bool done = false;
+    std::optional<MvException> error;
+  };
+
+  void startRefresh();
+  void startApply();
+  void refreshStep(const MvSNMPError& error);
+  void applyDone(const MvSNMPError& error);
+  void finishRefresh(const MvSNMPError& error);
+  void rowFailed(const MvException& error);
+  void endOperation(std::optional<MvException> error);
+  void fire(const DoneEvent& event, const MvSNMPError& error);
+  void waitFor(const Outcome& outcome);
+  void wakeWaiters();
+  SnmpCompletion completion(void (MvSNMPRequest2Controls::*step)(const MvSNMPError&));
+
+  MvSNMPRequest request_;
+  QPointer<QWidget> owner_;
+  QPointer<QPlainTextEdit> memo_;
+  QPointer<QStatusBar> statusBar_;
+  QPointer<QLabel> statusPanel_;
+  bool asynchronous_ = true;
+  bool busy_ = false;
+  bool blocking_ = false;  // the running operation was started in blocking mode
+  Operation lastOperation_ = Operation::Get;
+  bool refreshAfterApply_ = true;
+  Outcome* outcome_ = nullptr;  // the running blocking operation's record
+  std::vector<QEventLoop*> waiters_;
+  // Cleared on destruction: completions that arrive later return at once.
+  std::shared_ptr<bool> living_ = std::make_shared<bool>(true);
+};

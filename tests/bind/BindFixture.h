@@ -1,0 +1,114 @@
+// Shared helpers of the binding tests: the simulated switch (started once, on first use), the
+// device target pointed at it, waiting in a nested event loop, and recorders for the message
+// boxes and beeps the bindings would otherwise show and sound.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "MvDeviceParams.h"
+#include "MvError.h"
+#include "MvSNMPRequest2Notice.h"
+#include "SimAgent.h"
+
+namespace bindtest {
+
+// Silent under this subtree: the module type of slot 2 never answers.
+inline constexpr char kSilentOid[] = "1.3.6.1.4.1.48213.11.63.2.2.1.1.7";
+inline constexpr int kForwardingEntries = 5;
+
+inline std::unique_ptr<kxtest::SimAgent>& agentSlot() {
+  static std::unique_ptr<kxtest::SimAgent> agent;
+  return agent;
+}
+
+// kx760sim with a 5-entry forwarding table, still LEDs and one silent subtree.
+inline kxtest::SimAgent& agent() {
+  auto& slot = agentSlot();
+  if (!slot) {
+    slot = std::make_unique<kxtest::SimAgent>();
+    slot->start({"--fdb-entries", std::to_string(kForwardingEntries), "--led-period", "0",
+                 "--fault", std::string("silent:") + kSilentOid});
+  }
+  return *slot;
+}
+
+inline void stopAgents() { agentSlot().reset(); }
+
+// Points DeviceTarget at the simulator (v2c, "public"/"private", 3 s per try). Requests made
+// afterwards copy it.
+inline void targetAgent() {
+  DeviceTarget.address = QStringLiteral("127.0.0.1");
+  DeviceTarget.agentPort = static_cast<quint16>(agent().port());
+  DeviceTarget.version = 1;
+  DeviceTarget.readCommunity = QStringLiteral("public");
+  DeviceTarget.writeCommunity = QStringLiteral("private");
+  DeviceTarget.timeout = 300;
+  DeviceTarget.retries = 1;
+}
+
+// Runs the event loop until done() holds (or a generous limit passes); returns done().
+inline bool waitUntil(const std::function<bool()>& done, int limitMs = 20000) {
+  QElapsedTimer t;
+  t.start();
+  QEventLoop loop;
+  QTimer check;
+  QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+    if (done() || t.elapsed() >= limitMs) loop.quit();
+  });
+  check.start(5);
+  if (!done()) loop.exec();
+  return done();
+}
+
+// The code of the MvException that f raises; 0 when it raises none.
+inline int errorCode(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const MvException& e) {
+    return e.code();
+  }
+  return 0;
+}
+
+// Records message boxes and beeps for its lifetime.
+class NoticeRecorder {
+ public:
+  struct Message {
+    QString text;
+    QString caption;
+  };
+  NoticeRecorder() {
+    previousMessage_ = MvSNMPRequest2Notice::setMessageHandler(
+        [this](QWidget*, const QString& text, const QString& caption) {
+          messages.push_back({text, caption});
+        });
+    previousBeep_ = MvSNMPRequest2Notice::setBeepHandler([this](int hz, int ms) {
+      beeps.emplace_back(hz, ms);
+    });
+  }
+  ~NoticeRecorder() {
+    MvSNMPRequest2Notice::setMessageHandler(std::move(previousMessage_));
+    MvSNMPRequest2Notice::setBeepHandler(std::move(previousBeep_));
+  }
+  NoticeRecorder(const NoticeRecorder&) = delete;
+  NoticeRecorder& operator=(const NoticeRecorder&) = delete;
+
+  std::vector<Message> messages;
+  std::vector<std::pair<int, int>> beeps;
+
+ private:
+  MvSNMPRequest2Notice::MessageHandler previousMessage_;
+  MvSNMPRequest2Notice::BeepHandler previousBeep_;
+};
+
+}  // namespace bindtest
