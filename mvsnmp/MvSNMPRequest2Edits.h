@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
+#include <QTreeWidget>  // ListView() converts a QPointer<QTreeWidget>: the whole type is needed
 #include <memory>
 #include <optional>
 #include <vector>
@@ -26,7 +27,6 @@ class MvOptionList;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QTreeWidget;
 class QTreeWidgetItem;
 
 class MvSNMPRequest2Edits : public MvSNMPRequest2Controls {

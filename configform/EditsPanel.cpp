@@ -1,0 +1,362 @@
+#include "EditsPanel.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include "FormNotice.h"
+#include <QTreeWidget>  // before the binding header, whose inline ListView() needs the full type
+#include "MvSNMPRequest2Edits.h"
+
+namespace {
+
+constexpr int kShortControl = 20;   // controls lower than this ...
+constexpr int kRaisedHeight = 21;   // ... are made this high
+
+int naturalHeight(const QWidget* w) {
+  const int h = w->sizeHint().height();
+  return h < kShortControl ? kRaisedHeight : h;
+}
+
+}  // namespace
+
+TEditsPanel::TEditsPanel(QWidget* parent, MvSNMPRequest2Edits* binding)
+    : QFrame(parent), editCtrl_(binding) {
+  setObjectName(QStringLiteral("EditsPanel"));
+  scroll_ = new QScrollArea(this);
+  scroll_->setObjectName(QStringLiteral("ScrollBox"));
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setWidgetResizable(false);
+  rowsHolder_ = new QWidget;
+  scroll_->setWidget(rowsHolder_);  // the scroll area owns it
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(scroll_);
+  buildRows();
+  SetRowsState(false);
+  LayOut();
+}
+
+void TEditsPanel::buildRows() {
+  if (!editCtrl_) return;
+  const MvSNMPVarList& list = editCtrl_->Request().varList;
+  for (int i = 0; i < list.count(); ++i) {
+    const SnmpVarItem& item = list.item(i);
+    const bool settable = list.isSettable(i);
+    const bool options = item.options != nullptr;
+    const RowKind kind = settable ? (options ? SettableOptions : SettableText)
+                                  : (options ? ReadOnlyOptions : ReadOnlyText);
+    auto* check = new QCheckBox(rowsHolder_);
+    check->setObjectName(QStringLiteral("Check%1").arg(i));
+    check->setFixedWidth(CheckWidth);
+    check->setFocusPolicy(Qt::NoFocus);  // Tab goes from value to value
+    connect(check, &QCheckBox::clicked, this, &TEditsPanel::UpdateSetButton);
+    auto* label = new QLabel(item.label, rowsHolder_);
+    label->setObjectName(QStringLiteral("Label%1").arg(i));
+    QWidget* value = nullptr;
+    if (kind == SettableOptions) {
+      auto* combo = new QComboBox(rowsHolder_);
+      editCtrl_->BindComboBox(i, combo);
+      value = combo;
+    } else {
+      auto* edit = new QLineEdit(rowsHolder_);
+      editCtrl_->BindEdits(i, QStringLiteral("%s"), {edit});
+      // A value longer than the edit is shown from its start, not scrolled to its end.
+      connect(edit, &QLineEdit::textChanged, edit, [edit] {
+        if (!edit->hasFocus()) edit->setCursorPosition(0);
+      });
+      value = edit;
+    }
+    value->setObjectName(QStringLiteral("Value%1").arg(i));
+    for (QWidget* w : {static_cast<QWidget*>(check), static_cast<QWidget*>(label), value})
+      w->setProperty("tag", i);
+    rows_.push_back({kind, QStringLiteral("%s"), value, check, label});
+    // An item the descriptor already hides gets no visible row.
+    if (item.access & Access::Hidden) {
+      check->hide();
+      label->hide();
+      value->hide();
+      rows_.back().checkWasHidden = true;
+    }
+  }
+}
+
+bool TEditsPanel::IsKeyRow(int r) const {
+  return editCtrl_ && r < editCtrl_->Request().varList.keyCount();
+}
+
+bool TEditsPanel::IsReadOnlyRow(int r) const {
+  const RowKind k = RowAt(r).kind;
+  return k == ReadOnlyText || k == ReadOnlyOptions;
+}
+
+bool TEditsPanel::NothingSettable() const {
+  for (int r = 0; r < RowCount(); ++r)
+    if (!IsReadOnlyRow(r) && !IsKeyRow(r)) return false;
+  return true;
+}
+
+void TEditsPanel::paintValue(QWidget* value, bool enabled) {
+  // Disabled rows: black text on the button face; enabled rows: black on white.
+  QPalette p = value->palette();
+  const QColor base = enabled ? QColor(Qt::white) : palette().color(QPalette::Button);
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    p.setColor(group, QPalette::Text, Qt::black);
+    p.setColor(group, QPalette::ButtonText, Qt::black);
+    p.setColor(group, QPalette::Base, base);
+  }
+  value->setPalette(p);
+}
+
+void TEditsPanel::DisableRow(int r) {
+  Row& x = row(r);
+  x.check->setEnabled(false);
+  x.check->setChecked(false);
+  if (!x.label->isHidden()) x.check->hide();
+  else x.checkWasHidden = true;
+  if (auto* edit = qobject_cast<QLineEdit*>(x.value)) {
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::NoFocus);
+  } else {
+    x.value->setEnabled(false);
+  }
+  paintValue(x.value, false);
+}
+
+void TEditsPanel::EnableRow(int r) {
+  Row& x = row(r);
+  x.check->setEnabled(true);
+  x.check->setChecked(defaultCheck_);
+  if (!x.label->isHidden()) x.check->show();
+  else x.checkWasHidden = false;
+  if (auto* edit = qobject_cast<QLineEdit*>(x.value)) {
+    edit->setReadOnly(false);
+    edit->setFocusPolicy(Qt::StrongFocus);
+  } else {
+    x.value->setEnabled(true);
+  }
+  paintValue(x.value, true);
+}
+
+void TEditsPanel::SetRowsState(bool defaultCheck) {
+  defaultCheck_ = defaultCheck;
+  for (int r = 0; r < RowCount(); ++r) {
+    if (IsReadOnlyRow(r) || IsKeyRow(r))
+      DisableRow(r);
+    else
+      EnableRow(r);
+  }
+}
+
+void TEditsPanel::ClearRow(int r) {
+  Row& x = row(r);
+  if (auto* edit = qobject_cast<QLineEdit*>(x.value))
+    edit->clear();
+  else if (auto* combo = qobject_cast<QComboBox*>(x.value))
+    combo->setCurrentIndex(-1);
+  if (editCtrl_) editCtrl_->Request().varList.item(r).value.clear();
+}
+
+void TEditsPanel::ClearRows() {
+  for (int r = 0; r < RowCount(); ++r) ClearRow(r);
+}
+
+void TEditsPanel::UntickRow(int r) { row(r).check->setChecked(false); }
+
+void TEditsPanel::SetRowValue(int r, const QString& text) {
+  Row& x = row(r);
+  if (auto* edit = qobject_cast<QLineEdit*>(x.value))
+    edit->setText(text);
+  else if (auto* combo = qobject_cast<QComboBox*>(x.value))
+    combo->setCurrentIndex(combo->findText(text));
+  if (editCtrl_) editCtrl_->Request().varList.item(r).value = text;
+}
+
+void TEditsPanel::HideRow(int r) {
+  Row& x = row(r);
+  if (editCtrl_) editCtrl_->Request().varList.item(r).access |= Access::Hidden;
+  if (x.label->isHidden()) return;
+  x.checkWasHidden = x.check->isHidden();
+  x.check->hide();
+  x.label->hide();
+  x.value->hide();
+  LayOut();
+}
+
+void TEditsPanel::ShowRow(int r) {
+  Row& x = row(r);
+  if (editCtrl_) editCtrl_->Request().varList.item(r).access &= ~Access::Hidden;
+  if (!x.label->isHidden()) return;
+  x.check->setVisible(!x.checkWasHidden);
+  x.label->show();
+  x.value->show();
+  LayOut();
+}
+
+void TEditsPanel::LayOut() {
+  int widestLabel = 0;
+  for (Row& x : rows_) {
+    x.label->adjustSize();
+    widestLabel = std::max(widestLabel, x.label->width());
+  }
+  const int labelLeft = CheckLeft + CheckWidth + Spacing;
+  const int valueLeft = labelLeft + widestLabel + Spacing;
+  int top = FirstTop;
+  int previousBottom = -1;
+  int right = 0;
+  int bottom = 0;
+  for (Row& x : rows_) {
+    if (x.label->isHidden()) continue;
+    const int height = naturalHeight(x.value);
+    if (previousBottom >= 0) top = previousBottom + Spacing;
+    x.value->setGeometry(valueLeft, top, editWidth_, height);
+    const int checkHeight = x.check->sizeHint().height();
+    x.check->setGeometry(CheckLeft, top + (height - checkHeight) / 2, CheckWidth, checkHeight);
+    x.label->move(labelLeft, top + (height - x.label->height()) / 2);
+    previousBottom = top + height;
+    right = std::max(right, valueLeft + editWidth_);
+    bottom = std::max(bottom, previousBottom);
+  }
+  // The scrolled area ends half a border past the rows; the panel asks for the whole border.
+  rowsHolder_->setFixedSize(right + Border / 2, bottom + Border / 2);
+  designSize_ = QSize(right + Border, bottom + Border);
+  resize(designSize_);
+  updateGeometry();
+}
+
+void TEditsPanel::SetRowFormat(int r, const QString& format) {
+  // Refused before anything changes, so the row keeps its binding.
+  const Row& x = RowAt(r);
+  if (x.kind == SettableOptions) FormNotice::raise(QStringLiteral("Can not set Var format to a ComboBox!"));
+  if (x.kind == ReadOnlyOptions) FormNotice::raise(QStringLiteral("Unknow UI Control type!"));
+  if (!editCtrl_) return;
+  editCtrl_->Unbind(r);
+  editCtrl_->BindEdits(r, format, {qobject_cast<QLineEdit*>(x.value)});
+  row(r).format = format;
+}
+
+void TEditsPanel::SetEditWidth(int width) {
+  editWidth_ = width;
+  LayOut();
+}
+
+void TEditsPanel::ArrangeCtrlBtn(TCtrlBtnPanel* panel) {
+  if (!editCtrl_) FormNotice::raise(QStringLiteral("TEditsPanel:ArrangeCtrlBtn - EditCtrl is NULL!"));
+  btnPanel_ = panel;
+  using P = TCtrlBtnPanel;
+  for (int c : {P::CountDisplay, P::SamplesLabel, P::EditBtn, P::AddBtn, P::DeleteBtn})
+    panel->Control(c)->hide();
+  for (int c : {P::RefreshBtn, P::SetCheckedBtn, P::CheckAllBtn, P::ClearChecksBtn, P::CloseBtn})
+    panel->Control(c)->show();
+  std::vector<QCheckBox*> open;
+  for (const Row& x : rows_)
+    if (!x.check->isHidden() && x.check->isEnabled()) open.push_back(x.check);
+  if (NothingSettable()) {
+    for (int c : {P::SetCheckedBtn, P::CheckAllBtn, P::ClearChecksBtn}) panel->Control(c)->hide();
+  } else if (open.size() <= 1) {
+    // A single writable row needs no choosing: "Set" writes it.
+    panel->Control(P::CheckAllBtn)->hide();
+    panel->Control(P::ClearChecksBtn)->hide();
+    QPushButton* set = panel->Button(P::SetCheckedBtn);
+    if (!set->text().isEmpty()) set->setText(QStringLiteral("Set"));
+    set->setEnabled(true);
+    for (QCheckBox* box : open) box->setChecked(true);
+    for (const Row& x : rows_) x.check->hide();
+  } else {
+    UpdateSetButton();
+  }
+  panel->Arrange();
+}
+
+void TEditsPanel::WireButtons(TCtrlBtnPanel* panel, int tag) {
+  QPushButton* set = panel->Button(TCtrlBtnPanel::SetCheckedBtn);
+  set->setProperty("tag", tag);
+  connect(set, &QPushButton::clicked, this, [this, set] { ApplyChecked(set); });
+  connect(panel->Button(TCtrlBtnPanel::CheckAllBtn), &QPushButton::clicked, this, &TEditsPanel::CheckAll);
+  connect(panel->Button(TCtrlBtnPanel::ClearChecksBtn), &QPushButton::clicked, this,
+          &TEditsPanel::ClearChecks);
+}
+
+void TEditsPanel::UpdateSetButton() {
+  if (!btnPanel_) return;
+  bool any = false;
+  for (const Row& x : rows_) any = any || (!x.check->isHidden() && x.check->isChecked());
+  btnPanel_->Button(TCtrlBtnPanel::SetCheckedBtn)->setEnabled(any);
+}
+
+void TEditsPanel::setChecks(bool on) {
+  for (const Row& x : rows_)
+    if (x.check->isEnabled()) x.check->setChecked(on);
+  UpdateSetButton();
+}
+
+void TEditsPanel::CheckAll() { setChecks(true); }
+void TEditsPanel::ClearChecks() { setChecks(false); }
+
+bool TEditsPanel::valueEmpty(int r) const {
+  const QWidget* value = RowAt(r).value;
+  if (auto* edit = qobject_cast<const QLineEdit*>(value)) return edit->text().isEmpty();
+  if (auto* combo = qobject_cast<const QComboBox*>(value)) return combo->currentIndex() < 0;
+  return false;
+}
+
+void TEditsPanel::ApplyChecked(QAbstractButton* button) {
+  if (!editCtrl_) return;
+  MvSNMPRequest2Edits& binding = *editCtrl_;
+  MvSNMPVarList& list = binding.Request().varList;
+  const bool wasAsynchronous = binding.Asynchronous();
+  binding.SetAsynchronous(false);
+  // Unticked rows travel in no PDU while this apply runs.
+  std::vector<int> marked;
+  for (int r = 0; r < RowCount(); ++r) {
+    SnmpVarItem& item = list.item(r);
+    if (RowAt(r).check->isChecked() || (item.access & Access::Invalid)) continue;
+    item.access |= Access::Invalid;
+    marked.push_back(r);
+  }
+  bool cancelled = false;
+  for (int r = 0; r < RowCount() && !cancelled; ++r)
+    cancelled = !(list.item(r).access & Access::Invalid) && valueEmpty(r);
+  QString failure;
+  if (cancelled) {
+    FormNotice::warning(this, QStringLiteral("Some items are empty!"));
+  } else {
+    try {
+      binding.Apply(false, true);
+    } catch (const MvException& e) {
+      failure = e.message();
+      binding.ShowStatus(failure);
+    }
+  }
+  if (editCtrl_) {
+    for (int r : marked) editCtrl_->Request().varList.item(r).access &= ~Access::Invalid;
+    editCtrl_->SetAsynchronous(wasAsynchronous);
+  }
+  if (cancelled || !button || button->property("tag").toInt() != 1) return;
+  // A row dialog closes once its set went through; after a failed set it stays open with the
+  // user's input, and says why, since its status line is in the page behind it.
+  if (failure.isEmpty())
+    button->window()->close();
+  else
+    FormNotice::warning(button->window(), failure);
+}
+
+TSNMPEditorPanel::TSNMPEditorPanel(QWidget* parent, MvSNMPRequest2Edits* binding)
+    : TSNMPPanel(parent, nullptr, binding), edits_(new TEditsPanel(ClientPanel(), binding)) {
+  setObjectName(QStringLiteral("SNMPEditorPanel"));
+  edits_->WireButtons(BtnPanel(), 0);
+  BtnPanel()->Button(TCtrlBtnPanel::SetCheckedBtn)->setEnabled(false);
+  edits_->ArrangeCtrlBtn(BtnPanel());
+  SetContent(edits_);
+}
+
+void TSNMPEditorPanel::SetEditWidth(int width) {
+  edits_->SetEditWidth(width);
+  SetContent(edits_);
+  FitForm(Form());
+}

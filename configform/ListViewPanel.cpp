@@ -1,0 +1,377 @@
+#include "ListViewPanel.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <memory>
+
+#include "FormNotice.h"
+#include "MvSNMPRequest2Edits.h"
+
+namespace {
+
+constexpr int kEditWaitMs = 1000;
+
+// Removes option labels from combo boxes for the time of a dialog and puts them back at their
+// former positions afterwards, so the option list's order is kept.
+class RemovedOptions {
+ public:
+  void remove(QComboBox* combo, const QString& text) {
+    const int at = combo->findText(text);
+    if (at < 0) return;
+    combo->removeItem(at);
+    removed_.push_back({combo, at, text});
+  }
+  ~RemovedOptions() {
+    for (auto it = removed_.rbegin(); it != removed_.rend(); ++it) {
+      const int current = it->combo->currentIndex();
+      it->combo->insertItem(it->position, it->text);
+      // Inserting before the selection must not change which label is selected.
+      if (current >= it->position) it->combo->setCurrentIndex(current + 1);
+    }
+  }
+
+ private:
+  struct Entry {
+    QComboBox* combo;
+    int position;
+    QString text;
+  };
+  std::vector<Entry> removed_;
+};
+
+}  // namespace
+
+// ---- TListViewPanel ----
+
+TListViewPanel::TListViewPanel(QWidget* parent, MvSNMPRequest2Edits* binding)
+    : QFrame(parent), listView_(new QTreeWidget(this)) {
+  setObjectName(QStringLiteral("ListViewPanel"));
+  listView_->setObjectName(QStringLiteral("ListView"));
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(listView_);
+  if (binding) binding->BindListView(listView_, false);
+  int characters = 0;
+  const QTreeWidgetItem* header = listView_->headerItem();
+  for (int c = 0; c < listView_->columnCount(); ++c) characters += static_cast<int>(header->text(c).size());
+  const int width = 2 * listView_->frameWidth() + PixelsPerHeadingChar * characters;
+  designSize_ = QSize(std::min(width, MaxWidth), PanelHeight);
+  resize(designSize_);
+}
+
+void TListViewPanel::ArrangeCtrlBtn(TCtrlBtnPanel* panel) {
+  using P = TCtrlBtnPanel;
+  for (int c : {P::CountDisplay, P::SamplesLabel, P::RefreshBtn, P::EditBtn, P::CloseBtn})
+    panel->Control(c)->show();
+  for (int c : {P::SetCheckedBtn, P::CheckAllBtn, P::ClearChecksBtn}) panel->Control(c)->hide();
+  panel->Control(P::EditBtn)->setEnabled(false);
+  panel->Control(P::DeleteBtn)->setEnabled(false);
+  panel->Control(P::AddBtn)->setVisible(addColumn_ >= 0);
+  panel->Control(P::DeleteBtn)->setVisible(deleteColumn_ >= 0);
+  panel->Arrange();
+}
+
+void TListViewPanel::SetAdd(int column, const QString& value) {
+  addColumn_ = column;
+  addValue_ = value;
+}
+
+void TListViewPanel::SetDelete(int column, const QString& value) {
+  deleteColumn_ = column;
+  deleteValue_ = value;
+}
+
+// ---- the add and edit dialogs ----
+
+// One dialog around the page's edits panel: lends the panel on construction (the shared set-up)
+// and takes it back, with the constraint owner, on destruction, whatever happened in between.
+class TSNMPListViewPanel::RowDialog {
+ public:
+  RowDialog(TSNMPListViewPanel& page, const QString& caption)
+      : page_(page), dialog_(std::make_unique<QDialog>(page.window())) {
+    dialog_->setObjectName(QStringLiteral("RowDialog"));
+    dialog_->setWindowTitle(caption);
+    page.Binding()->SetConstraintOwner(dialog_.get());
+    // Status lines of the dialog go to the table page's memo.
+    TMsgPanel* shared = page.MsgPanel();
+    frame_ = new TSNMPPanel(dialog_.get(), shared, page.Binding());
+    page.EditsPanel()->WireButtons(frame_->BtnPanel(), 1);
+  }
+
+  TSNMPPanel& Frame() { return *frame_; }
+
+  // Moves the edits panel into the dialog and sizes the dialog around it.
+  void Lend() {
+    TEditsPanel* edits = page_.EditsPanel();
+    edits->ArrangeCtrlBtn(frame_->BtnPanel());
+    frame_->BtnPanel()->Control(TCtrlBtnPanel::RefreshBtn)->hide();
+    frame_->BtnPanel()->Arrange();
+    edits->LayOut();
+    frame_->SetContent(edits);
+    frame_->FitForm(dialog_.get());
+  }
+
+  void Run() { FormNotice::runDialog(*dialog_); }
+
+  ~RowDialog() {
+    page_.Reclaim(page_.EditsPanel());
+    dialog_.reset();
+    if (page_.Binding()) page_.Binding()->SetConstraintOwner(page_.window());
+    page_.RefreshTable();
+  }
+
+  RowDialog(const RowDialog&) = delete;
+  RowDialog& operator=(const RowDialog&) = delete;
+
+ private:
+  TSNMPListViewPanel& page_;
+  std::unique_ptr<QDialog> dialog_;
+  TSNMPPanel* frame_ = nullptr;
+};
+
+// ---- TSNMPListViewPanel ----
+
+TSNMPListViewPanel::TSNMPListViewPanel(QWidget* parent, MvSNMPRequest2Edits* binding)
+    : TSNMPEditorPanel(parent, binding), listPanel_(new TListViewPanel(ClientPanel(), binding)) {
+  setObjectName(QStringLiteral("SNMPListViewPanel"));
+  OnBeforeAdd = [](TSNMPListViewPanel* page, QAbstractButton*) { page->EditsPanel()->ClearRows(); };
+  QTreeWidget* view = listPanel_->ListView();
+  connect(view, &QTreeWidget::itemSelectionChanged, this, &TSNMPListViewPanel::SelectionChanged);
+  connect(view, &QTreeWidget::itemDoubleClicked, this, [this] {
+    QPushButton* edit = BtnPanel()->Button(TCtrlBtnPanel::EditBtn);
+    if (hasSelection() && !edit->isHidden() && edit->isEnabled()) EditBtnClick();
+  });
+  auto count = [this] { BtnPanel()->SetCount(ListView()->topLevelItemCount()); };
+  connect(view->model(), &QAbstractItemModel::rowsInserted, this, count);
+  connect(view->model(), &QAbstractItemModel::rowsRemoved, this, count);
+  connect(view->model(), &QAbstractItemModel::modelReset, this, count);
+  view->viewport()->setMouseTracking(true);
+  view->viewport()->installEventFilter(this);
+
+  TCtrlBtnPanel* buttons = BtnPanel();
+  QPushButton* refresh = buttons->Button(TCtrlBtnPanel::RefreshBtn);
+  disconnect(refresh, nullptr, this, nullptr);
+  connect(refresh, &QPushButton::clicked, this, &TSNMPListViewPanel::RefreshTable);
+  connect(buttons->Button(TCtrlBtnPanel::EditBtn), &QPushButton::clicked, this, &TSNMPListViewPanel::EditBtnClick);
+  connect(buttons->Button(TCtrlBtnPanel::AddBtn), &QPushButton::clicked, this, &TSNMPListViewPanel::AddBtnClick);
+  connect(buttons->Button(TCtrlBtnPanel::DeleteBtn), &QPushButton::clicked, this, &TSNMPListViewPanel::DeleteRow);
+  listPanel_->ArrangeCtrlBtn(buttons);
+  if (EditsPanel()->NothingSettable()) buttons->Control(TCtrlBtnPanel::EditBtn)->hide();
+  buttons->Arrange();
+  SetContent(listPanel_);
+}
+
+TSNMPListViewPanel::~TSNMPListViewPanel() {
+  QTreeWidget* view = ListView();
+  view->viewport()->removeEventFilter(this);
+  view->model()->disconnect(this);
+  view->disconnect(this);
+}
+
+void TSNMPListViewPanel::checkStatusValue(int column, const QString& value, const QString& error) {
+  TEditsPanel* edits = EditsPanel();
+  const auto* combo = column >= 0 && column < edits->RowCount()
+                          ? qobject_cast<const QComboBox*>(edits->RowAt(column).value)
+                          : nullptr;
+  if (!combo || combo->findText(value) < 0) FormNotice::raise(error + value);
+}
+
+void TSNMPListViewPanel::SetAddStatus(int column, const QString& value) {
+  checkStatusValue(column, value, QStringLiteral("TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:"));
+  listPanel_->SetAdd(column, value);
+  BtnPanel()->Control(TCtrlBtnPanel::AddBtn)->show();
+  BtnPanel()->Arrange();
+}
+
+void TSNMPListViewPanel::SetDeleteStatus(int column, const QString& value) {
+  checkStatusValue(column, value,
+                   QStringLiteral("TSNMPListViewPanel::SetDeleteStatus - Wrong DeleteStatusValue:"));
+  listPanel_->SetDelete(column, value);
+  BtnPanel()->Control(TCtrlBtnPanel::DeleteBtn)->show();
+  BtnPanel()->Arrange();
+}
+
+bool TSNMPListViewPanel::hasSelection() const { return !ListView()->selectedItems().isEmpty(); }
+
+void TSNMPListViewPanel::setRowButtons(bool enabled) {
+  BtnPanel()->Control(TCtrlBtnPanel::EditBtn)->setEnabled(enabled);
+  BtnPanel()->Control(TCtrlBtnPanel::DeleteBtn)->setEnabled(enabled);
+}
+
+void TSNMPListViewPanel::RefreshTable() {
+  MvSNMPRequest2Edits* binding = Binding();
+  if (!binding || (binding->Asynchronous() && binding->Busy())) return;
+  setRowButtons(false);
+  try {
+    binding->Refresh();
+  } catch (const MvException& e) {
+    binding->ShowStatus(e.message());
+  }
+  BtnPanel()->SetCount(ListView()->topLevelItemCount());
+}
+
+void TSNMPListViewPanel::SelectionChanged() {
+  const bool selected = hasSelection();
+  setRowButtons(selected);
+  if (!selected) EditsPanel()->ClearRows();
+}
+
+QString TSNMPListViewPanel::RowHint(const QPoint& pos) const {
+  const QTreeWidgetItem* line = ListView()->itemAt(pos);
+  if (!line) return QString();
+  const QTreeWidgetItem* header = ListView()->headerItem();
+  const int columns = ListView()->columnCount();
+  qsizetype longest = 0;
+  for (int c = 0; c < columns; ++c) longest = std::max(longest, header->text(c).size());
+  QString hint;
+  for (int c = 0; c < columns; ++c) {
+    const QString heading = header->text(c);
+    hint += heading + QString(longest - heading.size(), QLatin1Char('\t')) + QStringLiteral("  ") +
+            line->text(c) + QLatin1Char('\n');
+  }
+  return hint;
+}
+
+void TSNMPListViewPanel::ShowRowHint(const QPoint& pos) {
+  // An empty tool tip switches the hint off.
+  ListView()->setToolTip(RowHint(pos));
+}
+
+bool TSNMPListViewPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ListView()->viewport() && event->type() == QEvent::MouseMove)
+    ShowRowHint(static_cast<QMouseEvent*>(event)->position().toPoint());
+  return TSNMPEditorPanel::eventFilter(watched, event);
+}
+
+void TSNMPListViewPanel::fire(const RowEvent& event, QAbstractButton* button) {
+  if (event) event(this, button);
+}
+
+void TSNMPListViewPanel::AddBtnClick() {
+  auto* button = BtnPanel()->Button(TCtrlBtnPanel::AddBtn);
+  ListView()->clearSelection();
+  fire(OnBeforeAdd, button);
+  AddRow();
+  fire(OnAfterAdd, button);
+}
+
+void TSNMPListViewPanel::EditBtnClick() {
+  auto* button = BtnPanel()->Button(TCtrlBtnPanel::EditBtn);
+  fire(OnBeforeEdit, button);
+  EditRow();
+  fire(OnAfterEdit, button);
+}
+
+QString TSNMPListViewPanel::holderCaption() const {
+  QWidget* holder = parentWidget();
+  if (holder && holder->isWindow()) return holder->windowTitle();
+  // A tab sheet: the tab's caption.
+  for (QWidget* w = holder ? holder->parentWidget() : nullptr; w; w = w->parentWidget()) {
+    if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+      const int index = tabs->indexOf(holder);
+      if (index >= 0) return tabs->tabText(index);
+      break;
+    }
+  }
+  return Form() ? Form()->windowTitle() : window()->windowTitle();
+}
+
+void TSNMPListViewPanel::AddRow() {
+  MvSNMPRequest2Edits* binding = Binding();
+  const int addColumn = listPanel_->AddColumn();
+  if (!binding || addColumn < 0) return;
+  // The dialog's selection must be empty before the rows are prepared: deselecting empties them.
+  ListView()->clearSelection();
+  const QString caption = holderCaption();
+  RowDialog dialog(*this, caption + QStringLiteral(" (Add)"));
+  TEditsPanel* edits = EditsPanel();
+  edits->SetRowsState(false);
+  // The typed index values always form the new row's instance and cannot be left out.
+  for (int r = 0; r < edits->RowCount(); ++r) {
+    if (!edits->IsKeyRow(r)) continue;
+    edits->EnableRow(r);
+    const TEditsPanel::Row& row = edits->RowAt(r);
+    row.check->setChecked(true);
+    row.check->show();
+    row.check->setEnabled(false);
+  }
+  const TEditsPanel::Row& status = edits->RowAt(addColumn);
+  edits->DisableRow(addColumn);
+  status.check->setChecked(true);
+  status.check->show();
+  edits->SetRowValue(addColumn, listPanel_->AddValue());
+  dialog.Lend();
+  setRowButtons(false);
+  dialog.Run();
+}
+
+void TSNMPListViewPanel::EditRow() {
+  MvSNMPRequest2Edits* binding = Binding();
+  if (!binding || !hasSelection()) return;
+  if (binding->Asynchronous()) {
+    // A walk still running would refill the lines under the dialog: stop it first.
+    binding->Request().alive = false;
+    binding->WaitWhileBusy(kEditWaitMs);
+    binding->Request().alive = true;
+  }
+  RowDialog dialog(*this, Form() ? Form()->windowTitle() : window()->windowTitle());
+  dialog.Frame().BtnPanel()->Button(TCtrlBtnPanel::SetCheckedBtn)->setEnabled(false);
+  TEditsPanel* edits = EditsPanel();
+  edits->SetRowsState(false);
+  dialog.Lend();
+  // Creating and destroying are the page's own buttons, not values to edit.
+  RemovedOptions removed;
+  std::vector<int> hidden;
+  for (const auto& [column, value] : {std::pair{listPanel_->AddColumn(), listPanel_->AddValue()},
+                                      std::pair{listPanel_->DeleteColumn(), listPanel_->DeleteValue()}}) {
+    if (column < 0) continue;
+    auto* combo = qobject_cast<QComboBox*>(edits->RowAt(column).value);
+    if (!combo) continue;
+    removed.remove(combo, value);
+    if (combo->count() == 0 && std::find(hidden.begin(), hidden.end(), column) == hidden.end()) {
+      edits->HideRow(column);
+      hidden.push_back(column);
+    }
+  }
+  dialog.Run();
+  for (int r : hidden) edits->ShowRow(r);
+}
+
+void TSNMPListViewPanel::DeleteRow() {
+  MvSNMPRequest2Edits* binding = Binding();
+  const int deleteColumn = listPanel_->DeleteColumn();
+  if (!binding || deleteColumn < 0) return;
+  if (!FormNotice::confirm(this, QStringLiteral("Are you sure to delete it?"))) return;
+  // Without a selected line there is no instance to delete.
+  if (!hasSelection()) return;
+  const bool wasAsynchronous = binding->Asynchronous();
+  binding->SetAsynchronous(false);
+  MvSNMPVarList& list = binding->Request().varList;
+  std::vector<int> marked;
+  for (int i = 0; i < list.count(); ++i) {
+    SnmpVarItem& item = list.item(i);
+    if (i < list.keyCount() || i == deleteColumn || (item.access & Access::Invalid)) continue;
+    item.access |= Access::Invalid;
+    marked.push_back(i);
+  }
+  // Only the delete column travels, with the delete value, at the selected line's instance.
+  EditsPanel()->SetRowValue(deleteColumn, listPanel_->DeleteValue());
+  const QPointer<MvSNMPRequest2Edits> guard(binding);
+  try {
+    binding->Apply(false, true);
+  } catch (const MvException& e) {
+    binding->ShowStatus(e.message());
+  }
+  if (!guard) return;  // the form was closed meanwhile
+  for (int i : marked) list.item(i).access &= ~Access::Invalid;
+  RefreshTable();
+  binding->SetAsynchronous(wasAsynchronous);
+}

@@ -1,0 +1,306 @@
+// The table page end to end on the simulator's VLAN table: the walk, the buttons, Add with
+// "createAndGo" at the typed index, Edit without the row-status actions, Delete with "destroy",
+// the read-only case, row hints, and closing the form while a walk runs.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest/QTest>
+
+#include "FormsFixture.h"
+#include "Guiconfigform.h"
+#include "MvOptionList.h"
+#include "MvSNMPRequest2Edits.h"
+
+using formstest::FormAnswers;
+using formstest::snmpGet;
+using formstest::waitUntil;
+
+namespace {
+
+const OptionSource kRowStatusSource[] = {{1, "active"},      {2, "notInService"}, {3, "notReady"},
+                                         {4, "createAndGo"}, {5, "createAndWait"}, {6, "destroy"},
+                                         {0, nullptr}};
+const OptionSource kCreateDestroySource[] = {{4, "createAndGo"}, {6, "destroy"}, {0, nullptr}};
+const MvOptionList kRowStatus(kRowStatusSource);
+const MvOptionList kCreateDestroy(kCreateDestroySource);
+
+constexpr char kVlanName[] = "1.3.6.1.2.1.17.7.1.4.3.1.1.";
+constexpr char kVlanEgress[] = "1.3.6.1.2.1.17.7.1.4.3.1.2.";
+constexpr char kVlanStatus[] = "1.3.6.1.2.1.17.7.1.4.3.1.5.";
+
+enum Column { VlanId, Name, Egress, Untagged, Status };
+const SnmpVarDef kVlans[] = {
+    {"1.3.6.1.2.1.17.7.1.4.2.1.1", "VLAN ID", Syntax::Integer, Access::NotAccess},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.1", "Name", Syntax::DisplayStr, Access::ReadWrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.2", "Egress Ports", Syntax::OctetStr, Access::ReadWrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.4", "Untagged Ports", Syntax::OctetStr, Access::ReadWrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.5", "Status", Syntax::Integer, Access::ReadWrite, &kRowStatus},
+    {},
+};
+const SnmpVarDef kVlansCreateDestroy[] = {
+    {"1.3.6.1.2.1.17.7.1.4.2.1.1", "VLAN ID", Syntax::Integer, Access::NotAccess},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.1", "Name", Syntax::DisplayStr, Access::ReadWrite},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.5", "Status", Syntax::Integer, Access::ReadWrite, &kCreateDestroy},
+    {},
+};
+const SnmpVarDef kForwarding[] = {
+    {"1.3.6.1.2.1.17.4.3.1.1", "Address", Syntax::MacAddress, Access::ReadOnly},
+    {"1.3.6.1.2.1.17.4.3.1.2", "Port", Syntax::Integer, Access::ReadOnly},
+    {"1.3.6.1.2.1.17.4.3.1.3", "Status", Syntax::Integer, Access::ReadOnly},
+    {},
+};
+
+class TablePageTest : public ::testing::Test {
+ protected:
+  // A fresh agent per test: the tests add and delete its rows.
+  void SetUp() override { agent = formstest::startAgent({"--fdb-entries", "400"}); }
+
+  TSNMPListViewPanel* open(const SnmpVarDef* defs, bool rowStatus = true) {
+    const int status = defs == kVlans ? Status : 2;
+    page = rowStatus ? form.MakeTableForm(formstest::makeBinding(&form, defs, MVT_FMV, 1), status,
+                                          "createAndGo", status, "destroy")
+                     : form.MakeTableForm(formstest::makeBinding(&form, defs, MVT_FMV, defs == kForwarding ? 0 : 1));
+    form.show();
+    EXPECT_TRUE(waitUntil([&] { return !memo()->toPlainText().isEmpty() && !form.BindingAt(0)->Busy(); }));
+    return page;
+  }
+  QTreeWidget* view() { return page->ListView(); }
+  QPlainTextEdit* memo() { return form.findChild<QPlainTextEdit*>("Memo"); }
+  QWidget* control(int which) { return page->BtnPanel()->Control(which); }
+  void click(int which) { QTest::mouseClick(page->BtnPanel()->Button(which), Qt::LeftButton); }
+  void select(int line) { view()->setCurrentItem(view()->topLevelItem(line)); }
+  int lineOf(const QString& vlan) {
+    for (int i = 0; i < view()->topLevelItemCount(); ++i)
+      if (view()->topLevelItem(i)->text(0) == vlan) return i;
+    return -1;
+  }
+  bool walked() { return !form.BindingAt(0)->Busy(); }
+
+  std::unique_ptr<kxtest::SimAgent> agent;
+  TConfigForm form;
+  TSNMPListViewPanel* page = nullptr;
+  FormAnswers answers;
+};
+
+// The dialog's row controls, found by the names the edits panel gives them.
+template <typename T>
+T* rowValue(QDialog& dialog, int row) {
+  return dialog.findChild<T*>(QStringLiteral("Value%1").arg(row));
+}
+QCheckBox* rowCheck(QDialog& dialog, int row) {
+  return dialog.findChild<QCheckBox*>(QStringLiteral("Check%1").arg(row));
+}
+QPushButton* dialogButton(QDialog& dialog, const char* name) { return dialog.findChild<QPushButton*>(name); }
+
+TEST_F(TablePageTest, WalksTheRowsAndOffersTheTableButtons) {
+  open(kVlans);
+  ASSERT_EQ(view()->topLevelItemCount(), 2);
+  EXPECT_EQ(view()->topLevelItem(0)->text(0), "1");
+  EXPECT_EQ(view()->topLevelItem(1)->text(0), "10");
+  EXPECT_EQ(view()->topLevelItem(1)->text(1), "engineering");
+  EXPECT_EQ(view()->topLevelItem(1)->text(4), "active");
+  EXPECT_EQ(page->BtnPanel()->Count()->text(), "2");
+
+  using P = TCtrlBtnPanel;
+  for (int shown : {P::CountDisplay, P::SamplesLabel, P::RefreshBtn, P::EditBtn, P::AddBtn, P::DeleteBtn, P::CloseBtn})
+    EXPECT_FALSE(control(shown)->isHidden()) << shown;
+  for (int hidden : {P::SetCheckedBtn, P::CheckAllBtn, P::ClearChecksBtn}) EXPECT_TRUE(control(hidden)->isHidden());
+  EXPECT_GT(control(P::AddBtn)->y(), control(P::EditBtn)->y());
+  EXPECT_GT(control(P::DeleteBtn)->y(), control(P::AddBtn)->y());
+  // Edit and Delete wait for a line; clicking empty space closes them again and empties the rows.
+  EXPECT_FALSE(control(P::EditBtn)->isEnabled());
+  EXPECT_FALSE(control(P::DeleteBtn)->isEnabled());
+  select(1);
+  EXPECT_TRUE(control(P::EditBtn)->isEnabled());
+  EXPECT_TRUE(control(P::DeleteBtn)->isEnabled());
+  auto* name = qobject_cast<QLineEdit*>(page->EditsPanel()->RowAt(Name).value);
+  EXPECT_EQ(name->text(), "engineering");
+  view()->clearSelection();
+  EXPECT_FALSE(control(P::EditBtn)->isEnabled());
+  EXPECT_TRUE(name->text().isEmpty());
+  // A key row starts closed in the page's edits panel.
+  EXPECT_FALSE(page->EditsPanel()->RowAt(VlanId).check->isEnabled());
+}
+
+TEST_F(TablePageTest, ReadOnlyTableShowsNeitherAddNorDeleteNorEdit) {
+  open(kForwarding, false);
+  EXPECT_EQ(view()->topLevelItemCount(), 400);
+  EXPECT_TRUE(control(TCtrlBtnPanel::AddBtn)->isHidden());
+  EXPECT_TRUE(control(TCtrlBtnPanel::DeleteBtn)->isHidden());
+  EXPECT_TRUE(control(TCtrlBtnPanel::EditBtn)->isHidden());
+  EXPECT_EQ(control(TCtrlBtnPanel::CloseBtn)->y(),
+            control(TCtrlBtnPanel::RefreshBtn)->y() + TCtrlBtnPanel::ButtonHeight + TCtrlBtnPanel::Gap);
+}
+
+TEST_F(TablePageTest, AddCreatesTheRowAtTheTypedIndex) {
+  open(kVlans);
+  answers.onDialog = [&](QDialog& dialog) {
+    EXPECT_TRUE(dialog.windowTitle().endsWith(" (Add)"));
+    auto* id = rowValue<QLineEdit>(dialog, VlanId);
+    ASSERT_NE(id, nullptr);
+    EXPECT_FALSE(id->isReadOnly());
+    EXPECT_TRUE(rowCheck(dialog, VlanId)->isChecked());
+    EXPECT_FALSE(rowCheck(dialog, VlanId)->isEnabled());
+    auto* status = rowValue<QComboBox>(dialog, Status);
+    EXPECT_EQ(status->currentText(), "createAndGo");
+    EXPECT_FALSE(status->isEnabled());
+    EXPECT_TRUE(dialogButton(dialog, "RefreshBtn")->isHidden());
+    id->setText("30");
+    rowValue<QLineEdit>(dialog, Name)->setText("lab");
+    rowCheck(dialog, Name)->click();
+    QTest::mouseClick(dialogButton(dialog, "SetCheckedBtn"), Qt::LeftButton);
+  };
+  click(TCtrlBtnPanel::AddBtn);
+  EXPECT_EQ(answers.dialogs, 1);
+  EXPECT_TRUE(answers.dialogClosedItself);
+  EXPECT_TRUE(answers.warnings.isEmpty()) << answers.warnings.join("|").toStdString();
+  // createAndGo makes the row active at once, with the name given in the same request.
+  EXPECT_EQ(snmpGet(*agent, std::string(kVlanStatus) + "30"), "1");
+  EXPECT_EQ(snmpGet(*agent, std::string(kVlanName) + "30"), "lab");
+  ASSERT_TRUE(waitUntil([&] { return walked(); }));
+  EXPECT_GE(lineOf("30"), 0);
+  // The edits panel is back, hidden, in the page.
+  EXPECT_EQ(page->EditsPanel()->window(), &form);
+  EXPECT_TRUE(page->EditsPanel()->isHidden());
+}
+
+TEST_F(TablePageTest, AddWithAnEmptyIndexSendsNothingAndStaysOpen) {
+  open(kVlans);
+  answers.onDialog = [&](QDialog& dialog) {
+    QTest::mouseClick(dialogButton(dialog, "SetCheckedBtn"), Qt::LeftButton);
+    EXPECT_TRUE(dialog.isVisible());
+  };
+  click(TCtrlBtnPanel::AddBtn);
+  EXPECT_EQ(answers.warnings, QStringList{"Some items are empty!"});
+  EXPECT_FALSE(answers.dialogClosedItself);
+  ASSERT_TRUE(waitUntil([&] { return walked(); }));
+  EXPECT_EQ(view()->topLevelItemCount(), 2);
+}
+
+TEST_F(TablePageTest, EditHidesTheRowStatusActionsAndWritesTheTickedColumns) {
+  open(kVlans);
+  const std::string egress = snmpGet(*agent, std::string(kVlanEgress) + "10");
+  select(lineOf("10"));
+  answers.onDialog = [&](QDialog& dialog) {
+    auto* status = rowValue<QComboBox>(dialog, Status);
+    QStringList offered;
+    for (int i = 0; i < status->count(); ++i) offered << status->itemText(i);
+    EXPECT_EQ(offered, QStringList({"active", "notInService", "notReady", "createAndWait"}));
+    EXPECT_EQ(status->currentText(), "active");
+    EXPECT_TRUE(rowCheck(dialog, VlanId)->isHidden());
+    EXPECT_TRUE(rowValue<QLineEdit>(dialog, VlanId)->isReadOnly());
+    EXPECT_EQ(rowValue<QLineEdit>(dialog, VlanId)->text(), "10");
+    QPushButton* set = dialogButton(dialog, "SetCheckedBtn");
+    EXPECT_FALSE(set->isEnabled());
+    rowValue<QLineEdit>(dialog, Name)->setText("research");
+    rowValue<QLineEdit>(dialog, Egress)->setText("00000000");  // changed but not ticked
+    rowCheck(dialog, Name)->click();
+    EXPECT_TRUE(set->isEnabled());
+    QTest::mouseClick(set, Qt::LeftButton);
+  };
+  click(TCtrlBtnPanel::EditBtn);
+  EXPECT_TRUE(answers.dialogClosedItself);
+  EXPECT_EQ(snmpGet(*agent, std::string(kVlanName) + "10"), "research");
+  EXPECT_EQ(snmpGet(*agent, std::string(kVlanEgress) + "10"), egress);
+  // The actions are offered again, in the option list's order.
+  auto* status = qobject_cast<QComboBox*>(page->EditsPanel()->RowAt(Status).value);
+  ASSERT_EQ(status->count(), 6);
+  EXPECT_EQ(status->itemText(3), "createAndGo");
+  EXPECT_EQ(status->itemText(5), "destroy");
+  ASSERT_TRUE(waitUntil([&] { return walked(); }));
+  EXPECT_EQ(view()->topLevelItem(lineOf("10"))->text(1), "research");
+}
+
+TEST_F(TablePageTest, RowStatusWithOnlyTheActionsIsHiddenWhileEditing) {
+  open(kVlansCreateDestroy);
+  select(lineOf("10"));
+  answers.onDialog = [&](QDialog& dialog) {
+    EXPECT_TRUE(rowValue<QComboBox>(dialog, 2)->isHidden());
+    // The next visible row moves up: no gap where the hidden row was.
+    EXPECT_EQ(dialog.findChild<QLabel*>("Label2")->isHidden(), true);
+  };
+  click(TCtrlBtnPanel::EditBtn);
+  const TEditsPanel::Row& row = page->EditsPanel()->RowAt(2);
+  EXPECT_FALSE(row.label->isHidden());
+  EXPECT_EQ(qobject_cast<QComboBox*>(row.value)->count(), 2);
+  EXPECT_FALSE(form.BindingAt(0)->Request().varList.item(2).access & Access::Hidden);
+}
+
+TEST_F(TablePageTest, DeleteAfterConfirmationDestroysOnlyTheSelectedRow) {
+  open(kVlans);
+  const std::string defaultName = snmpGet(*agent, std::string(kVlanName) + "1");
+  select(lineOf("10"));
+  answers.confirmAnswer = false;
+  click(TCtrlBtnPanel::DeleteBtn);
+  EXPECT_EQ(answers.confirmations, QStringList{"Are you sure to delete it?"});
+  EXPECT_EQ(snmpGet(*agent, std::string(kVlanStatus) + "10"), "1");
+
+  answers.confirmAnswer = true;
+  click(TCtrlBtnPanel::DeleteBtn);
+  EXPECT_EQ(snmpGet(*agent, std::string(kVlanStatus) + "10"), "");
+  EXPECT_EQ(snmpGet(*agent, std::string(kVlanName) + "1"), defaultName);
+  // The list was read again, blocking, before Delete returned.
+  EXPECT_EQ(view()->topLevelItemCount(), 1);
+  EXPECT_TRUE(form.BindingAt(0)->Asynchronous());
+  const MvSNMPVarList& list = form.BindingAt(0)->Request().varList;
+  for (int i = 0; i < list.count(); ++i) EXPECT_FALSE(list.item(i).access & Access::Invalid) << i;
+  EXPECT_TRUE(memo()->toPlainText().contains("Set: "));
+}
+
+TEST_F(TablePageTest, RowHintListsEveryColumnOfTheLine) {
+  open(kVlans);
+  const QRect line = view()->visualItemRect(view()->topLevelItem(1));
+  const QString hint = page->RowHint(line.center());
+  const QStringList lines = hint.split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 5);
+  EXPECT_EQ(lines[0], "VLAN ID" + QString(7, '\t') + "  10");
+  EXPECT_EQ(lines[1], "Name" + QString(10, '\t') + "  engineering");
+  EXPECT_EQ(lines[3], "Untagged Ports  F0000000");
+  EXPECT_TRUE(page->RowHint(QPoint(5, view()->viewport()->height() - 2)).isEmpty());
+}
+
+TEST_F(TablePageTest, WrongRowStatusValuesAreRefused) {
+  TSNMPListViewPanel* table = form.MakeTableForm(formstest::makeBinding(&form, kVlans, MVT_FMV, 1));
+  const struct {
+    std::function<void()> call;
+    QString text;
+  } cases[] = {
+      {[&] { table->SetAddStatus(Status, "create"); }, "TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:create"},
+      {[&] { table->SetAddStatus(Name, "createAndGo"); }, "TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:createAndGo"},
+      {[&] { table->SetDeleteStatus(Status, "gone"); }, "TSNMPListViewPanel::SetDeleteStatus - Wrong DeleteStatusValue:gone"},
+      {[&] { table->SetDeleteStatus(99, "destroy"); }, "TSNMPListViewPanel::SetDeleteStatus - Wrong DeleteStatusValue:destroy"},
+  };
+  for (const auto& c : cases) {
+    QString text;
+    try {
+      c.call();
+    } catch (const MvException& e) {
+      text = e.message();
+    }
+    EXPECT_EQ(text, c.text);
+  }
+  EXPECT_TRUE(table->BtnPanel()->Control(TCtrlBtnPanel::AddBtn)->isHidden());
+  EXPECT_TRUE(table->BtnPanel()->Control(TCtrlBtnPanel::DeleteBtn)->isHidden());
+}
+
+TEST_F(TablePageTest, ClosingDuringAnAsynchronousWalkEndsCleanly) {
+  page = form.MakeTableForm(formstest::makeBinding(&form, kForwarding, MVT_FMV, 0));
+  form.show();
+  MvSNMPRequest2Edits* binding = form.BindingAt(0);
+  ASSERT_TRUE(waitUntil([&] { return binding->Busy(); }));  // the queued first refresh has started
+  form.close();
+  EXPECT_EQ(form.BindingCount(), 0);
+  EXPECT_EQ(page->Binding(), nullptr);
+  EXPECT_LT(view()->topLevelItemCount(), 400);
+  // Nothing of the walk arrives later.
+  const int lines = view()->topLevelItemCount();
+  QTest::qWait(0);
+  EXPECT_EQ(view()->topLevelItemCount(), lines);
+}
+
+}  // namespace
