@@ -1,9 +1,9 @@
 #include "CatalogueJson.h"
 
 #include "CatalogueRegistry.h"
+#include "MenuMap.h"
+#include "MenuMapText.h"
 #include "MvOptionList.h"
-
-namespace {
 
 QByteArray jsonString(const QString& text) {
   QByteArray out = "\"";
@@ -31,6 +31,8 @@ QByteArray jsonString(const QString& text) {
   }
   return out + '"';
 }
+
+namespace {
 
 QByteArray jsonOptions(const MvOptionList* options) {
   QByteArray out = "[";
@@ -77,9 +79,12 @@ QByteArray catalogueJson() {
   for (const CatalogueList& list : catalogueLists()) {
     if (!firstList) out += ',';
     firstList = false;
+    // A list a menu page uses is reported with that page's kind and keys (the first page, should
+    // two ever differ); the registry's for the others.
+    const MenuPage* use = firstMenuUseOfList(QString::fromLatin1(list.name));
     out += "{\"name\":" + jsonString(QString::fromLatin1(list.name)) +
-           ",\"kind\":" + QByteArray::number(list.kind) +
-           ",\"keys\":" + QByteArray::number(list.keyCount) + ",\"items\":[";
+           ",\"kind\":" + QByteArray::number(use ? use->kind : list.kind) +
+           ",\"keys\":" + QByteArray::number(use ? use->keys : list.keyCount) + ",\"items\":[";
     for (int i = 0; list.defs[i].oid; ++i) {
       const SnmpVarDef& d = list.defs[i];
       if (i) out += ',';
@@ -91,7 +96,7 @@ QByteArray catalogueJson() {
     }
     out += "]}";
   }
-  return out + "]}";
+  return out + "],\"menu\":" + menuMapJson() + '}';
 }
 
 QByteArray catalogueText() {

@@ -1,5 +1,5 @@
-// kx760ctl catalogue: every descriptor list of the program, as a listing or (--json) as one
-// document. Needs no device.
+// kx760ctl catalogue: every descriptor list of the program and the menu map, as a listing or
+// (--json) as one document. Needs no device.
 #pragma once
 
 #include "CtlCommand.h"

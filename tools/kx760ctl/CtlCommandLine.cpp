@@ -40,7 +40,8 @@ QString CtlCommandLine::usage() {
       "            /v version; with SNMPv3 also /t /c /d /m /l /n /A /P /a /p; the device\n"
       "            profile and the registry file are read as by kx760\n"
       "  --port N  use agent port N\n"
-      "  --json    print a list of {\"oid\", \"type\", \"value\"} (catalogue: one JSON document)\n"
+      "  --json    print a list of {\"oid\", \"type\", \"value\"} (catalogue, page: one JSON\n"
+      "            document)\n"
       "commands:\n");
   for (const CtlCommandEntry& e : ctlCommands())
     text += QStringLiteral("  %1 %2\n").arg(QLatin1String(e.name), QLatin1String(e.synopsis));

@@ -4,6 +4,7 @@
 #include "CatalogueCommand.h"
 #include "CtlCommand.h"
 #include "GetCommand.h"
+#include "PageCommand.h"
 #include "SetCommand.h"
 #include "WalkCommand.h"
 
@@ -14,11 +15,13 @@ std::unique_ptr<CtlCommand> make() {
   return std::make_unique<T>();
 }
 
-const std::array<CtlCommandEntry, 4> kCommands = {{
+const std::array<CtlCommandEntry, 5> kCommands = {{
     {"get", "OID...", &make<GetCommand>},
     {"walk", "OID [OID...]", &make<WalkCommand>},
     {"set", "OID TYPE VALUE [OID TYPE VALUE...]", &make<SetCommand>},
-    {"catalogue", "  every descriptor list; needs no switches and no agent", &make<CatalogueCommand>, false},
+    {"page", "ITEM|\"Menu > Path\"  what a menu entry's page shows", &make<PageCommand>},
+    {"catalogue", "  every descriptor list and the menu map; needs no switches and no agent",
+     &make<CatalogueCommand>, false},
 }};
 
 }  // namespace

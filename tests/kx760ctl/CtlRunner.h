@@ -1,0 +1,30 @@
+// Runs the built kx760ctl as a user would, with a registry file and a state directory of the
+// test's own, and checks that no sanitizer spoke.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+struct CtlRun {
+  int exitCode = -1;
+  QString out;
+  QString err;
+};
+
+inline CtlRun runKx760ctl(const QString& registryFile, const QString& stateDir, const QStringList& args) {
+  QProcess p;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("KX760_REGISTRY"), registryFile);
+  env.insert(QStringLiteral("XDG_STATE_HOME"), stateDir);
+  p.setProcessEnvironment(env);
+  p.start(QStringLiteral(KX_BIN_DIR "/kx760ctl"), args);
+  EXPECT_TRUE(p.waitForFinished(120000)) << "kx760ctl did not end";
+  CtlRun r{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+           QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+  EXPECT_FALSE(r.err.contains(QStringLiteral("Sanitizer")) || r.err.contains(QStringLiteral("runtime error")))
+      << r.err.toStdString();
+  return r;
+}
