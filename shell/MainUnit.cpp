@@ -1,0 +1,448 @@
+#include "MainUnit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <vector>
+
+#include "CatalogueRegistry.h"
+#include "Guiconfigform.h"
+#include "MenuMap.h"
+#include "MvDeviceParams.h"
+#include "MvError.h"
+#include "MvSNMPRequest.h"
+#include "MvSNMPRequest2Edits.h"
+#include "MvSnmpSession.h"
+#include "ToolLauncher.h"
+
+const QString ModelName = QStringLiteral("KX-760");
+
+int PortCountOfModel(const QString& model) {
+  struct Model {
+    const char* name;
+    int ports;
+  };
+  static constexpr Model kModels[] = {
+      {"KX720A", 10}, {"KY720A", 10}, {"KX720C", 10}, {"KY720C", 10}, {"KX760", 18},
+      {"KY760", 18},  {"KX780", 26},  {"KY780", 26},  {"KX720B", 10}, {"KX740", 16},
+  };
+  for (const Model& m : kModels)
+    if (model.compare(QLatin1String(m.name), Qt::CaseInsensitive) == 0) return m.ports;
+  return 0;
+}
+
+// ---- notices ------------------------------------------------------------------------------------
+
+namespace MainNotice {
+namespace {
+MessageHandler& messageHandler() {
+  static MessageHandler h;
+  return h;
+}
+AskHandler& askHandler() {
+  static AskHandler h;
+  return h;
+}
+FormRunner& formRunner() {
+  static FormRunner r;
+  return r;
+}
+}  // namespace
+
+void message(QWidget* parent, const QString& caption, const QString& text) {
+  if (messageHandler()) return messageHandler()(parent, caption, text);
+  QMessageBox::critical(parent, caption, text);
+}
+bool askOkCancel(QWidget* parent, const QString& caption, const QString& text) {
+  if (askHandler()) return askHandler()(parent, caption, text);
+  return QMessageBox::information(parent, caption, text, QMessageBox::Ok | QMessageBox::Cancel) ==
+         QMessageBox::Ok;
+}
+bool askYesNo(QWidget* parent, const QString& caption, const QString& text) {
+  if (askHandler()) return askHandler()(parent, caption, text);
+  return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
+         QMessageBox::Yes;
+}
+void runForm(TConfigForm& form) {
+  if (formRunner()) return formRunner()(form);
+  form.exec();
+}
+MessageHandler setMessageHandler(MessageHandler handler) {
+  return std::exchange(messageHandler(), std::move(handler));
+}
+AskHandler setAskHandler(AskHandler handler) { return std::exchange(askHandler(), std::move(handler)); }
+FormRunner setFormRunner(FormRunner runner) { return std::exchange(formRunner(), std::move(runner)); }
+}  // namespace MainNotice
+
+// ---- the window ---------------------------------------------------------------------------------
+
+namespace {
+
+QString applicationCaption() {
+  const QString name = QApplication::applicationName();
+  return name.isEmpty() ? QStringLiteral("KX-760") : name;
+}
+
+std::unique_ptr<MvSNMPRequest2Edits> bindingOver(QWidget* owner, const MvSNMPVarList& list) {
+  auto binding = std::make_unique<MvSNMPRequest2Edits>(owner);
+  binding->Request().varList = list;
+  return binding;
+}
+
+std::unique_ptr<MvSNMPRequest2Edits> bindingOver(QWidget* owner, const char* listName) {
+  const CatalogueList* list = findCatalogueList(QString::fromLatin1(listName));
+  if (!list) throw MvException(-1, QStringLiteral("Unknown descriptor list %1").arg(QLatin1String(listName)));
+  return bindingOver(owner, MvSNMPVarList(list->defs, SVT_SV, 0));
+}
+
+}  // namespace
+
+TMainForm::TMainForm(const QStringList& parameters, const Options& options, QWidget* parent)
+    : QMainWindow(parent), confirmExit_(options.confirmExit) {
+  setObjectName(QStringLiteral("MainForm"));
+  buildClientArea();
+  startUp(parameters, options);
+  if (ended_) return;
+  buildMenus();
+  FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::startUp(const QStringList& parameters, const Options& options) {
+  try {
+    initSnmpSession();
+    const MvStartupResult result = runStartup(parameters);
+    if (result.noParameters) {
+      MainNotice::message(this, applicationCaption(), QString::fromLatin1(NoParameterInputText));
+      ended_ = true;
+      exitCode_ = 1;
+      return;
+    }
+    launch_ = result.launch;
+    snmpV3_ = result.snmpV3;
+    if (options.agentPort) {
+      DeviceTarget.agentPort = *options.agentPort;
+      launch_.portText = QString::number(*options.agentPort);
+    }
+  } catch (const MvException& e) {
+    MainNotice::message(this, applicationCaption(), e.message());
+    ended_ = true;
+    exitCode_ = 2;
+  }
+}
+
+void TMainForm::buildClientArea() {
+  // The client area as designed: a dark scroll box holding the status bar and the hidden texts
+  // that receive the RMON state and the module types.
+  scrollBox_ = new QWidget(this);
+  scrollBox_->setObjectName(QStringLiteral("ScrollBox1"));
+  scrollBox_->setAutoFillBackground(true);
+  QPalette pal = scrollBox_->palette();
+  pal.setColor(QPalette::Window, QColor(0x54, 0x54, 0x54));
+  scrollBox_->setPalette(pal);
+  scrollBox_->setFixedSize(ClientWidth, ClientHeight);
+  setCentralWidget(scrollBox_);
+
+  auto hiddenText = [this](const char* name, int left, int top, int width) {
+    auto* label = new QLabel(QLatin1String(name), scrollBox_);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(left, top, width, 17);
+    label->hide();
+    return label;
+  };
+  stRmonState_ = hiddenText("ST_RmonState", 96, 16, 77);
+  stModule1_ = hiddenText("ST_Module1", 140, 48, 65);
+  stModule2_ = hiddenText("ST_Module2", 348, 48, 65);
+
+  statusBar_ = new QStatusBar(scrollBox_);
+  statusBar_->setObjectName(QStringLiteral("StatusBar"));
+  statusBar_->setSizeGripEnabled(false);
+  statusBar_->setAutoFillBackground(true);
+  statusBar_->setGeometry(0, StatusBarTop, ClientWidth, StatusBarHeight);
+  statusPanel_ = new QLabel(statusBar_);
+  statusPanel_->setObjectName(QStringLiteral("StatusPanel0"));
+  statusPanel_->setMinimumWidth(StatusPanelWidth);
+  statusBar_->addWidget(statusPanel_, 1);
+
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+}
+
+void TMainForm::FormCreate() {
+  activated_ = false;
+  setWindowTitle(launch_.addressText);
+  try {
+    rmonBinding_ = bindingOver(this, "RmonStateList");
+    rmonBinding_->SetAsynchronous(false);
+    rmonBinding_->BindControl(0, stRmonState_);
+    rmonBinding_->Refresh();
+
+    auto modules = bindingOver(this, "ModuleTypeList");
+    modules->BindControl(0, stModule1_);
+    modules->BindControl(1, stModule2_);
+    modules->SetAsynchronous(false);
+    modules->SetStatusTarget(statusBar_);
+    modules->Refresh();
+  } catch (const MvException& e) {
+    statusPanel_->setText(e.message());
+  }
+}
+
+void TMainForm::FormActivate() {
+  if (activated_) return;
+  activated_ = true;
+  // The front panel joins the client area here once it exists.
+  RmonCheck();
+}
+
+void TMainForm::RmonCheck() {
+  if (!rmonBinding_) return;
+  try {
+    rmonBinding_->Refresh();
+    const QString state = stRmonState_->text();
+    const bool disabled = state == u"disabled";
+    if (disabled || state == u"enabled") {
+      for (const char* item : {"Statistics1", "History1", "AlarmEvent1"})
+        if (QAction* a = MenuAction(QLatin1String(item))) a->setEnabled(!disabled);
+    }
+  } catch (const MvException& e) {
+    statusPanel_->setText(e.message());
+  }
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  FormActivate();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  if (confirmExit_ && !MainNotice::askYesNo(this, QStringLiteral("Exit"), QStringLiteral("Are you sure to exit?"))) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+// ---- the menu bar -------------------------------------------------------------------------------
+
+void TMainForm::buildMenus() {
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("MainMenu1"));
+  std::vector<QMenu*> tops;
+  for (const MenuTop& top : menuTops()) {
+    QMenu* menu = bar->addMenu(QString::fromLatin1(top.caption));
+    menu->setObjectName(QLatin1String(top.name));
+    menu->menuAction()->setObjectName(QLatin1String(top.name));
+    if (top.onlyForV3) menu->menuAction()->setEnabled(snmpV3_);
+    if (top.rmonCheckOnOpen) connect(menu, &QMenu::aboutToShow, this, &TMainForm::RmonCheck);
+    tops.push_back(menu);
+  }
+  // Entries come in display order; a submenu is created when its first entry arrives.
+  for (const MenuEntry& entry : menuEntries()) {
+    if (entry.isHiddenInMenu()) continue;
+    QMenu* menu = tops.at(entry.top);
+    for (int level = 0; level < entry.depth(); ++level) {
+      const QString caption = QString::fromLatin1(entry.path[level].caption);
+      QMenu* sub = nullptr;
+      const QList<QAction*> actions = menu->actions();
+      if (!actions.isEmpty() && actions.last()->menu() && actions.last()->text() == caption)
+        sub = actions.last()->menu();
+      if (!sub) sub = menu->addMenu(caption);
+      menu = sub;
+    }
+    QAction* action = menu->addAction(QString::fromLatin1(entry.caption));
+    action->setObjectName(QLatin1String(entry.item));
+    const MenuEntry* e = &entry;
+    switch (entry.family) {
+      case MenuFamily::Form:
+        action->setEnabled(false);  // enabled once its dedicated form exists
+        break;
+      case MenuFamily::Action:
+        if (entry.action == MenuAction::Help) action->setEnabled(false);
+        break;
+      default:
+        break;
+    }
+    connect(action, &QAction::triggered, this, [this, e] { Dispatch(*e); });
+  }
+}
+
+QAction* TMainForm::MenuAction(const QString& item) const {
+  for (QAction* a : menuBar()->findChildren<QAction*>())
+    if (a->objectName() == item && !a->menu()) return a;
+  return nullptr;
+}
+
+QMenu* TMainForm::TopMenu(const QString& name) const {
+  for (QAction* a : menuBar()->actions())
+    if (a->menu() && a->menu()->objectName() == name) return a->menu();
+  return nullptr;
+}
+
+// ---- dispatch -----------------------------------------------------------------------------------
+
+void TMainForm::showError(const QString& text) { MainNotice::message(this, applicationCaption(), text); }
+
+void TMainForm::Dispatch(const MenuEntry& entry) {
+  // Errors while a window is built reach the standard error display; the window stays usable.
+  try {
+    handle(entry);
+  } catch (const MvException& e) {
+    showError(e.message());
+  }
+}
+
+void TMainForm::handle(const MenuEntry& entry) {
+  switch (entry.family) {
+    case MenuFamily::Editor:
+    case MenuFamily::Table:
+    case MenuFamily::Tabs:
+      openConfigForm(entry);
+      return;
+    case MenuFamily::Tool:
+      LaunchTool(QString::fromLatin1(entry.tool));
+      return;
+    case MenuFamily::Form:
+      return;
+    case MenuFamily::Action:
+      switch (entry.action) {
+        case MenuAction::SaveChanges: return saveChanges(entry);
+        case MenuAction::Reboot: return reboot(entry);
+        case MenuAction::About: return about();
+        case MenuAction::Help:
+        case MenuAction::None: return;
+      }
+  }
+}
+
+namespace {
+
+// Add and delete arguments of a table page: rows via the row-status item, or none.
+struct RowStatusArgs {
+  int addColumn = -1;
+  QString addValue;
+  int deleteColumn = -1;
+  QString deleteValue;
+};
+
+RowStatusArgs rowStatusArgs(const MenuPage& page) {
+  if (page.rowStatus < 0) return {};
+  return {page.rowStatus, QStringLiteral("createAndGo"), page.rowStatus, QStringLiteral("destroy")};
+}
+
+}  // namespace
+
+void TMainForm::openConfigForm(const MenuEntry& entry) {
+  TConfigForm form(this);
+  if (entry.title.hasPrefix()) form.setWindowTitle(entry.title.caption(launch_.addressText));
+  const std::span<const MenuPage> pages = entry.pageList();
+  const MenuExtras& extras = entry.extras;
+  std::vector<TSNMPEditorPanel*> panels;  // per page: its editor part (tables included)
+  std::vector<MvSNMPRequest2Edits*> bindings;
+
+  auto makeBinding = [&](const MenuPage& page) {
+    auto binding = std::make_unique<MvSNMPRequest2Edits>(&form);
+    binding->Request().varList = page.makeVarList();
+    bindings.push_back(binding.get());
+    return binding;
+  };
+
+  TSNMPListViewPanel* lastTable = nullptr;
+  if (entry.family == MenuFamily::Tabs) {
+    form.MakePagedForm();
+    for (const MenuPage& page : pages) {
+      const QString tab = QString::fromLatin1(page.tab);
+      if (page.isTable()) {
+        const RowStatusArgs r = rowStatusArgs(page);
+        lastTable = form.AddTablePage(tab, makeBinding(page), r.addColumn, r.addValue, r.deleteColumn, r.deleteValue);
+        panels.push_back(lastTable);
+      } else {
+        panels.push_back(form.AddEditorPage(tab, makeBinding(page)));
+      }
+    }
+  } else if (entry.family == MenuFamily::Table) {
+    const RowStatusArgs r = rowStatusArgs(pages.front());
+    lastTable = form.MakeTableForm(makeBinding(pages.front()), r.addColumn, r.addValue, r.deleteColumn, r.deleteValue);
+    panels.push_back(lastTable);
+  } else {
+    panels.push_back(form.MakeEditorForm(makeBinding(pages.front())));
+  }
+
+  // The extra settings, in their fixed order.
+  for (int i = 0; i < extras.formatCount(); ++i) {
+    const MenuRowFormat& f = extras.formats[i];
+    panels.at(f.page)->SetRowFormat(f.row, QString::fromLatin1(f.format));
+  }
+  if (extras.editWidth)
+    for (TSNMPEditorPanel* p : panels) p->SetEditWidth(extras.editWidth);
+  if (extras.requestTimeout)
+    for (MvSNMPRequest2Edits* b : bindings) b->Request().timeout = extras.requestTimeout;
+  const QSize frame = form.frameGeometry().size() - form.geometry().size();
+  if (extras.width) form.resize(extras.width - frame.width(), form.height());
+  if (extras.widthGrowth) form.resize(form.width() + extras.widthGrowth, form.height());
+  if (extras.height) form.resize(form.width(), extras.height - frame.height());
+  if (extras.noEdit && lastTable) {
+    // Hidden, the Edit button also stops the list view's double-click from editing.
+    lastTable->BtnPanel()->Control(TCtrlBtnPanel::EditBtn)->hide();
+    lastTable->BtnPanel()->Arrange();
+  }
+  if (extras.ipAddressRows) {
+    ipConfigPanel_ = panels.front()->EditsPanel();
+    getIpFrom_ = qobject_cast<QComboBox*>(ipConfigPanel_->RowAt(0).value);
+    if (getIpFrom_)
+      connect(getIpFrom_, &QComboBox::currentIndexChanged, this, &TMainForm::GetIpFromChange);
+  }
+  MainNotice::runForm(form);
+}
+
+void TMainForm::GetIpFromChange(int index) {
+  if (!ipConfigPanel_) return;
+  for (int row = 1; row <= 3; ++row) {
+    if (index != 0)
+      ipConfigPanel_->HideRow(row);
+    else
+      ipConfigPanel_->ShowRow(row);
+  }
+}
+
+void TMainForm::saveChanges(const MenuEntry& entry) {
+  if (!MainNotice::askOkCancel(this, QStringLiteral("Device Save Changes"), QStringLiteral("Are you sure?"))) return;
+  TConfigForm form(this);
+  form.setWindowTitle(entry.title.caption(launch_.addressText));
+  const MenuPage& page = entry.pageList().front();
+  auto binding = std::make_unique<MvSNMPRequest2Edits>(&form);
+  binding->Request().varList = page.makeVarList();
+  binding->Request().timeout = 1200;
+  form.MakeEditorForm(std::move(binding));
+  MainNotice::runForm(form);
+}
+
+void TMainForm::reboot(const MenuEntry& entry) {
+  if (!MainNotice::askOkCancel(this, QStringLiteral("Device Reboot"), QStringLiteral("Are you sure?"))) return;
+  MvSNMPRequest request;
+  request.varList = entry.pageList().front().makeVarList();
+  request.timeout = 1200;
+  request.varList.item(0).value = QStringLiteral("3");  // "warm-start"
+  request.write();
+}
+
+void TMainForm::about() {
+  QMessageBox::about(this, QStringLiteral("About"),
+                     QStringLiteral("%1 Manager\nVersion %2").arg(ModelName, QStringLiteral(KX_VERSION)));
+}
+
+void TMainForm::LaunchTool(const QString& argument) {
+  const ToolCommandLine line = ComposeToolCommandLine(argument, launch_, DeviceTarget.version, ProgramDir());
+  if (!QProcess::startDetached(line.executable, line.parameters))
+    statusPanel_->setText(QStringLiteral("Could not start %1").arg(line.executable));
+}

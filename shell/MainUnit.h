@@ -1,0 +1,133 @@
+// TMainForm: the program's main window. Its constructor is the start-up (session, catalogues,
+// command line, device profile); FormCreate reads the RMON state and the uplink module types;
+// the menu bar is built from the menu map and every entry is dispatched by its family.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "MvStartup.h"
+
+class MvSNMPRequest2Edits;
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QStatusBar;
+class TConfigForm;
+class TEditsPanel;
+struct MenuEntry;
+
+// The model this module manages.
+extern const QString ModelName;
+// Number of front ports of a model text (letter case ignored); 0 for an unknown model.
+int PortCountOfModel(const QString& model);
+
+// How the main window asks and tells; tests replace these to answer without a user.
+namespace MainNotice {
+// A message box with one OK button (start-up messages, errors of menu handlers).
+using MessageHandler = std::function<void(QWidget* parent, const QString& caption, const QString& text)>;
+// OK/Cancel (Save Changes, Reboot) or Yes/No (exit); true for OK or Yes.
+using AskHandler = std::function<bool(QWidget* parent, const QString& caption, const QString& text)>;
+// Shows a window the menu opened modally and returns when it has closed.
+using FormRunner = std::function<void(TConfigForm& form)>;
+
+void message(QWidget* parent, const QString& caption, const QString& text);
+bool askOkCancel(QWidget* parent, const QString& caption, const QString& text);
+bool askYesNo(QWidget* parent, const QString& caption, const QString& text);
+void runForm(TConfigForm& form);
+
+// An empty function restores the default; each returns the previous one.
+MessageHandler setMessageHandler(MessageHandler handler);
+AskHandler setAskHandler(AskHandler handler);
+FormRunner setFormRunner(FormRunner runner);
+}  // namespace MainNotice
+
+class TMainForm : public QMainWindow {
+ public:
+  static constexpr int ClientWidth = 690;
+  static constexpr int ClientHeight = 133;
+  static constexpr int StatusBarTop = 109;
+  static constexpr int StatusBarHeight = 20;
+  static constexpr int StatusPanelWidth = 50;
+
+  struct Options {
+    std::optional<quint16> agentPort;  // overrides the port the command line and profile gave
+    bool confirmExit = true;           // ask "Are you sure to exit?" before closing
+  };
+
+  // `parameters`: the command line without the program name.
+  explicit TMainForm(const QStringList& parameters, const Options& options, QWidget* parent = nullptr);
+  explicit TMainForm(const QStringList& parameters) : TMainForm(parameters, Options{}) {}
+  ~TMainForm() override;
+
+  // Start-up said the program must end ("No parameter input" or a start-up error); the window is
+  // then never shown and the program returns ExitCode().
+  bool Ended() const { return ended_; }
+  int ExitCode() const { return exitCode_; }
+
+  const LaunchParameters& Launch() const { return launch_; }
+  bool SnmpV3() const { return snmpV3_; }
+
+  QStatusBar* StatusBar() const { return statusBar_; }
+  // The first panel of StatusBar: caught error messages.
+  QLabel* StatusPanel() const { return statusPanel_; }
+  QLabel* RmonStateText() const { return stRmonState_; }
+  QLabel* Module1Text() const { return stModule1_; }
+  QLabel* Module2Text() const { return stModule2_; }
+
+  // The action of a menu item by its component name, or nullptr (hidden entries have none).
+  QAction* MenuAction(const QString& item) const;
+  QMenu* TopMenu(const QString& name) const;
+
+  void FormCreate();
+  void FormActivate();
+  // Refreshes the RMON state and enables or disables the RMON pages to match.
+  void RmonCheck();
+  // Runs the menu entry's handler (what choosing its item does).
+  void Dispatch(const MenuEntry& entry);
+  // Starts a sibling tool with the page argument; a failure to start is put into the status panel.
+  void LaunchTool(const QString& argument);
+
+  // The rows "System IP", "Subnet Mask" and "Gateway" follow "Get IP From" on this page.
+  void GetIpFromChange(int index);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void startUp(const QStringList& parameters, const Options& options);
+  void buildClientArea();
+  void buildMenus();
+  void handle(const MenuEntry& entry);
+  void openConfigForm(const MenuEntry& entry);
+  void saveChanges(const MenuEntry& entry);
+  void reboot(const MenuEntry& entry);
+  void about();
+  void showError(const QString& text);
+
+  LaunchParameters launch_;
+  bool snmpV3_ = false;
+  bool ended_ = false;
+  int exitCode_ = 0;
+  bool activated_ = false;
+  bool confirmExit_ = true;
+
+  QWidget* scrollBox_ = nullptr;
+  QStatusBar* statusBar_ = nullptr;
+  QLabel* statusPanel_ = nullptr;
+  QLabel* stRmonState_ = nullptr;
+  QLabel* stModule1_ = nullptr;
+  QLabel* stModule2_ = nullptr;
+  std::unique_ptr<MvSNMPRequest2Edits> rmonBinding_;
+
+  // The IP Configuration page while it is open.
+  QPointer<TEditsPanel> ipConfigPanel_;
+  QPointer<QComboBox> getIpFrom_;
+};

@@ -1,0 +1,309 @@
+// The main window offscreen against kx760sim: start-up, FormCreate, the menu tree from the menu
+// map, and menu entries opening their configuration forms.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "Guiconfigform.h"
+#include "MainUnit.h"
+#include "MenuMap.h"
+#include "MvDeviceParams.h"
+#include "MvSNMPRequest2Edits.h"
+#include "NetSnmpTool.h"
+#include "SimAgent.h"
+
+namespace {
+
+bool waitUntil(const std::function<bool()>& done, int limitMs = 20000) {
+  QElapsedTimer t;
+  t.start();
+  QEventLoop loop;
+  QTimer check;
+  QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+    if (done() || t.elapsed() >= limitMs) loop.quit();
+  });
+  check.start(5);
+  if (!done()) loop.exec();
+  return done();
+}
+
+// Records the main window's messages and questions and runs the forms it opens without a user.
+struct Answers {
+  QStringList messages;
+  QStringList questions;  // "caption|text"
+  bool answer = false;
+  std::function<void(TConfigForm&)> onForm;
+  int forms = 0;
+
+  Answers() {
+    MainNotice::setMessageHandler([this](QWidget*, const QString&, const QString& text) { messages << text; });
+    MainNotice::setAskHandler([this](QWidget*, const QString& caption, const QString& text) {
+      questions << caption + '|' + text;
+      return answer;
+    });
+    MainNotice::setFormRunner([this](TConfigForm& form) {
+      ++forms;
+      form.show();
+      if (onForm) onForm(form);
+      if (form.isVisible()) form.close();
+    });
+  }
+  ~Answers() {
+    MainNotice::setMessageHandler({});
+    MainNotice::setAskHandler({});
+    MainNotice::setFormRunner({});
+  }
+};
+
+// The status memo of the page on view.
+QPlainTextEdit* memoOf(TConfigForm& form) {
+  QWidget* page = form.PageControl() ? form.PageControl()->currentWidget() : &form;
+  return page->findChild<QPlainTextEdit*>("Memo");
+}
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    agent_ = new kxtest::SimAgent;
+    agent_->start({"--led-period", "0", "--modules", "KM-6B,none"});
+  }
+  static void TearDownTestSuite() {
+    delete agent_;
+    agent_ = nullptr;
+  }
+
+  std::unique_ptr<TMainForm> open(const QStringList& parameters = {"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1"}) {
+    TMainForm::Options options;
+    options.agentPort = static_cast<quint16>(agent_->port());
+    options.confirmExit = false;
+    auto form = std::make_unique<TMainForm>(parameters, options);
+    DeviceTarget.timeout = 300;
+    return form;
+  }
+
+  static void setRmon(int value) {
+    const auto r = kxtest::runNetSnmpTool({"snmpset", "-v2c", "-c", "private", agent_->address(),
+                                           "1.3.6.1.4.1.48213.11.63.2.2.1.2.16.0", "i", std::to_string(value)});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+  }
+
+  Answers answers;
+  static kxtest::SimAgent* agent_;
+};
+
+kxtest::SimAgent* MainFormTest::agent_ = nullptr;
+
+TEST_F(MainFormTest, StartUpGivesCaptionAndFormCreateReadsTheDevice) {
+  auto form = open();
+  ASSERT_FALSE(form->Ended());
+  EXPECT_TRUE(answers.messages.isEmpty());
+  EXPECT_EQ(form->windowTitle(), "127.0.0.1");
+  EXPECT_EQ(form->Launch().addressText, "127.0.0.1");
+  EXPECT_EQ(form->StatusPanel()->text(), "");
+  EXPECT_EQ(form->Module1Text()->text(), "moduleType-KM-6B");
+  EXPECT_EQ(form->Module2Text()->text(), "none");
+  EXPECT_TRUE(form->RmonStateText()->text() == "disabled" || form->RmonStateText()->text() == "enabled")
+      << form->RmonStateText()->text().toStdString();
+  EXPECT_FALSE(form->SnmpV3());
+  ASSERT_NE(form->TopMenu("VACM1"), nullptr);
+  EXPECT_FALSE(form->TopMenu("VACM1")->menuAction()->isEnabled());
+}
+
+TEST_F(MainFormTest, AnUnreachableAgentLeavesTheErrorInTheStatusPanel) {
+  kxtest::SimAgent silent;  // started and stopped: its port then answers nothing
+  silent.start({"--led-period", "0"});
+  const int port = silent.port();
+  silent.stop();
+  TMainForm::Options options;
+  options.agentPort = static_cast<quint16>(port);
+  options.confirmExit = false;
+  TMainForm form({"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1"}, options);
+  ASSERT_FALSE(form.Ended());
+  EXPECT_FALSE(form.StatusPanel()->text().isEmpty());
+  EXPECT_EQ(form.RmonStateText()->text(), "ST_RmonState");
+  EXPECT_EQ(form.Module1Text()->text(), "ST_Module1");
+}
+
+TEST_F(MainFormTest, StartUpThatMustEndShowsItsMessage) {
+  struct Case {
+    QStringList parameters;
+    QString message;  // the start of the text shown
+    int exitCode;
+  } const cases[] = {
+      {{}, "No parameter input", 1},
+      {{"/I127.0.0.1", "/vthree"}, "/v", 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.parameters.join(' ').toStdString());
+    answers.messages.clear();
+    auto form = open(c.parameters);
+    EXPECT_TRUE(form->Ended());
+    EXPECT_EQ(form->ExitCode(), c.exitCode);
+    ASSERT_EQ(answers.messages.size(), 1);
+    EXPECT_TRUE(answers.messages.first().contains(c.message)) << answers.messages.first().toStdString();
+    EXPECT_TRUE(form->menuBar()->actions().isEmpty());
+  }
+}
+
+TEST_F(MainFormTest, MenuBarFollowsTheMenuMap) {
+  auto form = open();
+  const QList<QAction*> tops = form->menuBar()->actions();
+  ASSERT_EQ(tops.size(), static_cast<qsizetype>(menuTops().size()));
+  for (size_t i = 0; i < menuTops().size(); ++i) {
+    EXPECT_EQ(tops.at(static_cast<qsizetype>(i))->text(), QString::fromLatin1(menuTops()[i].caption));
+    EXPECT_EQ(tops.at(static_cast<qsizetype>(i))->menu()->objectName(), QString::fromLatin1(menuTops()[i].name));
+  }
+  int shown = 0;
+  int hidden = 0;
+  for (const MenuEntry& e : menuEntries()) {
+    QAction* a = form->MenuAction(QString::fromLatin1(e.item));
+    if (e.isHiddenInMenu()) {
+      ++hidden;
+      EXPECT_EQ(a, nullptr) << e.item;
+      continue;
+    }
+    ++shown;
+    ASSERT_NE(a, nullptr) << e.item;
+    EXPECT_EQ(a->text(), QString::fromLatin1(e.caption));
+    // The path of menus above the item is the entry's caption path.
+    QStringList path;
+    for (QMenu* m = qobject_cast<QMenu*>(a->associatedObjects().value(0)); m;
+         m = qobject_cast<QMenu*>(m->menuAction()->associatedObjects().value(0)))
+      path.prepend(m->title());
+    QStringList expected = e.captionPath();
+    expected.removeLast();
+    EXPECT_EQ(path, expected) << e.item;
+    const bool rmonPage = a->objectName() == "Statistics1" || a->objectName() == "History1" ||
+                          a->objectName() == "AlarmEvent1";
+    if (!rmonPage)
+      EXPECT_EQ(a->isEnabled(), e.family != MenuFamily::Form && e.action != MenuAction::Help)
+        << e.item;
+  }
+  EXPECT_GT(hidden, 0);
+  EXPECT_EQ(shown + hidden, 159);
+  EXPECT_EQ(form->MenuAction("CPUIPv6Table1"), nullptr);
+  EXPECT_EQ(form->MenuAction("AggPortStateTable1"), nullptr);
+}
+
+TEST_F(MainFormTest, RmonCheckFollowsTheDevice) {
+  auto form = open();
+  struct Case {
+    int value;
+    const char* text;
+    bool enabled;
+  } const cases[] = {{2, "disabled", false}, {3, "enabled", true}, {2, "disabled", false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    setRmon(c.value);
+    emit form->TopMenu("RMON1")->aboutToShow();
+    EXPECT_EQ(form->RmonStateText()->text(), c.text);
+    for (const char* item : {"Statistics1", "History1", "AlarmEvent1"}) {
+      ASSERT_NE(form->MenuAction(item), nullptr) << item;
+      EXPECT_EQ(form->MenuAction(item)->isEnabled(), c.enabled) << item;
+    }
+  }
+}
+
+TEST_F(MainFormTest, MenuEntriesOpenTheirFormsWithTheMapsTitle) {
+  auto form = open();
+  struct Case {
+    const char* item;
+    TConfigForm::FormType type;
+    int bindings;
+  } const cases[] = {
+      {"BasicInfo1", TConfigForm::FormType::Editor, 1},
+      {"MIBCapabilities1", TConfigForm::FormType::Table, 1},
+      {"SystemTime1", TConfigForm::FormType::Pages, 2},
+      {"DHCPRelayOption60Table1", TConfigForm::FormType::Table, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.item);
+    const MenuEntry* entry = findMenuItem(QString::fromLatin1(c.item));
+    ASSERT_NE(entry, nullptr);
+    QString title;
+    TConfigForm::FormType type = TConfigForm::FormType::None;
+    int bindings = 0;
+    QString memo;
+    bool editVisible = true;
+    answers.onForm = [&](TConfigForm& f) {
+      title = f.windowTitle();
+      type = f.Type();
+      bindings = f.BindingCount();
+      EXPECT_TRUE(waitUntil([&] { return !memoOf(f)->toPlainText().isEmpty() && !f.CurrentBinding()->Busy(); }));
+      memo = memoOf(f)->toPlainText();
+      if (auto* edit = f.findChild<QPushButton*>("EditBtn")) editVisible = !edit->isHidden();
+    };
+    const int before = answers.forms;
+    form->MenuAction(c.item)->trigger();
+    EXPECT_EQ(answers.forms, before + 1);
+    EXPECT_EQ(title, entry->title.caption("127.0.0.1"));
+    EXPECT_EQ(type, c.type);
+    EXPECT_EQ(bindings, c.bindings);
+    EXPECT_TRUE(memo.startsWith("Get: Ok")) << memo.toStdString();
+    if (entry->extras.noEdit) EXPECT_FALSE(editVisible);
+    EXPECT_TRUE(answers.messages.isEmpty()) << answers.messages.join('\n').toStdString();
+  }
+}
+
+TEST_F(MainFormTest, CancelledSingleActionsOpenNothing) {
+  auto form = open();
+  answers.answer = false;
+  form->MenuAction("SaveChanges1")->trigger();
+  form->MenuAction("Reset2")->trigger();
+  EXPECT_EQ(answers.questions, (QStringList{"Device Save Changes|Are you sure?", "Device Reboot|Are you sure?"}));
+  EXPECT_EQ(answers.forms, 0);
+  EXPECT_TRUE(answers.messages.isEmpty());
+}
+
+TEST_F(MainFormTest, ConfirmedSaveChangesOpensTheLogSaveControlPage) {
+  auto form = open();
+  answers.answer = true;
+  QString title;
+  int timeout = 0;
+  answers.onForm = [&](TConfigForm& f) {
+    title = f.windowTitle();
+    timeout = f.BindingAt(0)->Request().timeout;
+  };
+  form->MenuAction("SaveChanges1")->trigger();
+  EXPECT_EQ(answers.forms, 1);
+  EXPECT_EQ(title, "Log Save Control : 127.0.0.1");
+  EXPECT_EQ(timeout, 1200);
+}
+
+TEST_F(MainFormTest, AToolThatCannotStartIsReported) {
+  auto form = open();
+  const MenuEntry* tool = nullptr;
+  for (const MenuEntry& e : menuEntries())
+    if (e.family == MenuFamily::Tool && !e.isHiddenInMenu()) {
+      tool = &e;
+      break;
+    }
+  ASSERT_NE(tool, nullptr);
+  form->MenuAction(tool->item)->trigger();
+  const QString tname = QString::fromLatin1(tool->tool).mid(2).section('_', 0, 0);
+  EXPECT_TRUE(form->StatusPanel()->text().startsWith("Could not start "));
+  EXPECT_TRUE(form->StatusPanel()->text().endsWith("/" + tname + ".EXE")) << form->StatusPanel()->text().toStdString();
+}
+
+TEST(PortCountOfModel, KnownModelsIgnoringCase) {
+  const std::pair<const char*, int> cases[] = {
+      {"KX760", 18}, {"kx760", 18}, {"KX-760", 0}, {"KX720A", 10}, {"ky720c", 10}, {"KX780", 26},
+      {"KY780", 26}, {"KX720B", 10}, {"KX740", 16}, {"KY760", 18},  {"", 0},        {"KX7600", 0},
+  };
+  for (const auto& [model, ports] : cases) EXPECT_EQ(PortCountOfModel(model), ports) << model;
+  EXPECT_EQ(ModelName, "KX-760");
+}
+
+}  // namespace
