@@ -47,8 +47,8 @@ bool isHexDigit(QChar c) {
 bool isAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
 // The first character the type refuses, or -1.
-qsizetype firstRefused(const MvEditConstraint::Spec& spec, const QString& text) {
-  const QChar type = spec.type;
+qsizetype firstRefused(const MvEditConstraint::Rule& rule, const QString& text) {
+  const QChar type = rule.type;
   bool point = false;
   for (qsizetype i = 0; i < text.size(); ++i) {
     const QChar c = text.at(i);
@@ -64,7 +64,7 @@ qsizetype firstRefused(const MvEditConstraint::Spec& spec, const QString& text) 
     } else if (type == QLatin1Char('h')) {
       ok = isHexDigit(c);
     } else if (type == QLatin1Char('n')) {
-      ok = c == spec.delimiter && i > 0 && text.at(i - 1) != spec.delimiter;
+      ok = c == rule.delimiter && i > 0 && text.at(i - 1) != rule.delimiter;
     }
     if (!ok) return i;
   }
@@ -114,7 +114,7 @@ class MvEditConstraint::Validator : public QValidator {
 struct MvEditConstraint::Record {
   QPointer<QLineEdit> edit;
   const QObject* key = nullptr;  // the edit as a QObject, compared once it is being destroyed
-  Spec spec;
+  Rule rule;
   std::unique_ptr<Validator> validator;
   QPointer<const QValidator> savedValidator;
   int savedMaxLength = kUnlimitedLength;
@@ -135,32 +135,32 @@ MvEditConstraint::~MvEditConstraint() {
   }
 }
 
-MvEditConstraint::Spec MvEditConstraint::Parse(const QString& s) {
+MvEditConstraint::Rule MvEditConstraint::Parse(const QString& s) {
   if (s.size() < 2 || s.at(0) != QLatin1Char('%') || !isTypeLetter(s.at(1))) badFormat();
-  Spec spec;
-  spec.type = s.at(1);
+  Rule rule;
+  rule.type = s.at(1);
   qsizetype pos = 2;
-  if (spec.type == QLatin1Char('n')) {
+  if (rule.type == QLatin1Char('n')) {
     if (s.size() < 3) badFormat();
-    spec.delimiter = s.at(2);
+    rule.delimiter = s.at(2);
     pos = 3;
   }
-  switch (spec.type.toLatin1()) {
+  switch (rule.type.toLatin1()) {
     case 'i':
-      spec.minimum = -2147483648.0;
-      spec.maximum = 2147483647.0;
+      rule.minimum = -2147483648.0;
+      rule.maximum = 2147483647.0;
       break;
     case 'u':
     case 'n':
-      spec.minimum = 0;
-      spec.maximum = 4294967295.0;
+      rule.minimum = 0;
+      rule.maximum = 4294967295.0;
       break;
     default:
       // No range given: any finite number (see docs/deviations.md).
-      spec.minimum = -DBL_MAX;
-      spec.maximum = DBL_MAX;
+      rule.minimum = -DBL_MAX;
+      rule.maximum = DBL_MAX;
   }
-  if (pos == s.size()) return spec;
+  if (pos == s.size()) return rule;
   if (s.at(pos) != QLatin1Char('{') || s.back() != QLatin1Char('}') || s.size() - pos < 2)
     badFormat();
   const QString body = s.mid(pos + 1, s.size() - pos - 2);
@@ -174,21 +174,21 @@ MvEditConstraint::Spec MvEditConstraint::Parse(const QString& s) {
         bool ok = false;
         const double v = takeRun(body, i, numberChars).toDouble(&ok);
         if (!ok) badFormat();
-        (option == QLatin1Char('n') ? spec.minimum : spec.maximum) = v;
+        (option == QLatin1Char('n') ? rule.minimum : rule.maximum) = v;
         break;
       }
       case 'l': {
         const QString n = takeRun(body, i, digits);
         if (n.isEmpty() || n.size() > 9) badFormat();
-        spec.length = n.toInt();
+        rule.length = n.toInt();
         for (int k = 0; k < 3 && i < body.size(); ++k, ++i) {
           const QChar f = body.at(i);
           if (f == QLatin1Char('a'))
-            spec.flags |= AdvanceWhenFull;
+            rule.flags |= AdvanceWhenFull;
           else if (f == QLatin1Char('f'))
-            spec.flags |= ExactLength;
+            rule.flags |= ExactLength;
           else if (f == QLatin1Char('n'))
-            spec.flags |= NotEmpty;
+            rule.flags |= NotEmpty;
           else
             break;
         }
@@ -197,18 +197,18 @@ MvEditConstraint::Spec MvEditConstraint::Parse(const QString& s) {
       case 'w': {
         const QString n = takeRun(body, i, digits);
         if (n.isEmpty() || n.size() > 9) badFormat();
-        spec.width = n.toInt();
+        rule.width = n.toInt();
         break;
       }
       case 'e':
         if (i >= body.size()) badFormat();
-        spec.advance = body.at(i++);
+        rule.advance = body.at(i++);
         break;
       default:
         badFormat();
     }
   }
-  return spec;
+  return rule;
 }
 
 QStringList MvEditConstraint::SplitFormat(const QString& format, bool typeLetters) {
@@ -246,9 +246,9 @@ MvEditConstraint::Record* MvEditConstraint::find(const QLineEdit* edit) const {
 
 bool MvEditConstraint::IsAttached(const QLineEdit* edit) const { return find(edit) != nullptr; }
 
-const MvEditConstraint::Spec* MvEditConstraint::SpecOf(const QLineEdit* edit) const {
+const MvEditConstraint::Rule* MvEditConstraint::RuleOf(const QLineEdit* edit) const {
   const Record* r = find(edit);
-  return r ? &r->spec : nullptr;
+  return r ? &r->rule : nullptr;
 }
 
 QString MvEditConstraint::LastValidText(const QLineEdit* edit) const {
@@ -258,24 +258,24 @@ QString MvEditConstraint::LastValidText(const QLineEdit* edit) const {
 
 void MvEditConstraint::Attach(const QString& specifier, QLineEdit* edit) {
   if (!edit) return;
-  const Spec spec = Parse(specifier);
+  const Rule rule = Parse(specifier);
   if (find(edit)) Detach(edit);
   auto record = std::make_unique<Record>();
   record->edit = edit;
   record->key = edit;
-  record->spec = spec;
+  record->rule = rule;
   record->savedValidator = edit->validator();
   record->savedMaxLength = edit->maxLength();
   record->lastValidText = edit->text();
   record->validator = std::make_unique<Validator>(this, edit);
-  if (spec.width > 0) edit->setFixedWidth(spec.width);
-  edit->setMaxLength(spec.length > 0 ? spec.length : kUnlimitedLength);
+  if (rule.width > 0) edit->setFixedWidth(rule.width);
+  edit->setMaxLength(rule.length > 0 ? rule.length : kUnlimitedLength);
   edit->setValidator(record->validator.get());
   edit->installEventFilter(this);
   record->edited = connect(edit, &QLineEdit::textEdited, this, [this, edit](const QString& text) {
     const Record* r = find(edit);
-    if (r && (r->spec.flags & AdvanceWhenFull) && r->spec.length > 0 &&
-        text.size() == r->spec.length)
+    if (r && (r->rule.flags & AdvanceWhenFull) && r->rule.length > 0 &&
+        text.size() == r->rule.length)
       moveFocusOn(edit, true);
   });
   record->destroyed = connect(edit, &QObject::destroyed, this, [this](QObject* gone) {
@@ -303,7 +303,7 @@ void MvEditConstraint::Detach(QLineEdit* edit) {
 void MvEditConstraint::setOwnText(Record& record, const QString& text) {
   QLineEdit* edit = record.edit;
   if (!edit) return;
-  const int limit = record.spec.length > 0 ? record.spec.length : kUnlimitedLength;
+  const int limit = record.rule.length > 0 ? record.rule.length : kUnlimitedLength;
   edit->setMaxLength(std::max(limit, static_cast<int>(std::min<qsizetype>(text.size(), kUnlimitedLength))));
   const bool wasOwn = std::exchange(ownText_, true);
   edit->setText(text);
@@ -335,9 +335,9 @@ void MvEditConstraint::moveFocusOn(QLineEdit* edit, bool unlessVetoed) {
 
 void MvEditConstraint::typingCheck(Record& record, QString& text, int& pos) {
   if (ownText_ || isPlaceholder(text) || text.isEmpty()) return;
-  const Spec& spec = record.spec;
-  if (!spec.advance.isNull()) {
-    const qsizetype at = text.indexOf(spec.advance);
+  const Rule& rule = record.rule;
+  if (!rule.advance.isNull()) {
+    const qsizetype at = text.indexOf(rule.advance);
     if (at >= 0) {
       text.remove(at, 1);
       if (pos > at) --pos;
@@ -347,7 +347,7 @@ void MvEditConstraint::typingCheck(Record& record, QString& text, int& pos) {
     }
   }
   bool refused = false;
-  for (qsizetype at = firstRefused(spec, text); at >= 0; at = firstRefused(spec, text)) {
+  for (qsizetype at = firstRefused(rule, text); at >= 0; at = firstRefused(rule, text)) {
     text.remove(at, 1);
     if (pos > at) --pos;
     refused = true;
@@ -357,29 +357,29 @@ void MvEditConstraint::typingCheck(Record& record, QString& text, int& pos) {
 
 MvEditConstraint::Verdict MvEditConstraint::exitCheck(const Record& record, const QString& text,
                                                       QString& message) const {
-  const Spec& spec = record.spec;
+  const Rule& rule = record.rule;
   if (text.isEmpty()) {
-    if (!(spec.flags & NotEmpty)) return Verdict::Skip;
+    if (!(rule.flags & NotEmpty)) return Verdict::Skip;
     message = messageOf(kEmptyRefused);
     return Verdict::Fail;
   }
-  const char type = spec.type.toLatin1();
+  const char type = rule.type.toLatin1();
   if (type == 'f' || type == 'i' || type == 'u') {
     bool ok = false;
     const double v = text.toDouble(&ok);
-    if (ok && v >= spec.minimum && v <= spec.maximum) return Verdict::Pass;
-    message = fillPlaceholders(messageOf(kNumberRange), {{QStringLiteral("[MIN]"), doubleText(spec.minimum)},
-                                                         {QStringLiteral("[MAX]"), doubleText(spec.maximum)}});
+    if (ok && v >= rule.minimum && v <= rule.maximum) return Verdict::Pass;
+    message = fillPlaceholders(messageOf(kNumberRange), {{QStringLiteral("[MIN]"), doubleText(rule.minimum)},
+                                                         {QStringLiteral("[MAX]"), doubleText(rule.maximum)}});
     return Verdict::Fail;
   }
-  if ((type == 'h' || type == 's') && spec.length > 0) {
-    const QString length = QString::number(spec.length);
+  if ((type == 'h' || type == 's') && rule.length > 0) {
+    const QString length = QString::number(rule.length);
     const bool hex = type == 'h';
-    if ((spec.flags & ExactLength) && text.size() != spec.length) {
+    if ((rule.flags & ExactLength) && text.size() != rule.length) {
       message = fillPlaceholders(messageOf(hex ? kHexLength : kStringLength), {{QStringLiteral("[LEN]"), length}});
       return Verdict::Fail;
     }
-    if (!(spec.flags & ExactLength) && text.size() > spec.length) {
+    if (!(rule.flags & ExactLength) && text.size() > rule.length) {
       message = fillPlaceholders(messageOf(hex ? kHexTooLong : kStringTooLong), {{QStringLiteral("[MAXLEN]"), length}});
       return Verdict::Fail;
     }
@@ -387,23 +387,23 @@ MvEditConstraint::Verdict MvEditConstraint::exitCheck(const Record& record, cons
   }
   if (type == 'n') {
     MvUIntList numbers;
-    numbers.delimiter = spec.delimiter;
+    numbers.delimiter = rule.delimiter;
     numbers.parse(text);
     const int count = numbers.countIn(text);
-    const QString delimiter(spec.delimiter);
-    const QString length = QString::number(spec.length);
-    if (spec.length > 0 && (spec.flags & ExactLength) && count != spec.length) {
+    const QString delimiter(rule.delimiter);
+    const QString length = QString::number(rule.length);
+    if (rule.length > 0 && (rule.flags & ExactLength) && count != rule.length) {
       message = fillPlaceholders(messageOf(kCountExact), {{QStringLiteral("[DELIMITER]"), delimiter},
                                                           {QStringLiteral("[COUNT]"), length}});
       return Verdict::Fail;
     }
-    if (spec.length > 0 && !(spec.flags & ExactLength) && count > spec.length) {
+    if (rule.length > 0 && !(rule.flags & ExactLength) && count > rule.length) {
       message = fillPlaceholders(messageOf(kCountTooHigh), {{QStringLiteral("[DELIMITER]"), delimiter},
                                                             {QStringLiteral("[MAXCOUNT]"), length}});
       return Verdict::Fail;
     }
-    const quint32 lo = wholeBound(spec.minimum);
-    const quint32 hi = wholeBound(spec.maximum);
+    const quint32 lo = wholeBound(rule.minimum);
+    const quint32 hi = wholeBound(rule.maximum);
     if (!numbers.allWithin(lo, hi)) {
       message = fillPlaceholders(messageOf(kNumbersRange), {{QStringLiteral("[DELIMITER]"), delimiter},
                                                             {QStringLiteral("[MIN]"), QString::number(lo)},

@@ -32,7 +32,7 @@ class MvEditConstraint : public QObject {
   };
 
   // A parsed specifier.
-  struct Spec {
+  struct Rule {
     QChar type;       // s, h, i, u, f or n
     QChar delimiter;  // type n only
     double minimum = 0;
@@ -48,7 +48,7 @@ class MvEditConstraint : public QObject {
   ~MvEditConstraint() override;
 
   // Parses one specifier; raises -2 "Bad format specifier of edit's constraint!".
-  static Spec Parse(const QString& specifier);
+  static Rule Parse(const QString& specifier);
   // Splits a format into specifiers, each from one "%" up to the character before the next
   // one. With `typeLetters`, only a "%" followed by one of s, h, i, u, f, n starts a specifier
   // (the binding's rule, which lets "%" serve as the delimiter of type n).
@@ -60,7 +60,7 @@ class MvEditConstraint : public QObject {
   void Attach(const QString& specifier, QLineEdit* edit);
   void Detach(QLineEdit* edit);
   bool IsAttached(const QLineEdit* edit) const;
-  const Spec* SpecOf(const QLineEdit* edit) const;
+  const Rule* RuleOf(const QLineEdit* edit) const;
   QString LastValidText(const QLineEdit* edit) const;
 
   void SetOwner(QWidget* owner) { owner_ = owner; }

@@ -24,7 +24,7 @@ void leave(QLineEdit* edit) {
 TEST(ConstraintParse, Specifiers) {
   using C = MvEditConstraint;
   struct Case {
-    const char* spec;
+    const char* rule;
     char type;
     double min, max;
     int length;
@@ -47,8 +47,8 @@ TEST(ConstraintParse, Specifiers) {
       {"%s{e}}", 's', -DBL_MAX, DBL_MAX, 0, 0, 0, '}', 0},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.spec);
-    const C::Spec s = C::Parse(QString::fromLatin1(c.spec));
+    SCOPED_TRACE(c.rule);
+    const C::Rule s = C::Parse(QString::fromLatin1(c.rule));
     EXPECT_EQ(s.type, QLatin1Char(c.type));
     EXPECT_EQ(s.minimum, c.min);
     EXPECT_EQ(s.maximum, c.max);
@@ -83,7 +83,7 @@ class ConstraintTest : public ::testing::Test {
 
 TEST_F(ConstraintTest, TypingRemovesRefusedCharactersWithABeep) {
   struct Case {
-    const char* spec;
+    const char* rule;
     const char* typed;
     const char* text;
     size_t beeps;
@@ -96,8 +96,8 @@ TEST_F(ConstraintTest, TypingRemovesRefusedCharactersWithABeep) {
       {"%s", "(a b)", "(a b)", 0},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.spec) + " " + c.typed);
-    constraint.Attach(QString::fromLatin1(c.spec), edit);
+    SCOPED_TRACE(std::string(c.rule) + " " + c.typed);
+    constraint.Attach(QString::fromLatin1(c.rule), edit);
     edit->clear();
     notices.beeps.clear();
     QTest::keyClicks(edit, QString::fromLatin1(c.typed));
@@ -111,7 +111,7 @@ TEST_F(ConstraintTest, TypingRemovesRefusedCharactersWithABeep) {
 
 TEST_F(ConstraintTest, ExitCheckMessages) {
   struct Case {
-    const char* spec;
+    const char* rule;
     const char* text;  // as shown by the program (may exceed the typing limits)
     const char* message;
   } cases[] = {
@@ -137,8 +137,8 @@ TEST_F(ConstraintTest, ExitCheckMessages) {
       {"%i{n1x9}", "(NULL)", nullptr},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.spec) + " '" + c.text + "'");
-    constraint.Attach(QString::fromLatin1(c.spec), edit);
+    SCOPED_TRACE(std::string(c.rule) + " '" + c.text + "'");
+    constraint.Attach(QString::fromLatin1(c.rule), edit);
     constraint.ShowText(edit, "previous");  // the last valid text
     edit->setMaxLength(32767);
     edit->setText(QString::fromLatin1(c.text));
@@ -272,8 +272,8 @@ TEST_F(ConstraintTest, DetachGivesTheEditBackItsOwnSetUp) {
 
 TEST_F(ConstraintTest, AttachEditsAndBadSpecifiers) {
   constraint.AttachEdits("%i{n1x9}%s{l3}", {edit, next});
-  EXPECT_EQ(constraint.SpecOf(edit)->maximum, 9);
-  EXPECT_EQ(constraint.SpecOf(next)->length, 3);
+  EXPECT_EQ(constraint.RuleOf(edit)->maximum, 9);
+  EXPECT_EQ(constraint.RuleOf(next)->length, 3);
   auto* plain = new QLineEdit(&form);
   EXPECT_EQ(bindtest::errorCode([&] { constraint.Attach("%x", plain); }), -2);
   EXPECT_FALSE(constraint.IsAttached(plain));
