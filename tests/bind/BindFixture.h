@@ -3,6 +3,8 @@
 // boxes and beeps the bindings would otherwise show and sound.
 #pragma once
 
+#include "EventWait.h"
+
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
@@ -56,19 +58,7 @@ inline void targetAgent() {
   DeviceTarget.retries = 1;
 }
 
-// Runs the event loop until done() holds (or a generous limit passes); returns done().
-inline bool waitUntil(const std::function<bool()>& done, int limitMs = 20000) {
-  QElapsedTimer t;
-  t.start();
-  QEventLoop loop;
-  QTimer check;
-  QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-    if (done() || t.elapsed() >= limitMs) loop.quit();
-  });
-  check.start(5);
-  if (!done()) loop.exec();
-  return done();
-}
+using kxtest::waitUntil;
 
 // The code of the MvException that f raises; 0 when it raises none.
 inline int errorCode(const std::function<void()>& f) {

@@ -14,6 +14,7 @@
 #include "MvDeviceParams.h"
 #include "MvSnmpSession.h"
 #include "MvSnmpTransport.h"
+#include "EventWait.h"
 #include "SnmpdAgent.h"
 
 class SnmpdFixture : public ::testing::Test {
@@ -47,16 +48,7 @@ protected:
 
   // Runs the event loop until done() holds or the time is up; returns done().
   static bool waitUntil(const std::function<bool()>& done, int ms = 10000) {
-    QElapsedTimer t;
-    t.start();
-    QEventLoop loop;
-    QTimer check;
-    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-      if (done() || t.elapsed() >= ms) loop.quit();
-    });
-    check.start(5);
-    if (!done()) loop.exec();
-    return done();
+    return kxtest::waitUntil(done, ms);
   }
 
   // Lets the event loop run for a while (late answers, retransmissions).

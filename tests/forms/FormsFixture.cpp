@@ -38,18 +38,6 @@ std::unique_ptr<MvSNMPRequest2Edits> makeBinding(QWidget* owner, const SnmpVarDe
   return binding;
 }
 
-bool waitUntil(const std::function<bool()>& done, int limitMs) {
-  QElapsedTimer t;
-  t.start();
-  QEventLoop loop;
-  QTimer check;
-  QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-    if (done() || t.elapsed() >= limitMs) loop.quit();
-  });
-  check.start(5);
-  if (!done()) loop.exec();
-  return done();
-}
 
 std::string snmpGet(const kxtest::SimAgent& agent, const std::string& oid) {
   const kxtest::ToolResult r =

@@ -3,6 +3,8 @@
 // answer the forms' warnings, confirmations and row dialogs without a user.
 #pragma once
 
+#include "EventWait.h"
+
 #include <gtest/gtest.h>
 
 #include <QDialog>
@@ -32,7 +34,7 @@ std::unique_ptr<MvSNMPRequest2Edits> makeBinding(QWidget* owner, const SnmpVarDe
                                                  quint8 itemType = SVT_SV, int keyCount = 0);
 
 // Runs the event loop until done() holds (or a generous limit passes); returns done().
-bool waitUntil(const std::function<bool()>& done, int limitMs = 20000);
+using kxtest::waitUntil;
 
 // The value snmpget prints for `oid` (text after "= TYPE: ", quotes removed); "" when missing.
 std::string snmpGet(const kxtest::SimAgent& agent, const std::string& oid);

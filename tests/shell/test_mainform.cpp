@@ -22,22 +22,12 @@
 #include "MvDeviceParams.h"
 #include "MvSNMPRequest2Edits.h"
 #include "NetSnmpTool.h"
+#include "EventWait.h"
 #include "SimAgent.h"
 
 namespace {
 
-bool waitUntil(const std::function<bool()>& done, int limitMs = 20000) {
-  QElapsedTimer t;
-  t.start();
-  QEventLoop loop;
-  QTimer check;
-  QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-    if (done() || t.elapsed() >= limitMs) loop.quit();
-  });
-  check.start(5);
-  if (!done()) loop.exec();
-  return done();
-}
+using kxtest::waitUntil;
 
 // Records the main window's messages and questions and runs the forms it opens without a user.
 struct Answers {
