@@ -139,22 +139,9 @@ bool MvSNMPRequest2Controls::Refresh() {
     OperationEnded();
     return false;
   }
-  Outcome outcome;
-  blocking_ = !asynchronous_;
-  busy_ = true;
-  if (blocking_) outcome_ = &outcome;
-  try {
+  return run([this] {
     request_.readAsync(completion(&MvSNMPRequest2Controls::refreshStep), this, true);
-  } catch (...) {
-    endOperation(std::nullopt);
-    throw;
-  }
-  if (!outcome_) return true;
-  const auto living = living_;
-  waitFor(outcome);
-  if (!*living) return false;
-  if (outcome.error) throw *outcome.error;
-  return true;
+  });
 }
 
 bool MvSNMPRequest2Controls::Apply(bool refreshAfter, bool collectFirst) {
@@ -167,12 +154,20 @@ bool MvSNMPRequest2Controls::Apply(bool refreshAfter, bool collectFirst) {
     OperationEnded();
     return false;
   }
+  const bool blocking = !asynchronous_;
+  if (!run([this] { request_.writeAsync(completion(&MvSNMPRequest2Controls::applyDone), this, false); }))
+    return false;
+  if (blocking && request_.varList.isTableList() && refreshAfterApply_) Refresh();
+  return true;
+}
+
+bool MvSNMPRequest2Controls::run(const std::function<void()>& send) {
   Outcome outcome;
   blocking_ = !asynchronous_;
   busy_ = true;
   if (blocking_) outcome_ = &outcome;
   try {
-    request_.writeAsync(completion(&MvSNMPRequest2Controls::applyDone), this, false);
+    send();
   } catch (...) {
     endOperation(std::nullopt);
     throw;
@@ -182,7 +177,6 @@ bool MvSNMPRequest2Controls::Apply(bool refreshAfter, bool collectFirst) {
   waitFor(outcome);
   if (!*living) return false;
   if (outcome.error) throw *outcome.error;
-  if (request_.varList.isTableList() && refreshAfterApply_) Refresh();
   return true;
 }
 

@@ -109,6 +109,9 @@ class MvSNMPRequest2Controls : public QObject {
   void endOperation(std::optional<MvException> error);
   void fire(const DoneEvent& event, const MvSNMPError& error);
   void waitFor(const Outcome& outcome);
+  // Sends one operation; a blocking binding then waits for its outcome and raises its error.
+  // False when the binding was destroyed while it waited.
+  bool run(const std::function<void()>& send);
   void wakeWaiters();
   SnmpCompletion completion(void (MvSNMPRequest2Controls::*step)(const MvSNMPError&));
 
