@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "FdbWalk.h"
 #include "MvSNMPRequest.h"
 #include "MvSNMPRequest2Edits.h"
 #include "MvSnmpSession.h"
@@ -24,40 +25,11 @@ namespace {
 constexpr int kRows = 10000;
 constexpr int kRuns = 5;
 
-const SnmpVarDef kFdbTable[] = {
-    {"1.3.6.1.2.1.17.4.3.1.1", "Address", Syntax::MacAddress, Access::ReadOnly},
-    {"1.3.6.1.2.1.17.4.3.1.2", "Port", Syntax::Integer, Access::ReadOnly},
-    {"1.3.6.1.2.1.17.4.3.1.3", "Status", Syntax::Integer, Access::ReadOnly},
-    {},
-};
-
 double seconds(const std::function<void()>& f) {
   QElapsedTimer t;
   t.start();
   f();
   return t.nsecsElapsed() / 1e9;
-}
-
-void waitFor(const std::function<bool()>& done) {
-  while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
-
-int bareWalk() {
-  MvSNMPRequest r;
-  r.varList = MvSNMPVarList(kFdbTable, MVT_FMV, 0);
-  int rows = 0;
-  bool done = false;
-  SnmpCompletion step = [&](void*, const MvSNMPError& e, MvSNMPVarList&) {
-    if (e.code != 0 || e.finished) {
-      done = true;
-      return;
-    }
-    ++rows;
-    r.readAsync(step, nullptr, false);
-  };
-  r.readAsync(step, nullptr, true);
-  waitFor([&] { return done; });
-  return rows;
 }
 
 size_t heapInUse() {
@@ -96,7 +68,7 @@ int main(int argc, char** argv) {
   size_t filledBytes = 0;
   // Alternating runs, best of each, so both see the same machine load.
   for (int run = 0; run < kRuns; ++run) {
-    bare = std::min(bare, seconds([&] { bareRows = bareWalk(); }));
+    bare = std::min(bare, seconds([&] { bareRows = asyncFdbWalk(); }));
     view->clear();
     const size_t before = heapInUse();
     bound = std::min(bound, seconds([&] {

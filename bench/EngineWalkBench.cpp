@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "FdbWalk.h"
 #include "MvSNMPRequest.h"
 #include "MvSnmpSession.h"
 #include "MvSnmpTransport.h"
@@ -19,13 +20,6 @@
 namespace {
 
 constexpr int kRows = 10000;
-
-const SnmpVarDef kFdbTable[] = {
-    {"1.3.6.1.2.1.17.4.3.1.1", "Address", Syntax::MacAddress, Access::ReadOnly},
-    {"1.3.6.1.2.1.17.4.3.1.2", "Port", Syntax::Integer, Access::ReadOnly},
-    {"1.3.6.1.2.1.17.4.3.1.3", "Status", Syntax::Integer, Access::ReadOnly},
-    {},
-};
 
 double cpuSeconds() {
   rusage u{};
@@ -43,24 +37,6 @@ double best(int runs, const std::function<void()>& f) {
     bestTime = std::min(bestTime, t.nsecsElapsed() / 1e9);
   }
   return bestTime;
-}
-
-int asyncWalk() {
-  MvSNMPRequest r;
-  r.varList = MvSNMPVarList(kFdbTable, MVT_FMV, 0);
-  int rows = 0;
-  bool done = false;
-  SnmpCompletion step = [&](void*, const MvSNMPError& e, MvSNMPVarList&) {
-    if (e.code != 0 || e.finished) {
-      done = true;
-      return;
-    }
-    ++rows;
-    r.readAsync(step, nullptr, false);
-  };
-  r.readAsync(step, nullptr, true);
-  while (!done) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-  return rows;
 }
 
 int syncWalk() {
@@ -98,7 +74,7 @@ int main(int argc, char** argv) {
   DeviceTarget.timeout = 500;
 
   int rows = 0, lines = 0;
-  const double engineAsync = best(3, [&] { rows = asyncWalk(); });
+  const double engineAsync = best(3, [&] { rows = asyncFdbWalk(); });
   std::printf("engine async walk: %d rows in %.3f s (%.0f rows/s)\n", rows, engineAsync, rows / engineAsync);
   const double engineSync = best(3, [&] { rows = syncWalk(); });
   std::printf("engine sync walk:  %d rows in %.3f s (%.0f rows/s)\n", rows, engineSync, rows / engineSync);

@@ -1,0 +1,39 @@
+// What the benchmarks walk: kx760sim's forwarding table (dot1dTpFdbTable, address, port and
+// status), and the engine's bare asynchronous walk of it, one row per step.
+#pragma once
+
+#include <QCoreApplication>
+#include <functional>
+
+#include "MvSNMPRequest.h"
+
+inline const SnmpVarDef kFdbTable[] = {
+    {"1.3.6.1.2.1.17.4.3.1.1", "Address", Syntax::MacAddress, Access::ReadOnly},
+    {"1.3.6.1.2.1.17.4.3.1.2", "Port", Syntax::Integer, Access::ReadOnly},
+    {"1.3.6.1.2.1.17.4.3.1.3", "Status", Syntax::Integer, Access::ReadOnly},
+    {},
+};
+
+// Processes events until done() holds; sleeps while nothing arrives.
+inline void waitFor(const std::function<bool()>& done) {
+  while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+// Walks the table, each next step sent from the previous step's completion; the rows read.
+inline int asyncFdbWalk() {
+  MvSNMPRequest r;
+  r.varList = MvSNMPVarList(kFdbTable, MVT_FMV, 0);
+  int rows = 0;
+  bool done = false;
+  SnmpCompletion step = [&](void*, const MvSNMPError& e, MvSNMPVarList&) {
+    if (e.code != 0 || e.finished) {
+      done = true;
+      return;
+    }
+    ++rows;
+    r.readAsync(step, nullptr, false);
+  };
+  r.readAsync(step, nullptr, true);
+  waitFor([&] { return done; });
+  return rows;
+}
