@@ -1,23 +1,8 @@
 // The test program's own main: one QApplication on the offscreen platform, the SNMP session with
 // a state directory of its own, then every test.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QTemporaryDir>
-
 #include "BindFixture.h"
-#include "MvSnmpSession.h"
-#include "MvSnmpTransport.h"
+#include "WidgetTestMain.h"
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  ::testing::InitGoogleTest(&argc, argv);
-  QApplication app(argc, argv);
-  QTemporaryDir state;
-  qputenv("XDG_STATE_HOME", state.path().toUtf8());
-  initSnmpSession();
-  const int result = RUN_ALL_TESTS();
-  bindtest::stopAgents();
-  MvSnmpTransport::closeAll();
-  return result;
+  return kxtest::runWidgetTests(argc, argv, {true, nullptr, [] { bindtest::stopAgents(); }});
 }
