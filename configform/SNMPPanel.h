@@ -7,8 +7,8 @@
 #include <QSize>
 
 #include "CtrlBtnPanel.h"
+#include "MvSNMPRequest2Edits.h"  // QPointer needs the complete type
 
-class MvSNMPRequest2Edits;
 class QSplitter;
 
 class TSNMPPanel : public QFrame {

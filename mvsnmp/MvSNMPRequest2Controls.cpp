@@ -12,6 +12,8 @@
 
 namespace {
 
+// The status bar property that holds its simple-mode text.
+constexpr char kSimpleTextProperty[] = "simpleText";
 const QString kErrorMark = QStringLiteral("[ERROR]");
 const QString kVarListMark = QStringLiteral("[VARLIST]");
 const QString kTimeMark = QStringLiteral("[TIME]");
@@ -57,6 +59,10 @@ void MvSNMPRequest2Controls::SetStatusTarget(QLabel* panel) {
   statusPanel_ = panel;
 }
 
+QString MvSNMPRequest2Controls::SimpleText(const QStatusBar* bar) {
+  return bar ? bar->property(kSimpleTextProperty).toString() : QString();
+}
+
 bool MvSNMPRequest2Controls::HasStatusTarget() const {
   return memo_ || statusBar_ || statusPanel_;
 }
@@ -98,7 +104,7 @@ void MvSNMPRequest2Controls::ShowStatus(const QString& message) {
   if (memo_)
     memo_->appendPlainText(line);
   else if (statusBar_)
-    statusBar_->showMessage(line);
+    statusBar_->setProperty(kSimpleTextProperty, line);
   else if (statusPanel_)
     statusPanel_->setText(line);
 }

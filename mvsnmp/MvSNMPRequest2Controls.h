@@ -50,6 +50,8 @@ class MvSNMPRequest2Controls : public QObject {
 
   // Attaches the status control (not owned; nullptr detaches). One target at a time.
   void SetStatusTarget(QPlainTextEdit* memo);
+  // A status bar keeps the lines as its simple-mode text (SimpleText), which it does not show
+  // while it displays its panels: the user keeps seeing the first panel's text.
   void SetStatusTarget(QStatusBar* bar);
   void SetStatusTarget(QLabel* panel);
   bool HasStatusTarget() const;
@@ -71,6 +73,8 @@ class MvSNMPRequest2Controls : public QObject {
   // The status line of an operation at a time of day: the catalogue's format without its
   // " Request:[VARLIST]" part, "[ERROR]" and "[TIME]" replaced in one pass.
   static QString StatusLine(Operation op, const QString& message, const QTime& time);
+  // The last status line a binding gave the bar (its simple-mode text).
+  static QString SimpleText(const QStatusBar* bar);
 
   // Waits, repainting but holding back user input, until the binding is no longer Busy or
   // `maxMs` (negative: no limit) has passed. True when it is no longer Busy.

@@ -14,8 +14,10 @@
 #include <QTabWidget>
 #include <vector>
 
+#include "About.h"
 #include "CatalogueRegistry.h"
 #include "Guiconfigform.h"
+#include "HelpViewer.h"
 #include "MenuMap.h"
 #include "MvDeviceParams.h"
 #include "MvError.h"
@@ -267,9 +269,6 @@ void TMainForm::buildMenus() {
       case MenuFamily::Form:
         action->setEnabled(false);  // enabled once its dedicated form exists
         break;
-      case MenuFamily::Action:
-        if (entry.action == MenuAction::Help) action->setEnabled(false);
-        break;
       default:
         break;
     }
@@ -319,7 +318,7 @@ void TMainForm::handle(const MenuEntry& entry) {
         case MenuAction::SaveChanges: return saveChanges(entry);
         case MenuAction::Reboot: return reboot(entry);
         case MenuAction::About: return about();
-        case MenuAction::Help:
+        case MenuAction::Help: return help();
         case MenuAction::None: return;
       }
   }
@@ -437,9 +436,12 @@ void TMainForm::reboot(const MenuEntry& entry) {
 }
 
 void TMainForm::about() {
-  QMessageBox::about(this, QStringLiteral("About"),
-                     QStringLiteral("%1 Manager\nVersion %2").arg(ModelName, QStringLiteral(KX_VERSION)));
+  // Not modal: the main window stays usable and several boxes may be open.
+  AboutForm = new TAboutForm(this);
+  AboutForm->show();
 }
+
+void TMainForm::help() { ShowHelpContents(this, ProgramDir() + QLatin1String(HelpFileName)); }
 
 void TMainForm::LaunchTool(const QString& argument) {
   const ToolCommandLine line = ComposeToolCommandLine(argument, launch_, DeviceTarget.version, ProgramDir());

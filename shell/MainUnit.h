@@ -110,6 +110,7 @@ class TMainForm : public QMainWindow {
   void saveChanges(const MenuEntry& entry);
   void reboot(const MenuEntry& entry);
   void about();
+  void help();
   void showError(const QString& text);
 
   LaunchParameters launch_;

@@ -189,7 +189,7 @@ TEST_F(LedsTest, FailedAsynchronousPollResetsAndReportsWithoutMessageBox) {
   leds->SetStatusTarget(&bar);
   leds->Poll();
   ASSERT_TRUE(bindtest::waitUntil([&] { return !leds->Busy(); }));
-  EXPECT_TRUE(bar.currentMessage().startsWith("Get: (SNMPClass) SNMP request timed out!"));
+  EXPECT_TRUE(MvSNMPRequest2Controls::SimpleText(&bar).startsWith("Get: (SNMPClass) SNMP request timed out!"));
 }
 
 TEST_F(LedsTest, PollTickOnABusyBindingIsSkipped) {

@@ -1,99 +1,13 @@
 // The main window offscreen against kx760sim: start-up, FormCreate, the menu tree from the menu
 // map, and menu entries opening their configuration forms.
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QStatusBar>
-#include <QTabWidget>
-#include <QTimer>
-#include <functional>
-#include <memory>
-
-#include "Guiconfigform.h"
-#include "MainUnit.h"
-#include "MenuMap.h"
-#include "MvDeviceParams.h"
-#include "MvSNMPRequest2Edits.h"
-#include "NetSnmpTool.h"
-#include "EventWait.h"
-#include "SimAgent.h"
+#include "MainFormFixture.h"
 
 namespace {
 
 using kxtest::waitUntil;
-
-// Records the main window's messages and questions and runs the forms it opens without a user.
-struct Answers {
-  QStringList messages;
-  QStringList questions;  // "caption|text"
-  bool answer = false;
-  std::function<void(TConfigForm&)> onForm;
-  int forms = 0;
-
-  Answers() {
-    MainNotice::setMessageHandler([this](QWidget*, const QString&, const QString& text) { messages << text; });
-    MainNotice::setAskHandler([this](QWidget*, const QString& caption, const QString& text) {
-      questions << caption + '|' + text;
-      return answer;
-    });
-    MainNotice::setFormRunner([this](TConfigForm& form) {
-      ++forms;
-      form.show();
-      if (onForm) onForm(form);
-      if (form.isVisible()) form.close();
-    });
-  }
-  ~Answers() {
-    MainNotice::setMessageHandler({});
-    MainNotice::setAskHandler({});
-    MainNotice::setFormRunner({});
-  }
-};
-
-// The status memo of the page on view.
-QPlainTextEdit* memoOf(TConfigForm& form) {
-  QWidget* page = form.PageControl() ? form.PageControl()->currentWidget() : &form;
-  return page->findChild<QPlainTextEdit*>("Memo");
-}
-
-class MainFormTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    agent_ = new kxtest::SimAgent;
-    agent_->start({"--led-period", "0", "--modules", "KM-6B,none"});
-  }
-  static void TearDownTestSuite() {
-    delete agent_;
-    agent_ = nullptr;
-  }
-
-  std::unique_ptr<TMainForm> open(const QStringList& parameters = {"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1"}) {
-    TMainForm::Options options;
-    options.agentPort = static_cast<quint16>(agent_->port());
-    options.confirmExit = false;
-    auto form = std::make_unique<TMainForm>(parameters, options);
-    DeviceTarget.timeout = 300;
-    return form;
-  }
-
-  static void setRmon(int value) {
-    const auto r = kxtest::runNetSnmpTool({"snmpset", "-v2c", "-c", "private", agent_->address(),
-                                           "1.3.6.1.4.1.48213.11.63.2.2.1.2.16.0", "i", std::to_string(value)});
-    ASSERT_EQ(r.exitCode, 0) << r.err;
-  }
-
-  Answers answers;
-  static kxtest::SimAgent* agent_;
-};
-
-kxtest::SimAgent* MainFormTest::agent_ = nullptr;
+using shelltest::Answers;
+using shelltest::MainFormTest;
+using shelltest::memoOf;
 
 TEST_F(MainFormTest, StartUpGivesCaptionAndFormCreateReadsTheDevice) {
   auto form = open();
@@ -177,9 +91,9 @@ TEST_F(MainFormTest, MenuBarFollowsTheMenuMap) {
     EXPECT_EQ(path, expected) << e.item;
     const bool rmonPage = a->objectName() == "Statistics1" || a->objectName() == "History1" ||
                           a->objectName() == "AlarmEvent1";
-    if (!rmonPage)
-      EXPECT_EQ(a->isEnabled(), e.family != MenuFamily::Form && e.action != MenuAction::Help)
-        << e.item;
+    if (!rmonPage) {
+      EXPECT_EQ(a->isEnabled(), e.family != MenuFamily::Form) << e.item;
+    }
   }
   EXPECT_GT(hidden, 0);
   EXPECT_EQ(shown + hidden, 159);
@@ -242,7 +156,9 @@ TEST_F(MainFormTest, MenuEntriesOpenTheirFormsWithTheMapsTitle) {
     EXPECT_EQ(type, c.type);
     EXPECT_EQ(bindings, c.bindings);
     EXPECT_TRUE(memo.startsWith("Get: Ok")) << memo.toStdString();
-    if (entry->extras.noEdit) EXPECT_FALSE(editVisible);
+    if (entry->extras.noEdit) {
+      EXPECT_FALSE(editVisible);
+    }
     EXPECT_TRUE(answers.messages.isEmpty()) << answers.messages.join('\n').toStdString();
   }
 }

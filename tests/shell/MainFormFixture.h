@@ -1,0 +1,98 @@
+// The main window's test fixture: one kx760sim for the test suite, a main window started on it,
+// and recorded answers in place of the user.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "Guiconfigform.h"
+#include "MainUnit.h"
+#include "MenuMap.h"
+#include "MvDeviceParams.h"
+#include "MvSNMPRequest2Edits.h"
+#include "NetSnmpTool.h"
+#include "EventWait.h"
+#include "SimAgent.h"
+
+namespace shelltest {
+
+using kxtest::waitUntil;
+
+// Records the main window's messages and questions and runs the forms it opens without a user.
+struct Answers {
+  QStringList messages;
+  QStringList questions;  // "caption|text"
+  bool answer = false;
+  std::function<void(TConfigForm&)> onForm;
+  int forms = 0;
+
+  Answers() {
+    MainNotice::setMessageHandler([this](QWidget*, const QString&, const QString& text) { messages << text; });
+    MainNotice::setAskHandler([this](QWidget*, const QString& caption, const QString& text) {
+      questions << caption + '|' + text;
+      return answer;
+    });
+    MainNotice::setFormRunner([this](TConfigForm& form) {
+      ++forms;
+      form.show();
+      if (onForm) onForm(form);
+      if (form.isVisible()) form.close();
+    });
+  }
+  ~Answers() {
+    MainNotice::setMessageHandler({});
+    MainNotice::setAskHandler({});
+    MainNotice::setFormRunner({});
+  }
+};
+
+// The status memo of the page on view.
+inline QPlainTextEdit* memoOf(TConfigForm& form) {
+  QWidget* page = form.PageControl() ? form.PageControl()->currentWidget() : &form;
+  return page->findChild<QPlainTextEdit*>("Memo");
+}
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    agent_ = new kxtest::SimAgent;
+    agent_->start({"--led-period", "0", "--modules", "KM-6B,none"});
+  }
+  static void TearDownTestSuite() {
+    delete agent_;
+    agent_ = nullptr;
+  }
+
+  std::unique_ptr<TMainForm> open(const QStringList& parameters = {"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1"}) {
+    TMainForm::Options options;
+    options.agentPort = static_cast<quint16>(agent_->port());
+    options.confirmExit = false;
+    auto form = std::make_unique<TMainForm>(parameters, options);
+    DeviceTarget.timeout = 300;
+    return form;
+  }
+
+  static void setRmon(int value) {
+    const auto r = kxtest::runNetSnmpTool({"snmpset", "-v2c", "-c", "private", agent_->address(),
+                                           "1.3.6.1.4.1.48213.11.63.2.2.1.2.16.0", "i", std::to_string(value)});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+  }
+
+  Answers answers;
+  inline static kxtest::SimAgent* agent_ = nullptr;
+};
+
+}  // namespace shelltest

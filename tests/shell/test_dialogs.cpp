@@ -1,0 +1,139 @@
+// The About box, the progress dialog and the help viewer.
+#include <QDesktopServices>
+#include <QFile>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include "About.h"
+#include "HelpViewer.h"
+#include "MainFormFixture.h"
+#include "Progress.h"
+#include "ToolLauncher.h"
+
+namespace {
+
+using kxtest::waitUntil;
+using shelltest::MainFormTest;
+
+class DialogsTest : public MainFormTest {};
+
+TEST_F(DialogsTest, AboutBoxesOpenWithoutBlockingAndCloseOneByOne) {
+  auto form = open();
+  form->show();
+  form->MenuAction("About2")->trigger();
+  QPointer<TAboutForm> first = AboutForm;
+  form->MenuAction("About2")->trigger();
+  QPointer<TAboutForm> second = AboutForm;
+  ASSERT_TRUE(first && second);
+  EXPECT_NE(first, second);
+  for (TAboutForm* box : {first.data(), second.data()}) {
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_FALSE(box->isModal());
+    EXPECT_EQ(box->windowTitle(), "About KX-760 Module");
+    EXPECT_EQ(box->findChild<QLabel*>("Label")->text(), "Maravel KX-760 Management Module");
+    EXPECT_EQ(box->VersionLabel()->text(), "Release Version 4.20");
+    EXPECT_TRUE(box->findChild<QLabel*>("ImageKX760")->isVisible());
+  }
+  QTest::mouseClick(first->OkButton(), Qt::LeftButton);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(first.isNull());  // freed on close
+  EXPECT_TRUE(second && second->isVisible());
+  second->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(second.isNull());
+}
+
+TEST_F(DialogsTest, ShiftAltF3OnTheButtonRevealsTheBuild) {
+  auto form = open();
+  TAboutForm box(form.get());
+  box.setAttribute(Qt::WA_DeleteOnClose, false);
+  struct Case {
+    Qt::KeyboardModifiers modifiers;
+    int key;
+    const char* version;
+  } const cases[] = {
+      {Qt::ShiftModifier, Qt::Key_F3, "Release Version 4.20"},
+      {Qt::AltModifier, Qt::Key_F3, "Release Version 4.20"},
+      {Qt::ShiftModifier | Qt::AltModifier, Qt::Key_F4, "Release Version 4.20"},
+      {Qt::ShiftModifier | Qt::AltModifier, Qt::Key_F3, "Release Version 4.20R12(Build 2008/11/10)"},
+  };
+  for (const Case& c : cases) {
+    QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers);
+    QCoreApplication::sendEvent(box.OkButton(), &press);
+    EXPECT_EQ(box.VersionLabel()->text(), c.version) << c.key << " " << c.modifiers.toInt();
+  }
+}
+
+TEST_F(DialogsTest, ProgressDialogStartsTheWriteAndClosesAfterTwentySteps) {
+  auto form = open();
+  setRmon(2);
+  QWidget host;
+  QLabel status(&host);
+  auto* edit = new QLineEdit(&host);
+  auto binding = std::make_unique<MvSNMPRequest2Edits>(&host);
+  binding->Request().varList = findMenuItem(u"RMONState1")->pageList().front().makeVarList();
+  binding->BindControl(0, edit);
+  binding->SetAsynchronous(false);
+  ASSERT_TRUE(binding->Refresh());
+  ASSERT_EQ(edit->text(), "disabled");
+  edit->setText("enabled");
+
+  TProgressForm progress({&host, binding.get(), &status});
+  EXPECT_EQ(progress.windowTitle(), "Progress");
+  EXPECT_TRUE(progress.ProgressTimer()->isActive());
+  EXPECT_EQ(progress.ProgressTimer()->interval(), 1000);
+  // The write has reached the device.
+  const auto r = kxtest::runNetSnmpTool({"snmpget", "-v2c", "-c", "public", agent_->address(),
+                                         "1.3.6.1.4.1.48213.11.63.2.2.1.2.16.0"});
+  EXPECT_NE(r.out.find("INTEGER: 3"), std::string::npos) << r.out;
+  EXPECT_TRUE(status.text().isEmpty());
+
+  // The ticks, taken by hand: position 1 after the first, closing at the tick that finds 20.
+  progress.show();
+  progress.ProgressTimerTimer();
+  EXPECT_EQ(progress.ProgressBar()->value(), 1);
+  for (int tick = 2; tick <= 20; ++tick) progress.ProgressTimerTimer();
+  EXPECT_EQ(progress.ProgressBar()->value(), 20);
+  EXPECT_TRUE(progress.isVisible());
+  progress.ProgressTimerTimer();
+  EXPECT_FALSE(progress.isVisible());
+  EXPECT_FALSE(progress.ProgressTimer()->isActive());
+  setRmon(2);
+}
+
+// Receives what the desktop would open.
+class UrlCatcher : public QObject {
+  Q_OBJECT
+ public:
+  QList<QUrl> urls;
+ public slots:
+  void open(const QUrl& url) { urls << url; }
+};
+
+TEST_F(DialogsTest, HelpOpensTheModulesHelpFileOrSaysItIsMissing) {
+  auto form = open();
+  const QString path = ProgramDir() + QLatin1String(HelpFileName);
+  ASSERT_FALSE(QFile::exists(path));
+  form->MenuAction("Help1")->trigger();
+  ASSERT_EQ(answers.messages.size(), 1);
+  EXPECT_TRUE(answers.messages.first().contains(path)) << answers.messages.first().toStdString();
+
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QLatin1String(HelpFileName));
+  QFile f(file);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.close();
+  UrlCatcher catcher;
+  QDesktopServices::setUrlHandler("file", &catcher, "open");
+  EXPECT_TRUE(ShowHelpContents(form.get(), file));
+  QDesktopServices::unsetUrlHandler("file");
+  EXPECT_EQ(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(file)});
+  EXPECT_EQ(answers.messages.size(), 1);
+}
+
+}  // namespace
+
+#include "test_dialogs.moc"
