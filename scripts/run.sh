@@ -30,10 +30,33 @@ done
 [ -n "$port" ] || { echo "kx760sim did not start" >&2; exit 1; }
 echo "kx760sim listening on udp:127.0.0.1:$port"
 
-# The program's registry file and SNMP state stay in the temporary directory.
+# The host application's registry entries and the device profile, as on a managed machine: the
+# module's support files (message catalogues) lie in resources/, the profile of 127.0.0.1 gives
+# the agent's port. The program's SNMP state stays in the temporary directory too.
+mkdir -p "$work/profiles"
+cat >"$work/registry.ini" <<INI
+[SOFTWARE\\Maravel\\Modules\\HelpPath]
+1.3.6.1.4.1.48213.10.63.2=$root/resources/KX760Mod.dll
+[SOFTWARE\\Maravel\\Panoptra5.1\\MibFile]
+Path=$work/profiles/
+INI
+cat >"$work/profiles/127.0.0.1.cfg" <<CFG
+[Program Information]
+AgentPort=$port
+Version=1
+ContextName=
+ContextEngineID=
+SecurityModel=0
+SecurityLevel=0
+SecurityName=
+AuthProtocol=0
+PrivProtocol=0
+AuthPassword=
+PrivPassword=
+CFG
 export KX760_REGISTRY="$work/registry.ini"
 export XDG_STATE_HOME="$work/state"
-args=(/I127.0.0.1 /Rpublic /Wprivate /v1 --port "$port")
+args=(/I127.0.0.1 /Rpublic /Wprivate /v1)
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   shot=${KX_SCREENSHOT:-$root/out/kx760-main.png}

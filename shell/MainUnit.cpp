@@ -16,13 +16,16 @@
 
 #include "About.h"
 #include "CatalogueRegistry.h"
+#include "FormRunner.h"
 #include "Guiconfigform.h"
 #include "HelpViewer.h"
+#include "KX760PanelFormUnit.h"
 #include "MenuMap.h"
 #include "MvDeviceParams.h"
 #include "MvError.h"
 #include "MvSNMPRequest.h"
 #include "MvSNMPRequest2Edits.h"
+#include "MvSNMPRequest2Leds.h"
 #include "MvSnmpSession.h"
 #include "ToolLauncher.h"
 
@@ -54,10 +57,6 @@ AskHandler& askHandler() {
   static AskHandler h;
   return h;
 }
-FormRunner& formRunner() {
-  static FormRunner r;
-  return r;
-}
 }  // namespace
 
 void message(QWidget* parent, const QString& caption, const QString& text) {
@@ -74,15 +73,10 @@ bool askYesNo(QWidget* parent, const QString& caption, const QString& text) {
   return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
          QMessageBox::Yes;
 }
-void runForm(TConfigForm& form) {
-  if (formRunner()) return formRunner()(form);
-  form.exec();
-}
 MessageHandler setMessageHandler(MessageHandler handler) {
   return std::exchange(messageHandler(), std::move(handler));
 }
 AskHandler setAskHandler(AskHandler handler) { return std::exchange(askHandler(), std::move(handler)); }
-FormRunner setFormRunner(FormRunner runner) { return std::exchange(formRunner(), std::move(runner)); }
 }  // namespace MainNotice
 
 // ---- the window ---------------------------------------------------------------------------------
@@ -152,7 +146,6 @@ void TMainForm::buildClientArea() {
   QPalette pal = scrollBox_->palette();
   pal.setColor(QPalette::Window, QColor(0x54, 0x54, 0x54));
   scrollBox_->setPalette(pal);
-  scrollBox_->setFixedSize(ClientWidth, ClientHeight);
   setCentralWidget(scrollBox_);
 
   auto hiddenText = [this](const char* name, int left, int top, int width) {
@@ -170,14 +163,20 @@ void TMainForm::buildClientArea() {
   statusBar_->setObjectName(QStringLiteral("StatusBar"));
   statusBar_->setSizeGripEnabled(false);
   statusBar_->setAutoFillBackground(true);
-  statusBar_->setGeometry(0, StatusBarTop, ClientWidth, StatusBarHeight);
   statusPanel_ = new QLabel(statusBar_);
   statusPanel_->setObjectName(QStringLiteral("StatusPanel0"));
   statusPanel_->setMinimumWidth(StatusPanelWidth);
   statusBar_->addWidget(statusPanel_, 1);
+  setClientSize(ClientWidth, ClientHeight);
+  statusBar_->move(0, StatusBarTop);
 
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+}
+
+void TMainForm::setClientSize(int width, int height) {
+  scrollBox_->setFixedSize(width, height);
+  statusBar_->setGeometry(0, height - StatusBarHeight, width, StatusBarHeight);
 }
 
 void TMainForm::FormCreate() {
@@ -203,8 +202,50 @@ void TMainForm::FormCreate() {
 void TMainForm::FormActivate() {
   if (activated_) return;
   activated_ = true;
-  // The front panel joins the client area here once it exists.
+  HostFrontPanel();
   RmonCheck();
+}
+
+void TMainForm::HostFrontPanel() {
+  PanelHost host;
+  host.statusBar = statusBar_;
+  host.statusPanel = statusPanel_;
+  host.addressText = launch_.addressText;
+  host.moduleText1 = stModule1_;
+  host.moduleText2 = stModule2_;
+  host.modelName = ModelName;
+  auto* panel = new TKX760PanelForm(host, this);  // owned by the main form
+  // Its size as designed, before it is shown.
+  const int h = panel->height();
+  const int w = panel->width();
+  try {
+    panel->show();
+  } catch (const MvException& e) {
+    if (panel->LedBinding()) panel->LedBinding()->ShowStatus(e.message());
+  }
+  panel->setParent(scrollBox_);
+  panel->move(0, 0);
+  const int n = static_cast<int>(hostedPanels_.size());
+  int clientWidth = scrollBox_->width();
+  int top = 0;
+  if (n == 0) {
+    clientWidth = w + 3;
+  } else {
+    top = scrollBox_->height() - n - 1;
+    clientWidth = std::max(clientWidth, w + 3);
+  }
+  panel->move(0, top);
+  lastHosted_ = panel;
+  setClientSize(clientWidth, top + h + StatusBarHeight + n + 3);
+  panel->show();
+  hostedPanels_.append(panel);
+  adjustSize();
+}
+
+TKX760PanelForm* TMainForm::FrontPanel() const {
+  for (const QPointer<QWidget>& p : hostedPanels_)
+    if (auto* panel = dynamic_cast<TKX760PanelForm*>(p.data())) return panel;
+  return nullptr;
 }
 
 void TMainForm::RmonCheck() {
@@ -401,7 +442,7 @@ void TMainForm::openConfigForm(const MenuEntry& entry) {
     if (getIpFrom_)
       connect(getIpFrom_, &QComboBox::currentIndexChanged, this, &TMainForm::GetIpFromChange);
   }
-  MainNotice::runForm(form);
+  FormRunner::run(form);
 }
 
 void TMainForm::GetIpFromChange(int index) {
@@ -423,7 +464,7 @@ void TMainForm::saveChanges(const MenuEntry& entry) {
   binding->Request().varList = page.makeVarList();
   binding->Request().timeout = 1200;
   form.MakeEditorForm(std::move(binding));
-  MainNotice::runForm(form);
+  FormRunner::run(form);
 }
 
 void TMainForm::reboot(const MenuEntry& entry) {

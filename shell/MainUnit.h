@@ -21,6 +21,7 @@ class QMenu;
 class QStatusBar;
 class TConfigForm;
 class TEditsPanel;
+class TKX760PanelForm;
 struct MenuEntry;
 
 // The model this module manages.
@@ -34,18 +35,14 @@ namespace MainNotice {
 using MessageHandler = std::function<void(QWidget* parent, const QString& caption, const QString& text)>;
 // OK/Cancel (Save Changes, Reboot) or Yes/No (exit); true for OK or Yes.
 using AskHandler = std::function<bool(QWidget* parent, const QString& caption, const QString& text)>;
-// Shows a window the menu opened modally and returns when it has closed.
-using FormRunner = std::function<void(TConfigForm& form)>;
 
 void message(QWidget* parent, const QString& caption, const QString& text);
 bool askOkCancel(QWidget* parent, const QString& caption, const QString& text);
 bool askYesNo(QWidget* parent, const QString& caption, const QString& text);
-void runForm(TConfigForm& form);
 
 // An empty function restores the default; each returns the previous one.
 MessageHandler setMessageHandler(MessageHandler handler);
 AskHandler setAskHandler(AskHandler handler);
-FormRunner setFormRunner(FormRunner runner);
 }  // namespace MainNotice
 
 class TMainForm : public QMainWindow {
@@ -86,7 +83,12 @@ class TMainForm : public QMainWindow {
   QMenu* TopMenu(const QString& name) const;
 
   void FormCreate();
+  // On the first activation: hosts the front panel, then checks the RMON state.
   void FormActivate();
+  // Puts the front panel at the top of the client area and sizes the window around it.
+  void HostFrontPanel();
+  TKX760PanelForm* FrontPanel() const;
+  QWidget* ClientArea() const { return scrollBox_; }
   // Refreshes the RMON state and enables or disables the RMON pages to match.
   void RmonCheck();
   // Runs the menu entry's handler (what choosing its item does).
@@ -104,6 +106,8 @@ class TMainForm : public QMainWindow {
  private:
   void startUp(const QStringList& parameters, const Options& options);
   void buildClientArea();
+  // The client area (ScrollBox1) at this size, the status bar along its bottom edge.
+  void setClientSize(int width, int height);
   void buildMenus();
   void handle(const MenuEntry& entry);
   void openConfigForm(const MenuEntry& entry);
@@ -127,6 +131,9 @@ class TMainForm : public QMainWindow {
   QLabel* stModule1_ = nullptr;
   QLabel* stModule2_ = nullptr;
   std::unique_ptr<MvSNMPRequest2Edits> rmonBinding_;
+  // The panels hosted in the client area, in order, and the last one (owned by the form).
+  QList<QPointer<QWidget>> hostedPanels_;
+  QPointer<QWidget> lastHosted_;
 
   // The IP Configuration page while it is open.
   QPointer<TEditsPanel> ipConfigPanel_;

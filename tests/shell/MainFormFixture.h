@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 
+#include "FormRunner.h"
 #include "Guiconfigform.h"
 #include "MainUnit.h"
 #include "MenuMap.h"
@@ -45,7 +46,7 @@ struct Answers {
       questions << caption + '|' + text;
       return answer;
     });
-    MainNotice::setFormRunner([this](TConfigForm& form) {
+    FormRunner::set([this](TConfigForm& form) {
       ++forms;
       form.show();
       if (onForm) onForm(form);
@@ -55,7 +56,7 @@ struct Answers {
   ~Answers() {
     MainNotice::setMessageHandler({});
     MainNotice::setAskHandler({});
-    MainNotice::setFormRunner({});
+    FormRunner::set({});
   }
 };
 

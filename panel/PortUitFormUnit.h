@@ -1,0 +1,46 @@
+// TPortUitForm: one check box per port of a switch unit, for editing a port list (a set of
+// ports) by ticking boxes. Built for stacks of units, one page of boxes per unit; the editors
+// embed it and bind its boxes, in order, to the bits of a port-list object. It knows nothing of
+// SNMP.
+#pragma once
+
+#include <QFrame>
+#include <QList>
+#include <QString>
+
+class QCheckBox;
+class QTabWidget;
+
+class TPortUitForm : public QFrame {
+ public:
+  static constexpr int ClientWidth = 543;
+  static constexpr int ClientHeight = 252;
+  // With this file in the current directory the boxes wrap after WrapWithDeviceInfo per line.
+  static constexpr char DeviceInfoFile[] = "DeviceInfo.ini";
+  static constexpr int WrapWithDeviceInfo = 10;
+  static constexpr int FontPoints = 8;
+
+  explicit TPortUitForm(QWidget* owner = nullptr);
+
+  // Adds one unit page captioned `caption` with `boxCount` hidden boxes captioned 1, 2, ...
+  // in `columns` columns. The first port number is not used: captions restart at 1 on every
+  // page.
+  void AddUnit(const QString& caption, int firstPort, int boxCount, int columns);
+  // Shows the page of unit `unitText` (a number from 1) with the model name added to its
+  // caption, and its first `visibleCount` boxes. A unit text that is no number or names no page,
+  // or a box count beyond the page, changes nothing.
+  void ShowUnit(const QString& unitText, const QString& modelName, int visibleCount);
+
+  // Every box, unit after unit; the bindings read and write hidden ones as well.
+  const QList<QCheckBox*>& PortCheckBoxes() const { return portCheckBoxes_; }
+  // The unit pages, unit 1 first.
+  const QList<QWidget*>& UnitPages() const { return unitPages_; }
+  QTabWidget* UnitPageControl() const { return unitPageControl_; }
+
+ private:
+  static constexpr int BoxesPerUnit = 32;
+
+  QTabWidget* unitPageControl_ = nullptr;
+  QList<QCheckBox*> portCheckBoxes_;
+  QList<QWidget*> unitPages_;
+};
