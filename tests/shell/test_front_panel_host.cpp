@@ -54,37 +54,53 @@ TEST_F(FrontPanelHostTest, FirstShowingHostsThePanelAndSizesTheClientArea) {
 }
 
 TEST_F(FrontPanelHostTest, WindowStaysUsableWhileTheLedsFail) {
-  // An agent that answers everything but the LED status.
-  kxtest::SimAgent silentLeds;
-  silentLeds.start({"--led-period", "0", "--modules", "KM-6B,none", "--fault",
-                    std::string("silent:") + kLedStatusOid});
-  TMainForm::Options options;
-  options.agentPort = static_cast<quint16>(silentLeds.port());
-  options.confirmExit = false;
-  TMainForm form({"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1"}, options);
-  form.show();
-  TKX760PanelForm* panel = form.FrontPanel();
-  ASSERT_NE(panel, nullptr);
-  ASSERT_TRUE(waitUntil([&] { return panel->LedBinding() && panel->LedBinding()->Busy(); }));
+  struct Case {
+    const char* name;
+    std::vector<std::string> agentOptions;
+    bool stopAgent;  // stopped once the LEDs have been lit
+  } const cases[] = {
+      {"LED object silent", {"--fault", std::string("silent:") + kLedStatusOid}, false},
+      {"agent stopped", {}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    kxtest::SimAgent agent;
+    std::vector<std::string> options = {"--led-period", "0", "--modules", "KM-6B,none"};
+    options.insert(options.end(), c.agentOptions.begin(), c.agentOptions.end());
+    agent.start(options);
+    TMainForm::Options windowOptions;
+    windowOptions.agentPort = static_cast<quint16>(agent.port());
+    windowOptions.confirmExit = false;
+    TMainForm form({"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1"}, windowOptions);
+    form.show();
+    TKX760PanelForm* panel = form.FrontPanel();
+    ASSERT_NE(panel, nullptr);
+    if (c.stopAgent) {
+      ASSERT_TRUE(waitUntil([&] { return panel->LedBinding() && !panel->LedBinding()->Busy() && !allLedsBlack(*panel); }));
+      agent.stop();
+      panel->LedBinding()->Poll();
+    }
+    ASSERT_TRUE(waitUntil([&] { return panel->LedBinding() && panel->LedBinding()->Busy(); }));
 
-  // While the poll is outstanding the window answers: a menu opens, an About box opens.
-  const int loopLevel = QThread::currentThread()->loopLevel();
-  QMenu* menu = form.TopMenu("Configuration1");
-  menu->popup(form.mapToGlobal(QPoint(0, 0)));
-  EXPECT_TRUE(waitUntil([&] { return menu->isVisible(); }));
-  EXPECT_TRUE(panel->LedBinding()->Busy());
-  menu->close();
-  form.MenuAction("About2")->trigger();
-  QPointer<TAboutForm> about = AboutForm;
-  ASSERT_TRUE(about);
-  EXPECT_TRUE(about->isVisible());
-  EXPECT_EQ(QThread::currentThread()->loopLevel(), loopLevel);  // nothing waits inside a poll
+    // While the poll is outstanding the window answers: a menu opens, an About box opens.
+    const int loopLevel = QThread::currentThread()->loopLevel();
+    QMenu* menu = form.TopMenu("Configuration1");
+    menu->popup(form.mapToGlobal(QPoint(0, 0)));
+    EXPECT_TRUE(waitUntil([&] { return menu->isVisible(); }));
+    EXPECT_TRUE(panel->LedBinding()->Busy());
+    menu->close();
+    form.MenuAction("About2")->trigger();
+    QPointer<TAboutForm> about = AboutForm;
+    ASSERT_TRUE(about);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(QThread::currentThread()->loopLevel(), loopLevel);  // nothing waits inside a poll
 
-  // The poll gives up: every LED is black and the time-out is in the status panel.
-  EXPECT_TRUE(waitUntil([&] { return !form.StatusPanel()->text().isEmpty(); }, 30000));
-  EXPECT_EQ(form.StatusPanel()->text(), "(SNMPClass) SNMP request timed out!");
-  EXPECT_TRUE(allLedsBlack(*panel));
-  about->close();
+    // The poll gives up: every LED is black and the time-out is in the status panel.
+    EXPECT_TRUE(waitUntil([&] { return !form.StatusPanel()->text().isEmpty(); }, 30000));
+    EXPECT_EQ(form.StatusPanel()->text(), "(SNMPClass) SNMP request timed out!");
+    EXPECT_TRUE(allLedsBlack(*panel));
+    about->close();
+  }
 }
 
 }  // namespace
