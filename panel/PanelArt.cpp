@@ -36,65 +36,32 @@ int jackTop(int port) {
   return port % 2 == 1 ? 18 : 53;
 }
 
-QSize moduleSize(Module m) {
-  switch (m) {
-    case Module::KM5A:
-      return {128, 78};
-    case Module::KM5B:
-      return {130, 80};
-    case Module::KM6A:
-      return {129, 80};
-    case Module::KM6B:
-      return {128, 80};
-  }
-  return {128, 80};
+// What the drawing needs of each module: its face size, where its port button sits on the face,
+// the printed name and media, and whether its port is a fibre cage (else an RJ-45 jack).
+struct ModuleArt {
+  QSize face;
+  QRect button;
+  const char* name;
+  const char* media;
+  bool fibre;
+};
+
+const ModuleArt& artOf(Module m) {
+  static const ModuleArt kArt[] = {
+      {{128, 78}, {44, 32, 54, 25}, "KM-5A", "1000BASE-SX", true},
+      {{130, 80}, {44, 32, 54, 25}, "KM-5B", "1000BASE-LX", true},
+      {{129, 80}, {58, 32, 30, 27}, "KM-6A", "1000BASE-T", false},
+      {{128, 80}, {56, 20, 34, 36}, "KM-6B", "10/100/1000BASE-T", false},
+  };
+  return kArt[static_cast<int>(m)];
 }
 
+QSize moduleSize(Module m) { return artOf(m).face; }
 // The port button's place on the module face.
-QRect moduleButtonRect(Module m) {
-  switch (m) {
-    case Module::KM5A:
-    case Module::KM5B:
-      return {44, 32, 54, 25};
-    case Module::KM6A:
-      return {58, 32, 30, 27};
-    case Module::KM6B:
-      return {56, 20, 34, 36};
-  }
-  return {58, 32, 30, 27};
-}
-
-QString moduleName(Module m) {
-  switch (m) {
-    case Module::KM5A:
-      return QStringLiteral("KM-5A");
-    case Module::KM5B:
-      return QStringLiteral("KM-5B");
-    case Module::KM6A:
-      return QStringLiteral("KM-6A");
-    case Module::KM6B:
-      return QStringLiteral("KM-6B");
-  }
-  return {};
-}
-
-QString moduleMedia(Module m) {
-  switch (m) {
-    case Module::KM5A:
-      return QStringLiteral("1000BASE-SX");
-    case Module::KM5B:
-      return QStringLiteral("1000BASE-LX");
-    case Module::KM6A:
-      return QStringLiteral("1000BASE-T");
-    case Module::KM6B:
-      return QStringLiteral("10/100/1000BASE-T");
-  }
-  return {};
-}
-
-bool isFibre(Module m) {
-  return m == Module::KM5A || m == Module::KM5B;
-}
+QRect moduleButtonRect(Module m) { return artOf(m).button; }
+QString moduleName(Module m) { return QString::fromLatin1(artOf(m).name); }
+QString moduleMedia(Module m) { return QString::fromLatin1(artOf(m).media); }
+bool isFibre(Module m) { return artOf(m).fibre; }
 
 // ---------------------------------------------------------------------------------------------
 // Small drawing helpers.
