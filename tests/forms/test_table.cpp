@@ -182,6 +182,37 @@ TEST_F(TablePageTest, AddWithAnEmptyIndexSendsNothingAndStaysOpen) {
   EXPECT_EQ(view()->topLevelItemCount(), 2);
 }
 
+TEST_F(TablePageTest, RefusedAddKeepsTheDialogOpenWithWhatWasTyped) {
+  open(kVlans);
+  // createAndGo on a row that is there: the agent answers inconsistentValue and changes nothing.
+  QString memoText;
+  QString typedId;
+  QString typedName;
+  bool stayedOpen = false;
+  answers.onDialog = [&](QDialog& dialog) {
+    rowValue<QLineEdit>(dialog, VlanId)->setText("10");
+    rowValue<QLineEdit>(dialog, Name)->setText("lab");
+    rowCheck(dialog, Name)->click();
+    QTest::mouseClick(dialogButton(dialog, "SetCheckedBtn"), Qt::LeftButton);
+    stayedOpen = dialog.isVisible();
+    typedId = rowValue<QLineEdit>(dialog, VlanId)->text();
+    typedName = rowValue<QLineEdit>(dialog, Name)->text();
+    memoText = memo()->toPlainText();  // the dialog reports into the page's memo
+    dialog.reject();
+  };
+  click(TCtrlBtnPanel::AddBtn);
+  EXPECT_TRUE(stayedOpen);
+  EXPECT_EQ(typedId, "10");
+  EXPECT_EQ(typedName, "lab");
+  EXPECT_TRUE(memoText.contains("Set: ")) << memoText.toStdString();
+  EXPECT_FALSE(memoText.contains("Set: Ok")) << memoText.toStdString();
+  EXPECT_EQ(snmpGet(*agent, std::string(kVlanName) + "10"), "engineering");
+  // Cancelled, the page is whole again.
+  EXPECT_EQ(page->EditsPanel()->window(), &form);
+  ASSERT_TRUE(waitUntil([&] { return walked(); }));
+  EXPECT_EQ(view()->topLevelItemCount(), 2);
+}
+
 TEST_F(TablePageTest, EditHidesTheRowStatusActionsAndWritesTheTickedColumns) {
   open(kVlans);
   const std::string egress = snmpGet(*agent, std::string(kVlanEgress) + "10");
