@@ -319,6 +319,37 @@ TEST_F(TablePageTest, WrongRowStatusValuesAreRefused) {
   EXPECT_TRUE(table->BtnPanel()->Control(TCtrlBtnPanel::DeleteBtn)->isHidden());
 }
 
+TEST_F(TablePageTest, EditStopsARunningWalkBeforeTheDialogOpens) {
+  agent = formstest::startAgent({"--delay", "100"});  // a walk that takes a while
+  formstest::targetAgent(*agent);
+  open(kVlans);
+  MvSNMPRequest2Edits* binding = form.BindingAt(0);
+  ASSERT_TRUE(binding->Asynchronous());
+  click(TCtrlBtnPanel::RefreshBtn);
+  // The first line is back while the walk still asks for the next ones.
+  ASSERT_TRUE(waitUntil([&] { return lineOf("1") >= 0; }));
+  ASSERT_TRUE(binding->Busy());
+  select(lineOf("1"));
+  bool busyUnderDialog = true;
+  QString nameInDialog;
+  answers.onDialog = [&](QDialog& dialog) {
+    busyUnderDialog = binding->Busy();
+    nameInDialog = rowValue<QLineEdit>(dialog, Name)->text();
+    // Nothing of the stopped walk refills the lines while the dialog is open.
+    QTest::qWait(300);
+    nameInDialog += '|' + rowValue<QLineEdit>(dialog, Name)->text();
+    dialog.reject();
+  };
+  click(TCtrlBtnPanel::EditBtn);
+  EXPECT_EQ(answers.dialogs, 1);
+  EXPECT_FALSE(busyUnderDialog);
+  const QString name = QString::fromStdString(snmpGet(*agent, std::string(kVlanName) + "1"));
+  EXPECT_EQ(nameInDialog, name + '|' + name);
+  // The page walks again once the dialog has gone.
+  ASSERT_TRUE(waitUntil([&] { return walked(); }));
+  EXPECT_EQ(view()->topLevelItemCount(), 2);
+}
+
 TEST_F(TablePageTest, ClosingDuringAnAsynchronousWalkEndsCleanly) {
   page = form.MakeTableForm(formstest::makeBinding(&form, kForwarding, MVT_FMV, 0));
   form.show();
