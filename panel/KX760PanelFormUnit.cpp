@@ -6,7 +6,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "Mainoidunit.h"
 #include "ModulePanelForm.h"
 #include "MvSNMPRequest2Edits.h"
 #include "MvSNMPRequest2Leds.h"
@@ -27,6 +26,7 @@ constexpr int kLinkPanelLeft[] = {197, 337};
 constexpr int kFrameWidth = 2;
 
 constexpr QRgb kGrey = 0x545454;
+constexpr int kRaisedPanel = QFrame::Panel | QFrame::Raised;
 
 // Odd ports on the upper row, even ports below them, two ports per column; ports 9-16 start
 // a second block of four columns.
@@ -34,22 +34,6 @@ QPoint portButtonPlace(int n) {
   const int top = n % 2 == 1 ? 18 : 53;
   const int left = n <= 8 ? 202 + 32 * ((n - 1) / 2) : 338 + 32 * ((n - 9) / 2);
   return {left, top};
-}
-
-void paintBackground(QWidget* widget, QColor colour, QColor text = QColor()) {
-  widget->setAutoFillBackground(true);
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, colour);
-  if (text.isValid()) palette.setColor(QPalette::WindowText, text);
-  widget->setPalette(palette);
-}
-
-QFrame* makePanel(QWidget* parent, const QString& name, QColor colour) {
-  auto* panel = new QFrame(parent);
-  panel->setObjectName(name);
-  panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  paintBackground(panel, colour);
-  return panel;
 }
 
 }  // namespace
@@ -65,7 +49,7 @@ TKX760PanelForm::TKX760PanelForm(const PanelHost& host, QWidget* owner)
   mainPanel_->setObjectName(QStringLiteral("MainPanel"));
   mainPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   mainPanel_->setLineWidth(kFrameWidth);
-  paintBackground(mainPanel_, QColor(kGrey));
+  PanelCommon::paintBackground(mainPanel_, QColor(kGrey));
   mainPanel_->setGeometry(0, 0, ClientWidth, ClientHeight);
 
   image1_ = new QLabel(mainPanel_);
@@ -88,21 +72,22 @@ TKX760PanelForm::TKX760PanelForm(const PanelHost& host, QWidget* owner)
   }
 
   const QColor grey(kGrey);
-  powerLedPanel_ = makePanel(mainPanel_, QStringLiteral("PowerLedPanel"), grey);
-  consoleLedPanel_ = makePanel(mainPanel_, QStringLiteral("ConsoleLedPanel"), grey);
-  for (int k = 1; k <= 2; ++k) makePanel(mainPanel_, QStringLiteral("OddLinkPanel%1").arg(k), grey);
+  using PanelCommon::makePanel;
+  powerLedPanel_ = makePanel(mainPanel_, QStringLiteral("PowerLedPanel"), grey, kRaisedPanel);
+  consoleLedPanel_ = makePanel(mainPanel_, QStringLiteral("ConsoleLedPanel"), grey, kRaisedPanel);
+  for (int k = 1; k <= 2; ++k) makePanel(mainPanel_, QStringLiteral("OddLinkPanel%1").arg(k), grey, kRaisedPanel);
 
   for (int slot = 1; slot <= 2; ++slot) {
     QFrame* panel = makePanel(
         mainPanel_, slot == 1 ? QStringLiteral("SlotPanel") : QStringLiteral("SlotPanel2"),
-        Qt::black);
+        Qt::black, kRaisedPanel);
     panel->setFrameShape(QFrame::NoFrame);
     auto* fill = new QVBoxLayout(panel);  // an embedded module panel fills the slot
     fill->setContentsMargins(0, 0, 0, 0);
     auto* text = new QLabel(QStringLiteral("ST_Module%1").arg(slot), panel);
     text->setObjectName(QStringLiteral("ST_Module%1").arg(slot));
     text->setGeometry(8, 8, 112, 17);
-    paintBackground(text, Qt::black, Qt::black);  // unreadable on purpose: a module covers it
+    PanelCommon::paintBackground(text, Qt::black, Qt::black);  // unreadable on purpose: a module covers it
     (slot == 1 ? slotPanel_ : slotPanel2_) = panel;
     (slot == 1 ? stModule1_ : stModule2_) = text;
   }
@@ -156,12 +141,7 @@ void TKX760PanelForm::addLeds() {
 }
 
 void TKX760PanelForm::detectModules() {
-  auto types = std::make_unique<MvSNMPRequest2Edits>(this);
-  types->Request().varList = MvSNMPVarList(ModuleTypeList, SVT_SV, 0);
-  types->BindControl(0, stModule1_);
-  types->BindControl(1, stModule2_);
-  types->SetAsynchronous(false);
-  types->SetStatusTarget(host_.statusBar.data());
+  auto types = PanelCommon::makeModuleTypeBinding(this, stModule1_, stModule2_, host_.statusBar.data());
   try {
     types->Refresh();
   } catch (const MvException& e) {

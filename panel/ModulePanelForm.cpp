@@ -17,16 +17,6 @@ constexpr int kLedSize = 6;
 constexpr int kLedLeft = 1;
 constexpr int kLedGap = 10;
 
-QFrame* whitePanel(QWidget* parent, const char* name) {
-  auto* panel = new QFrame(parent);
-  panel->setObjectName(QString::fromLatin1(name));
-  panel->setFrameShape(QFrame::Panel);
-  panel->setAutoFillBackground(true);
-  QPalette palette = panel->palette();
-  palette.setColor(QPalette::Window, Qt::white);
-  panel->setPalette(palette);
-  return panel;
-}
 
 }  // namespace
 
@@ -67,7 +57,8 @@ TModulePanelForm::TModulePanelForm(const ModulePanelLayout& layout, const PanelH
   PanelCommon::onDoubleClick(speedButton1_, [this] { SpeedButton1DblClick(speedButton1_); });
 
   for (const ModuleLedDef& led : layout.leds) {
-    QFrame* panel = whitePanel(mainPanel_, led.panelName);
+    QFrame* panel = PanelCommon::makePanel(mainPanel_, QString::fromLatin1(led.panelName), Qt::white,
+                                           QFrame::Panel | QFrame::Plain);
     panel->setGeometry(QRect(led.place, QSize(kLedPanelSize, kLedPanelSize)));
     ledPanels_.push_back(panel);
   }

@@ -2,11 +2,14 @@
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QFrame>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QVariant>
 #include <QWidget>
 
 #include "FormRunner.h"
+#include "Mainoidunit.h"
 #include "Guiconfigform.h"
 #include "MvSNMPRequest2Edits.h"
 #include "MvSNMPRequest2Leds.h"
@@ -64,6 +67,33 @@ class MouseWatch : public QObject {
 };
 
 }  // namespace
+
+void paintBackground(QWidget* widget, const QColor& colour, const QColor& text) {
+  widget->setAutoFillBackground(true);
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, colour);
+  if (text.isValid()) palette.setColor(QPalette::WindowText, text);
+  widget->setPalette(palette);
+}
+
+QFrame* makePanel(QWidget* parent, const QString& name, const QColor& colour, int frameStyle) {
+  auto* panel = new QFrame(parent);
+  panel->setObjectName(name);
+  panel->setFrameStyle(frameStyle);
+  paintBackground(panel, colour);
+  return panel;
+}
+
+std::unique_ptr<MvSNMPRequest2Edits> makeModuleTypeBinding(QWidget* owner, QLabel* slot1, QLabel* slot2,
+                                                           QStatusBar* bar) {
+  auto binding = std::make_unique<MvSNMPRequest2Edits>(owner);
+  binding->Request().varList = MvSNMPVarList(ModuleTypeList, SVT_SV, 0);
+  binding->BindControl(0, slot1);
+  binding->BindControl(1, slot2);
+  binding->SetAsynchronous(false);
+  binding->SetStatusTarget(bar);
+  return binding;
+}
 
 int tagOf(const QObject* object) {
   return object ? object->property(TagProperty).toInt() : 0;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QColor>
 #include <QPointer>
 #include <QString>
 #include <functional>
@@ -11,8 +12,12 @@
 
 #include "MvSNMPVarList.h"
 
+class MvSNMPRequest2Edits;
 class MvSNMPRequest2Leds;
+class QFrame;
+class QLabel;
 class QObject;
+class QStatusBar;
 class QWidget;
 struct PanelHost;
 
@@ -29,6 +34,16 @@ namespace PanelCommon {
 // Property that carries a port button's port number.
 inline constexpr char TagProperty[] = "tag";
 int tagOf(const QObject* object);
+
+// Fills the widget's background with `colour`, and its text with `text` when one is given.
+void paintBackground(QWidget* widget, const QColor& colour, const QColor& text = QColor());
+// A named frame of the given QFrame style, filled with `colour`.
+QFrame* makePanel(QWidget* parent, const QString& name, const QColor& colour, int frameStyle);
+
+// The blocking read of the two module types: item 0 into `slot1`, item 1 into `slot2`, status
+// lines to `bar`. The caller refreshes it.
+std::unique_ptr<MvSNMPRequest2Edits> makeModuleTypeBinding(QWidget* owner, QLabel* slot1, QLabel* slot2,
+                                                           QStatusBar* bar);
 
 // An LED binding over LedStatusList, asynchronous, its request time-out in hundredths of a
 // second.

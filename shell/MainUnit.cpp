@@ -20,12 +20,12 @@
 #include "Guiconfigform.h"
 #include "HelpViewer.h"
 #include "KX760PanelFormUnit.h"
+#include "PanelCommon.h"
 #include "MenuMap.h"
 #include "MvDeviceParams.h"
 #include "MvError.h"
 #include "MvSNMPRequest.h"
 #include "MvSNMPRequest2Edits.h"
-#include "MvSNMPRequest2Leds.h"
 #include "MvSnmpSession.h"
 #include "ToolLauncher.h"
 
@@ -142,10 +142,7 @@ void TMainForm::buildClientArea() {
   // that receive the RMON state and the module types.
   scrollBox_ = new QWidget(this);
   scrollBox_->setObjectName(QStringLiteral("ScrollBox1"));
-  scrollBox_->setAutoFillBackground(true);
-  QPalette pal = scrollBox_->palette();
-  pal.setColor(QPalette::Window, QColor(0x54, 0x54, 0x54));
-  scrollBox_->setPalette(pal);
+  PanelCommon::paintBackground(scrollBox_, QColor(0x54, 0x54, 0x54));
   setCentralWidget(scrollBox_);
 
   auto hiddenText = [this](const char* name, int left, int top, int width) {
@@ -188,12 +185,7 @@ void TMainForm::FormCreate() {
     rmonBinding_->BindControl(0, stRmonState_);
     rmonBinding_->Refresh();
 
-    auto modules = bindingOver(this, "ModuleTypeList");
-    modules->BindControl(0, stModule1_);
-    modules->BindControl(1, stModule2_);
-    modules->SetAsynchronous(false);
-    modules->SetStatusTarget(statusBar_);
-    modules->Refresh();
+    PanelCommon::makeModuleTypeBinding(this, stModule1_, stModule2_, statusBar_)->Refresh();
   } catch (const MvException& e) {
     statusPanel_->setText(e.message());
   }
@@ -215,16 +207,12 @@ void TMainForm::HostFrontPanel() {
   host.moduleText2 = stModule2_;
   host.modelName = ModelName;
   auto* panel = new TKX760PanelForm(host, this);  // owned by the main form
-  // Its size as designed, before it is shown.
+  // Its size as designed, before it is shown. Showing queues the panel's set-up, which reports
+  // its own errors.
   const int h = panel->height();
   const int w = panel->width();
-  try {
-    panel->show();
-  } catch (const MvException& e) {
-    if (panel->LedBinding()) panel->LedBinding()->ShowStatus(e.message());
-  }
+  panel->show();
   panel->setParent(scrollBox_);
-  panel->move(0, 0);
   const int n = static_cast<int>(hostedPanels_.size());
   int clientWidth = scrollBox_->width();
   int top = 0;
@@ -235,7 +223,6 @@ void TMainForm::HostFrontPanel() {
     clientWidth = std::max(clientWidth, w + 3);
   }
   panel->move(0, top);
-  lastHosted_ = panel;
   setClientSize(clientWidth, top + h + StatusBarHeight + n + 3);
   panel->show();
   hostedPanels_.append(panel);

@@ -131,9 +131,8 @@ class TMainForm : public QMainWindow {
   QLabel* stModule1_ = nullptr;
   QLabel* stModule2_ = nullptr;
   std::unique_ptr<MvSNMPRequest2Edits> rmonBinding_;
-  // The panels hosted in the client area, in order, and the last one (owned by the form).
+  // The panels hosted in the client area, in order (owned by the form).
   QList<QPointer<QWidget>> hostedPanels_;
-  QPointer<QWidget> lastHosted_;
 
   // The IP Configuration page while it is open.
   QPointer<TEditsPanel> ipConfigPanel_;
