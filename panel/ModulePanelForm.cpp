@@ -17,7 +17,6 @@ constexpr int kLedSize = 6;
 constexpr int kLedLeft = 1;
 constexpr int kLedGap = 10;
 
-
 }  // namespace
 
 TModulePanelForm::TModulePanelForm(const ModulePanelLayout& layout, const PanelHost& host, int slot,

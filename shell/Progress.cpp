@@ -1,6 +1,5 @@
 #include "Progress.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
@@ -63,13 +62,8 @@ void TProgressForm::ProgressTimerTimer() {
 
 void TProgressForm::FormClose() { progressTimer_->stop(); }
 
-void TProgressForm::closeEvent(QCloseEvent* event) {
-  FormClose();
-  QDialog::closeEvent(event);
-}
-
 void TProgressForm::done(int result) {
-  // close() on a modal dialog ends its loop here; the timer stops on every way out.
+  // Every way out (its own closing tick, Escape, the window's close) ends here.
   FormClose();
   QDialog::done(result);
 }

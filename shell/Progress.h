@@ -34,7 +34,6 @@ class TProgressForm : public QDialog {
   void ProgressTimerTimer();
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
   void done(int result) override;
 
  private:
