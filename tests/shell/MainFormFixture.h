@@ -77,9 +77,13 @@ class MainFormTest : public ::testing::Test {
     agent_ = nullptr;
   }
 
-  std::unique_ptr<TMainForm> open(const QStringList& parameters = {"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1"}) {
+  std::unique_ptr<TMainForm> open(const QStringList& parameters = kV1Parameters) {
+    return openOn(agent_->port(), parameters);
+  }
+  // A main window on another agent's port.
+  static std::unique_ptr<TMainForm> openOn(int port, const QStringList& parameters = kV1Parameters) {
     TMainForm::Options options;
-    options.agentPort = static_cast<quint16>(agent_->port());
+    options.agentPort = static_cast<quint16>(port);
     options.confirmExit = false;
     auto form = std::make_unique<TMainForm>(parameters, options);
     DeviceTarget.timeout = 300;
@@ -94,6 +98,7 @@ class MainFormTest : public ::testing::Test {
 
   Answers answers;
   inline static kxtest::SimAgent* agent_ = nullptr;
+  inline static const QStringList kV1Parameters = {"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1"};
 };
 
 }  // namespace shelltest

@@ -68,10 +68,8 @@ TEST_F(FrontPanelHostTest, WindowStaysUsableWhileTheLedsFail) {
     std::vector<std::string> options = {"--led-period", "0", "--modules", "KM-6B,none"};
     options.insert(options.end(), c.agentOptions.begin(), c.agentOptions.end());
     agent.start(options);
-    TMainForm::Options windowOptions;
-    windowOptions.agentPort = static_cast<quint16>(agent.port());
-    windowOptions.confirmExit = false;
-    TMainForm form({"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1"}, windowOptions);
+    auto window = openOn(agent.port());
+    TMainForm& form = *window;
     form.show();
     TKX760PanelForm* panel = form.FrontPanel();
     ASSERT_NE(panel, nullptr);

@@ -30,10 +30,8 @@ TEST_F(MainFormTest, AnUnreachableAgentLeavesTheErrorInTheStatusPanel) {
   silent.start({"--led-period", "0"});
   const int port = silent.port();
   silent.stop();
-  TMainForm::Options options;
-  options.agentPort = static_cast<quint16>(port);
-  options.confirmExit = false;
-  TMainForm form({"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1"}, options);
+  auto window = openOn(port);
+  TMainForm& form = *window;
   ASSERT_FALSE(form.Ended());
   EXPECT_FALSE(form.StatusPanel()->text().isEmpty());
   EXPECT_EQ(form.RmonStateText()->text(), "ST_RmonState");
