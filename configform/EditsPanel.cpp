@@ -9,7 +9,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "FormNotice.h"
+#include "FormError.h"
+#include "UserNotice.h"
 #include <QTreeWidget>  // before the binding header, whose inline ListView() needs the full type
 #include "MvSNMPRequest2Edits.h"
 
@@ -232,8 +233,8 @@ void TEditsPanel::LayOut() {
 void TEditsPanel::SetRowFormat(int r, const QString& format) {
   // Refused before anything changes, so the row keeps its binding.
   const Row& x = RowAt(r);
-  if (x.kind == SettableOptions) FormNotice::raise(QStringLiteral("Can not set Var format to a ComboBox!"));
-  if (x.kind == ReadOnlyOptions) FormNotice::raise(QStringLiteral("Unknow UI Control type!"));
+  if (x.kind == SettableOptions) raiseFormError(QStringLiteral("Can not set Var format to a ComboBox!"));
+  if (x.kind == ReadOnlyOptions) raiseFormError(QStringLiteral("Unknow UI Control type!"));
   if (!editCtrl_) return;
   editCtrl_->Unbind(r);
   editCtrl_->BindEdits(r, format, {qobject_cast<QLineEdit*>(x.value)});
@@ -246,7 +247,7 @@ void TEditsPanel::SetEditWidth(int width) {
 }
 
 void TEditsPanel::ArrangeCtrlBtn(TCtrlBtnPanel* panel) {
-  if (!editCtrl_) FormNotice::raise(QStringLiteral("TEditsPanel:ArrangeCtrlBtn - EditCtrl is NULL!"));
+  if (!editCtrl_) raiseFormError(QStringLiteral("TEditsPanel:ArrangeCtrlBtn - EditCtrl is NULL!"));
   btnPanel_ = panel;
   using P = TCtrlBtnPanel;
   for (int c : {P::CountDisplay, P::SamplesLabel, P::EditBtn, P::AddBtn, P::DeleteBtn})
@@ -324,7 +325,7 @@ void TEditsPanel::ApplyChecked(QAbstractButton* button) {
     cancelled = !(list.item(r).access & Access::Invalid) && valueEmpty(r);
   QString failure;
   if (cancelled) {
-    FormNotice::warning(this, QStringLiteral("Some items are empty!"));
+    UserNotice::warning(this, QStringLiteral("Some items are empty!"));
   } else {
     try {
       binding.Apply(false, true);
@@ -343,7 +344,7 @@ void TEditsPanel::ApplyChecked(QAbstractButton* button) {
   if (failure.isEmpty())
     button->window()->close();
   else
-    FormNotice::warning(button->window(), failure);
+    UserNotice::warning(button->window(), failure);
 }
 
 TSNMPEditorPanel::TSNMPEditorPanel(QWidget* parent, MvSNMPRequest2Edits* binding)

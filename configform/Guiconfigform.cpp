@@ -5,7 +5,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "FormNotice.h"
+#include "FormError.h"
+#include "UserNotice.h"
 #include <QTreeWidget>  // before the binding header, whose inline ListView() needs the full type
 #include "MvSNMPRequest2Edits.h"
 
@@ -21,7 +22,7 @@ TConfigForm::TConfigForm(QWidget* owner) : QDialog(owner) {
 TConfigForm::~TConfigForm() { ReleaseBindings(); }
 
 void TConfigForm::fixType(FormType type) {
-  if (type_ != FormType::None) FormNotice::raise(QStringLiteral("Can not change Type of a Config Form!"));
+  if (type_ != FormType::None) raiseFormError(QStringLiteral("Can not change Type of a Config Form!"));
   type_ = type;
 }
 
@@ -68,7 +69,7 @@ QTabWidget* TConfigForm::MakePagedForm() {
 }
 
 QWidget* TConfigForm::addSheet(const QString& caption, const char* error) {
-  if (type_ != FormType::Pages) FormNotice::raise(QString::fromLatin1(error));
+  if (type_ != FormType::Pages) raiseFormError(QString::fromLatin1(error));
   auto* sheet = new QWidget;
   sheet->setObjectName(QStringLiteral("TabSheet%1").arg(pageControl_->count()));
   auto* layout = new QVBoxLayout(sheet);
@@ -123,7 +124,7 @@ void TConfigForm::RefreshActivePage() {
       break;
     }
     default:
-      FormNotice::raise(QStringLiteral("Refresh a Form with unknown Form Type!"));
+      raiseFormError(QStringLiteral("Refresh a Form with unknown Form Type!"));
   }
   // The page left behind stops its walk at its next answer.
   if (current_) current_->Request().alive = false;
@@ -147,7 +148,7 @@ void TConfigForm::showEvent(QShowEvent* event) {
         try {
           RefreshActivePage();
         } catch (const MvException& e) {
-          FormNotice::warning(this, e.message());
+          UserNotice::warning(this, e.message());
         }
       },
       Qt::QueuedConnection);

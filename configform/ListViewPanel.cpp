@@ -12,7 +12,8 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "FormNotice.h"
+#include "FormError.h"
+#include "UserNotice.h"
 #include "MvSNMPRequest2Edits.h"
 
 namespace {
@@ -119,7 +120,7 @@ class TSNMPListViewPanel::RowDialog {
     frame_->FitForm(dialog_.get());
   }
 
-  void Run() { FormNotice::runDialog(*dialog_); }
+  void Run() { UserNotice::runModal(*dialog_); }
 
   ~RowDialog() {
     page_.Reclaim(page_.EditsPanel());
@@ -181,7 +182,7 @@ void TSNMPListViewPanel::checkStatusValue(int column, const QString& value, cons
   const auto* combo = column >= 0 && column < edits->RowCount()
                           ? qobject_cast<const QComboBox*>(edits->RowAt(column).value)
                           : nullptr;
-  if (!combo || combo->findText(value) < 0) FormNotice::raise(error + value);
+  if (!combo || combo->findText(value) < 0) raiseFormError(error + value);
 }
 
 void TSNMPListViewPanel::SetAddStatus(int column, const QString& value) {
@@ -349,7 +350,7 @@ void TSNMPListViewPanel::DeleteRow() {
   MvSNMPRequest2Edits* binding = Binding();
   const int deleteColumn = listPanel_->DeleteColumn();
   if (!binding || deleteColumn < 0) return;
-  if (!FormNotice::confirm(this, QStringLiteral("Are you sure to delete it?"))) return;
+  if (!UserNotice::confirm(this, QStringLiteral("Are you sure to delete it?"))) return;
   // Without a selected line there is no instance to delete.
   if (!hasSelection()) return;
   const bool wasAsynchronous = binding->Asynchronous();

@@ -9,7 +9,7 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
-#include "FormNotice.h"
+#include "UserNotice.h"
 #include <QTreeWidget>  // before the binding header, whose inline ListView() needs the full type
 #include "MvSNMPRequest2Edits.h"
 
@@ -81,7 +81,7 @@ void TSNMPPanel::RefreshBtnClick() {
 }
 
 void TSNMPPanel::CloseBtnClick() {
-  if (!form_ || !form_->close()) FormNotice::warning(this, QStringLiteral("Please initial close form"));
+  if (!form_ || !form_->close()) UserNotice::warning(this, QStringLiteral("Please initial close form"));
 }
 
 void TSNMPPanel::SetContent(QWidget* content) {

@@ -8,7 +8,7 @@
 #include <QVariant>
 #include <QWidget>
 
-#include "FormRunner.h"
+#include "UserNotice.h"
 #include "Mainoidunit.h"
 #include "Guiconfigform.h"
 #include "MvSNMPRequest2Edits.h"
@@ -129,7 +129,7 @@ void openPortControl(const PanelHost& host, int port) {
     binding->Request().varList.appendOidSuffix(QString::number(port));
     form->MakeEditorForm(std::move(binding));
     form->setWindowTitle(QStringLiteral("Port Control : ") + host.addressText);
-    FormRunner::run(*form);
+    UserNotice::runModal(*form);
   } catch (const MvException& e) {
     host.showError(e.message());
   }

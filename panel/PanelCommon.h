@@ -53,7 +53,7 @@ std::unique_ptr<MvSNMPRequest2Leds> makeLedBinding(QWidget* owner, int timeout);
 void releaseLedBinding(std::unique_ptr<MvSNMPRequest2Leds>& binding);
 
 // The port's settings page ("Port Control : " and the address), a one-row page addressed to
-// the port's row, shown modally through FormRunner and destroyed when it closes. An error while
+// the port's row, shown modally through UserNotice and destroyed when it closes. An error while
 // building it goes to the host's first status panel.
 void openPortControl(const PanelHost& host, int port);
 

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
@@ -16,7 +15,7 @@
 
 #include "About.h"
 #include "CatalogueRegistry.h"
-#include "FormRunner.h"
+#include "UserNotice.h"
 #include "Guiconfigform.h"
 #include "HelpViewer.h"
 #include "KX760PanelFormUnit.h"
@@ -44,40 +43,6 @@ int PortCountOfModel(const QString& model) {
     if (model.compare(QLatin1String(m.name), Qt::CaseInsensitive) == 0) return m.ports;
   return 0;
 }
-
-// ---- notices ------------------------------------------------------------------------------------
-
-namespace MainNotice {
-namespace {
-MessageHandler& messageHandler() {
-  static MessageHandler h;
-  return h;
-}
-AskHandler& askHandler() {
-  static AskHandler h;
-  return h;
-}
-}  // namespace
-
-void message(QWidget* parent, const QString& caption, const QString& text) {
-  if (messageHandler()) return messageHandler()(parent, caption, text);
-  QMessageBox::critical(parent, caption, text);
-}
-bool askOkCancel(QWidget* parent, const QString& caption, const QString& text) {
-  if (askHandler()) return askHandler()(parent, caption, text);
-  return QMessageBox::information(parent, caption, text, QMessageBox::Ok | QMessageBox::Cancel) ==
-         QMessageBox::Ok;
-}
-bool askYesNo(QWidget* parent, const QString& caption, const QString& text) {
-  if (askHandler()) return askHandler()(parent, caption, text);
-  return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
-         QMessageBox::Yes;
-}
-MessageHandler setMessageHandler(MessageHandler handler) {
-  return std::exchange(messageHandler(), std::move(handler));
-}
-AskHandler setAskHandler(AskHandler handler) { return std::exchange(askHandler(), std::move(handler)); }
-}  // namespace MainNotice
 
 // ---- the window ---------------------------------------------------------------------------------
 
@@ -119,7 +84,7 @@ void TMainForm::startUp(const QStringList& parameters, const Options& options) {
     initSnmpSession();
     const MvStartupResult result = runStartup(parameters);
     if (result.noParameters) {
-      MainNotice::message(this, applicationCaption(), QString::fromLatin1(NoParameterInputText));
+      UserNotice::message(this, applicationCaption(), QString::fromLatin1(NoParameterInputText), UserNotice::Style::Critical);
       ended_ = true;
       exitCode_ = 1;
       return;
@@ -131,7 +96,7 @@ void TMainForm::startUp(const QStringList& parameters, const Options& options) {
       launch_.portText = QString::number(*options.agentPort);
     }
   } catch (const MvException& e) {
-    MainNotice::message(this, applicationCaption(), e.message());
+    UserNotice::message(this, applicationCaption(), e.message(), UserNotice::Style::Critical);
     ended_ = true;
     exitCode_ = 2;
   }
@@ -256,7 +221,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-  if (confirmExit_ && !MainNotice::askYesNo(this, QStringLiteral("Exit"), QStringLiteral("Are you sure to exit?"))) {
+  if (confirmExit_ && !UserNotice::askYesNo(this, QStringLiteral("Exit"), QStringLiteral("Are you sure to exit?"))) {
     event->ignore();
     return;
   }
@@ -318,7 +283,7 @@ QMenu* TMainForm::TopMenu(const QString& name) const {
 
 // ---- dispatch -----------------------------------------------------------------------------------
 
-void TMainForm::showError(const QString& text) { MainNotice::message(this, applicationCaption(), text); }
+void TMainForm::showError(const QString& text) { UserNotice::message(this, applicationCaption(), text, UserNotice::Style::Critical); }
 
 void TMainForm::Dispatch(const MenuEntry& entry) {
   // Errors while a window is built reach the standard error display; the window stays usable.
@@ -429,7 +394,7 @@ void TMainForm::openConfigForm(const MenuEntry& entry) {
     if (getIpFrom_)
       connect(getIpFrom_, &QComboBox::currentIndexChanged, this, &TMainForm::GetIpFromChange);
   }
-  FormRunner::run(form);
+  UserNotice::runModal(form);
 }
 
 void TMainForm::GetIpFromChange(int index) {
@@ -443,7 +408,7 @@ void TMainForm::GetIpFromChange(int index) {
 }
 
 void TMainForm::saveChanges(const MenuEntry& entry) {
-  if (!MainNotice::askOkCancel(this, QStringLiteral("Device Save Changes"), QStringLiteral("Are you sure?"))) return;
+  if (!UserNotice::askOkCancel(this, QStringLiteral("Device Save Changes"), QStringLiteral("Are you sure?"))) return;
   TConfigForm form(this);
   form.setWindowTitle(entry.title.caption(launch_.addressText));
   const MenuPage& page = entry.pageList().front();
@@ -451,11 +416,11 @@ void TMainForm::saveChanges(const MenuEntry& entry) {
   binding->Request().varList = page.makeVarList();
   binding->Request().timeout = 1200;
   form.MakeEditorForm(std::move(binding));
-  FormRunner::run(form);
+  UserNotice::runModal(form);
 }
 
 void TMainForm::reboot(const MenuEntry& entry) {
-  if (!MainNotice::askOkCancel(this, QStringLiteral("Device Reboot"), QStringLiteral("Are you sure?"))) return;
+  if (!UserNotice::askOkCancel(this, QStringLiteral("Device Reboot"), QStringLiteral("Are you sure?"))) return;
   MvSNMPRequest request;
   request.varList = entry.pageList().front().makeVarList();
   request.timeout = 1200;

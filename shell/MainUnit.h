@@ -29,22 +29,6 @@ extern const QString ModelName;
 // Number of front ports of a model text (letter case ignored); 0 for an unknown model.
 int PortCountOfModel(const QString& model);
 
-// How the main window asks and tells; tests replace these to answer without a user.
-namespace MainNotice {
-// A message box with one OK button (start-up messages, errors of menu handlers).
-using MessageHandler = std::function<void(QWidget* parent, const QString& caption, const QString& text)>;
-// OK/Cancel (Save Changes, Reboot) or Yes/No (exit); true for OK or Yes.
-using AskHandler = std::function<bool(QWidget* parent, const QString& caption, const QString& text)>;
-
-void message(QWidget* parent, const QString& caption, const QString& text);
-bool askOkCancel(QWidget* parent, const QString& caption, const QString& text);
-bool askYesNo(QWidget* parent, const QString& caption, const QString& text);
-
-// An empty function restores the default; each returns the previous one.
-MessageHandler setMessageHandler(MessageHandler handler);
-AskHandler setAskHandler(AskHandler handler);
-}  // namespace MainNotice
-
 class TMainForm : public QMainWindow {
  public:
   static constexpr int ClientWidth = 690;

@@ -19,7 +19,8 @@
 
 #include "MvDeviceParams.h"
 #include "MvError.h"
-#include "MvSNMPRequest2Notice.h"
+#include "UserNotice.h"
+#include "AgentTarget.h"
 #include "SimAgent.h"
 
 namespace bindtest {
@@ -48,15 +49,7 @@ inline void stopAgents() { agentSlot().reset(); }
 
 // Points DeviceTarget at the simulator (v2c, "public"/"private", 3 s per try). Requests made
 // afterwards copy it.
-inline void targetAgent() {
-  DeviceTarget.address = QStringLiteral("127.0.0.1");
-  DeviceTarget.agentPort = static_cast<quint16>(agent().port());
-  DeviceTarget.version = 1;
-  DeviceTarget.readCommunity = QStringLiteral("public");
-  DeviceTarget.writeCommunity = QStringLiteral("private");
-  DeviceTarget.timeout = 300;
-  DeviceTarget.retries = 1;
-}
+inline void targetAgent() { kxtest::targetAgent(agent()); }
 
 using kxtest::waitUntil;
 
@@ -78,17 +71,17 @@ class NoticeRecorder {
     QString caption;
   };
   NoticeRecorder() {
-    previousMessage_ = MvSNMPRequest2Notice::setMessageHandler(
-        [this](QWidget*, const QString& text, const QString& caption) {
-          messages.push_back({text, caption});
-        });
-    previousBeep_ = MvSNMPRequest2Notice::setBeepHandler([this](int hz, int ms) {
+    previousMessage_ = UserNotice::setNoticeHandler([this](const UserNotice::Notice& n) {
+      messages.push_back({n.text, n.caption});
+      return true;
+    });
+    previousBeep_ = UserNotice::setBeepHandler([this](int hz, int ms) {
       beeps.emplace_back(hz, ms);
     });
   }
   ~NoticeRecorder() {
-    MvSNMPRequest2Notice::setMessageHandler(std::move(previousMessage_));
-    MvSNMPRequest2Notice::setBeepHandler(std::move(previousBeep_));
+    UserNotice::setNoticeHandler(std::move(previousMessage_));
+    UserNotice::setBeepHandler(std::move(previousBeep_));
   }
   NoticeRecorder(const NoticeRecorder&) = delete;
   NoticeRecorder& operator=(const NoticeRecorder&) = delete;
@@ -97,8 +90,8 @@ class NoticeRecorder {
   std::vector<std::pair<int, int>> beeps;
 
  private:
-  MvSNMPRequest2Notice::MessageHandler previousMessage_;
-  MvSNMPRequest2Notice::BeepHandler previousBeep_;
+  UserNotice::NoticeHandler previousMessage_;
+  UserNotice::BeepHandler previousBeep_;
 };
 
 }  // namespace bindtest

@@ -12,6 +12,7 @@
 #include "MvSNMPRequest.h"
 #include "MvSnmpSession.h"
 #include "MvSnmpTransport.h"
+#include "AgentTarget.h"
 #include "SimAgent.h"
 
 namespace {
@@ -34,12 +35,7 @@ class CatalogueOnSim : public ::testing::TestWithParam<const CatalogueList*> {
     agent_ = nullptr;
   }
   void SetUp() override {
-    DeviceTarget = MvDeviceParams::defaults();
-    DeviceTarget.agentPort = static_cast<quint16>(agent_->port());
-    DeviceTarget.version = 1;
-    DeviceTarget.readCommunity = "public";
-    DeviceTarget.writeCommunity = "private";
-    DeviceTarget.timeout = 200;
+    kxtest::targetAgent(*agent_, 200);
   }
 
   static inline QTemporaryDir stateDir_;

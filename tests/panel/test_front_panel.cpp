@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "EditsPanel.h"
-#include "FormRunner.h"
+#include "UserNotice.h"
 #include "Guiconfigform.h"
 #include "ModulePanelForm.h"
 #include "MvOptionList.h"
@@ -260,7 +260,8 @@ TEST(FrontPanel, DoubleClickOpensThePortControlPageOfThatPort) {
   TKX760PanelForm* panel = window.showPanel();
 
   std::optional<SeenPage> seen;
-  const FormRunner::Runner previous = FormRunner::set([&](TConfigForm& form) {
+  const UserNotice::ModalRunner previous = UserNotice::setModalRunner([&](QDialog& dialog) {
+    auto& form = dynamic_cast<TConfigForm&>(dialog);
     SeenPage page;
     page.caption = form.windowTitle();
     form.show();
@@ -315,7 +316,7 @@ TEST(FrontPanel, DoubleClickOpensThePortControlPageOfThatPort) {
     EXPECT_EQ(seen->values[4].toStdString(), "uplink " + std::to_string(c.port));
     EXPECT_TRUE(c.button()->isChecked());
   }
-  FormRunner::set(previous);
+  UserNotice::setModalRunner(previous);
 }
 
 TEST(FrontPanelFailures, StoppedAgentTurnsEveryLedBlackAndReports) {

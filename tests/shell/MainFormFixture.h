@@ -18,7 +18,7 @@
 #include <functional>
 #include <memory>
 
-#include "FormRunner.h"
+#include "UserNotice.h"
 #include "Guiconfigform.h"
 #include "MainUnit.h"
 #include "MenuMap.h"
@@ -41,23 +41,37 @@ struct Answers {
   int forms = 0;
 
   Answers() {
-    MainNotice::setMessageHandler([this](QWidget*, const QString&, const QString& text) { messages << text; });
-    MainNotice::setAskHandler([this](QWidget*, const QString& caption, const QString& text) {
-      questions << caption + '|' + text;
+    previousNotice_ = UserNotice::setNoticeHandler([this](const UserNotice::Notice& n) {
+      if (n.buttons == UserNotice::Buttons::Ok) {
+        messages << n.text;
+        return true;
+      }
+      questions << n.caption + '|' + n.text;
       return answer;
     });
-    FormRunner::set([this](TConfigForm& form) {
+    // Forms are run here; any other dialog goes to whoever answered dialogs before.
+    previousRunner_ = UserNotice::setModalRunner([this](QDialog& dialog) {
+      auto* form = dynamic_cast<TConfigForm*>(&dialog);
+      if (!form) {
+        if (previousRunner_) previousRunner_(dialog);
+        return;
+      }
       ++forms;
-      form.show();
-      if (onForm) onForm(form);
-      if (form.isVisible()) form.close();
+      form->show();
+      if (onForm) onForm(*form);
+      if (form->isVisible()) form->close();
     });
   }
   ~Answers() {
-    MainNotice::setMessageHandler({});
-    MainNotice::setAskHandler({});
-    FormRunner::set({});
+    UserNotice::setNoticeHandler(std::move(previousNotice_));
+    UserNotice::setModalRunner(std::move(previousRunner_));
   }
+  Answers(const Answers&) = delete;
+  Answers& operator=(const Answers&) = delete;
+
+ private:
+  UserNotice::NoticeHandler previousNotice_;
+  UserNotice::ModalRunner previousRunner_;
 };
 
 // The status memo of the page on view.

@@ -10,7 +10,7 @@
 
 #include "MvError.h"
 #include "MvNumList.h"
-#include "MvSNMPRequest2Notice.h"
+#include "UserNotice.h"
 #include "MvSNMPVarList.h"
 #include "MvValueConversion.h"
 
@@ -352,7 +352,7 @@ void MvEditConstraint::typingCheck(Record& record, QString& text, int& pos) {
     if (pos > at) --pos;
     refused = true;
   }
-  if (refused) MvSNMPRequest2Notice::beep(kBeepHz, kBeepMs);
+  if (refused) UserNotice::beep(kBeepHz, kBeepMs);
 }
 
 MvEditConstraint::Verdict MvEditConstraint::exitCheck(const Record& record, const QString& text,
@@ -442,7 +442,7 @@ void MvEditConstraint::exitEdit(QLineEdit* edit, QEvent* event) {
   exiting_ = wasExiting;
   if (verdict == Verdict::Skip || !guard) return;
   if (verdict == Verdict::Fail) {
-    MvSNMPRequest2Notice::message(owner_, message);
+    UserNotice::message(owner_, UserNotice::programFileName(), message);
     if (Record* r = find(guard)) setOwnText(*r, r->lastValidText);
     if (guard)
       QMetaObject::invokeMethod(guard, [guard] { if (guard) guard->setFocus(Qt::OtherFocusReason); },

@@ -15,8 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "FormNotice.h"
+#include "UserNotice.h"
 #include "MvSNMPVarList.h"
+#include "AgentTarget.h"
 #include "SimAgent.h"
 
 class MvSNMPRequest2Edits;
@@ -27,7 +28,7 @@ namespace formstest {
 // Starts kx760sim (still LEDs plus `extra` options) and points DeviceTarget at it.
 std::unique_ptr<kxtest::SimAgent> startAgent(const std::vector<std::string>& extra = {});
 // Points DeviceTarget at a running agent (v2c, "public"/"private").
-void targetAgent(const kxtest::SimAgent& agent);
+using kxtest::targetAgent;
 
 // A binding owned by the caller, its list built from `defs`.
 std::unique_ptr<MvSNMPRequest2Edits> makeBinding(QWidget* owner, const SnmpVarDef* defs,
@@ -40,7 +41,8 @@ using kxtest::waitUntil;
 std::string snmpGet(const kxtest::SimAgent& agent, const std::string& oid);
 
 // Answers the forms' warnings (recorded), confirmations (with `confirmAnswer`) and row dialogs
-// (shown non-modally, handed to `onDialog`, closed if still open) for its lifetime.
+// (shown non-modally, handed to `onDialog`, closed if still open) for its lifetime. A whole
+// configuration form run modally goes to the runner installed before, when there is one.
 class FormAnswers {
  public:
   FormAnswers();
@@ -56,9 +58,8 @@ class FormAnswers {
   bool dialogClosedItself = false;  // the last dialog was closed by its own action
 
  private:
-  FormNotice::WarningHandler previousWarning_;
-  FormNotice::ConfirmHandler previousConfirm_;
-  FormNotice::DialogRunner previousRunner_;
+  UserNotice::NoticeHandler previousNotice_;
+  UserNotice::ModalRunner previousRunner_;
 };
 
 }  // namespace formstest

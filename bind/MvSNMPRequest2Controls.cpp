@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "MvSNMPRequest2Notice.h"
+#include "UserNotice.h"
 
 namespace {
 
@@ -114,7 +114,7 @@ void MvSNMPRequest2Controls::ReportError(Operation op, const QString& message) {
   if (HasStatusTarget())
     ShowStatus(message);
   else
-    MvSNMPRequest2Notice::message(owner_, message);
+    UserNotice::message(owner_, UserNotice::programFileName(), message);
 }
 
 void MvSNMPRequest2Controls::RefreshFailed(const MvSNMPError& error) {

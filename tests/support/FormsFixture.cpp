@@ -6,7 +6,8 @@
 
 #include <QTreeWidget>
 
-#include "MvDeviceParams.h"
+#include "AgentTarget.h"
+#include "Guiconfigform.h"
 #include "MvSNMPRequest2Edits.h"
 #include "NetSnmpTool.h"
 
@@ -21,15 +22,6 @@ std::unique_ptr<kxtest::SimAgent> startAgent(const std::vector<std::string>& ext
   return agent;
 }
 
-void targetAgent(const kxtest::SimAgent& agent) {
-  DeviceTarget.address = QStringLiteral("127.0.0.1");
-  DeviceTarget.agentPort = static_cast<quint16>(agent.port());
-  DeviceTarget.version = 1;
-  DeviceTarget.readCommunity = QStringLiteral("public");
-  DeviceTarget.writeCommunity = QStringLiteral("private");
-  DeviceTarget.timeout = 300;
-  DeviceTarget.retries = 1;
-}
 
 std::unique_ptr<MvSNMPRequest2Edits> makeBinding(QWidget* owner, const SnmpVarDef* defs,
                                                  quint8 itemType, int keyCount) {
@@ -52,12 +44,16 @@ std::string snmpGet(const kxtest::SimAgent& agent, const std::string& oid) {
 }
 
 FormAnswers::FormAnswers() {
-  previousWarning_ = FormNotice::setWarningHandler([this](QWidget*, const QString& text) { warnings << text; });
-  previousConfirm_ = FormNotice::setConfirmHandler([this](QWidget*, const QString& text) {
-    confirmations << text;
+  previousNotice_ = UserNotice::setNoticeHandler([this](const UserNotice::Notice& n) {
+    if (n.buttons == UserNotice::Buttons::Ok) {
+      warnings << n.text;
+      return true;
+    }
+    confirmations << n.text;
     return confirmAnswer;
   });
-  previousRunner_ = FormNotice::setDialogRunner([this](QDialog& dialog) {
+  previousRunner_ = UserNotice::setModalRunner([this](QDialog& dialog) {
+    if (previousRunner_ && dynamic_cast<TConfigForm*>(&dialog)) return previousRunner_(dialog);
     ++dialogs;
     dialog.show();
     if (onDialog) onDialog(dialog);
@@ -67,9 +63,8 @@ FormAnswers::FormAnswers() {
 }
 
 FormAnswers::~FormAnswers() {
-  FormNotice::setWarningHandler(std::move(previousWarning_));
-  FormNotice::setConfirmHandler(std::move(previousConfirm_));
-  FormNotice::setDialogRunner(std::move(previousRunner_));
+  UserNotice::setNoticeHandler(std::move(previousNotice_));
+  UserNotice::setModalRunner(std::move(previousRunner_));
 }
 
 }  // namespace formstest

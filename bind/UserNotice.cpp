@@ -1,0 +1,91 @@
+#include "UserNotice.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <utility>
+
+namespace UserNotice {
+namespace {
+
+template <typename Handler>
+Handler& slot() {
+  static Handler handler;
+  return handler;
+}
+
+QMessageBox::Icon iconOf(Style style) {
+  switch (style) {
+    case Style::Information: return QMessageBox::Information;
+    case Style::Question: return QMessageBox::Question;
+    case Style::Warning: return QMessageBox::Warning;
+    case Style::Critical: return QMessageBox::Critical;
+    case Style::Plain: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+bool showBox(const Notice& n) {
+  QMessageBox::StandardButton yes = QMessageBox::Ok, no = QMessageBox::NoButton;
+  if (n.buttons == Buttons::OkCancel) no = QMessageBox::Cancel;
+  if (n.buttons == Buttons::YesNo) yes = QMessageBox::Yes, no = QMessageBox::No;
+  QMessageBox box(iconOf(n.style), n.caption, n.text, yes | no, n.parent ? n.parent->window() : nullptr);
+  if (no != QMessageBox::NoButton) box.setDefaultButton(n.defaultNo ? no : yes);
+  return box.exec() == yes;
+}
+
+}  // namespace
+
+bool show(const Notice& notice) {
+  if (auto& handler = slot<NoticeHandler>()) return handler(notice);
+  return showBox(notice);
+}
+
+void message(QWidget* parent, const QString& caption, const QString& text, Style style) {
+  show({parent, caption, text, style, Buttons::Ok, false});
+}
+
+bool askOkCancel(QWidget* parent, const QString& caption, const QString& text, Style style, bool defaultNo) {
+  return show({parent, caption, text, style, Buttons::OkCancel, defaultNo});
+}
+
+bool askYesNo(QWidget* parent, const QString& caption, const QString& text) {
+  return show({parent, caption, text, Style::Question, Buttons::YesNo, false});
+}
+
+void warning(QWidget* parent, const QString& text) {
+  message(parent, windowCaption(parent), text, Style::Warning);
+}
+
+bool confirm(QWidget* parent, const QString& text) {
+  return askOkCancel(parent, windowCaption(parent), text, Style::Question, true);
+}
+
+void runModal(QDialog& dialog) {
+  if (auto& runner = slot<ModalRunner>()) return runner(dialog);
+  dialog.exec();
+}
+
+void beep(int frequencyHz, int durationMs) {
+  if (auto& handler = slot<BeepHandler>()) return handler(frequencyHz, durationMs);
+  QApplication::beep();
+}
+
+QString programFileName() { return QFileInfo(QCoreApplication::applicationFilePath()).fileName(); }
+
+QString windowCaption(QWidget* widget) {
+  return widget && widget->window() ? widget->window()->windowTitle() : QString();
+}
+
+NoticeHandler setNoticeHandler(NoticeHandler handler) {
+  return std::exchange(slot<NoticeHandler>(), std::move(handler));
+}
+ModalRunner setModalRunner(ModalRunner runner) {
+  return std::exchange(slot<ModalRunner>(), std::move(runner));
+}
+BeepHandler setBeepHandler(BeepHandler handler) {
+  return std::exchange(slot<BeepHandler>(), std::move(handler));
+}
+
+}  // namespace UserNotice
