@@ -1,5 +1,7 @@
 #include "KX760PanelFormUnit.h"
 
+#include <QTimer>
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMetaObject>
@@ -140,16 +142,19 @@ void TKX760PanelForm::addLeds() {
                      MvSNMPLedShape::Kind::Rectangle, row.size, row.size);
 }
 
-void TKX760PanelForm::detectModules() {
+bool TKX760PanelForm::detectModules() {
   auto types = PanelCommon::makeModuleTypeBinding(this, stModule1_, stModule2_, host_.statusBar.data());
+  bool read = true;
   try {
     types->Refresh();
   } catch (const MvException& e) {
-    // The texts keep what they held, which names no module: both slots stay empty.
+    // The texts keep what they held, which names no module: the empty slots stay empty.
     types->ShowStatus(e.message());
+    read = false;
   }
-  embedModule(1);
-  embedModule(2);
+  for (int slot : {1, 2})
+    if (!modules_[slot - 1]) embedModule(slot);
+  return read;
 }
 
 void TKX760PanelForm::embedModule(int slot) {
@@ -195,13 +200,23 @@ void TKX760PanelForm::setUp() {
     if (!error.ok()) {
       host_.showError(error.message);
       shownPollError_ = error.message;
-    } else if (!shownPollError_.isEmpty()) {
-      if (host_.statusPanel && host_.statusPanel->text() == shownPollError_) host_.showError(QString());
-      shownPollError_.clear();
+      // A device that stopped answering may come back with other modules.
+      detectAgain_ = true;
+    } else {
+      if (!shownPollError_.isEmpty()) {
+        if (host_.statusPanel && host_.statusPanel->text() == shownPollError_) host_.showError(QString());
+        shownPollError_.clear();
+      }
+      // The device answers again: a module missed while it was away appears now. The read runs
+      // after this completion has returned, as the LED binding is still busy here.
+      if (detectAgain_) {
+        detectAgain_ = false;
+        QTimer::singleShot(0, this, [this] { detectAgain_ = !detectModules(); });
+      }
     }
   };
   try {
-    detectModules();
+    detectAgain_ = !detectModules();
     // Attached before the first poll, so that every failed poll leaves its status line.
     leds_->SetStatusTarget(host_.statusBar.data());
     leds_->StartPolling(PollPeriod);

@@ -57,13 +57,16 @@ class TKX760PanelForm : public QFrame {
  private:
   void placeComponents();
   void addLeds();
-  void detectModules();
+  // Reads the module types and embeds a panel in each slot that has none yet; false when the
+  // types could not be read (the slots stay as they are).
+  bool detectModules();
   void embedModule(int slot);
   void setUp();
 
   PanelHost host_;
   bool activated_ = false;
   QString shownPollError_;  // the poll error the first status panel shows, if any
+  bool detectAgain_ = false;  // the module types are to be read again once the device answers
   QFrame* mainPanel_ = nullptr;
   QLabel* image1_ = nullptr;
   QFrame* powerLedPanel_ = nullptr;

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libsnmp-dev snmp snmpd
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  fonts-dejavu-core xauth xvfb
+  fonts-dejavu-core xauth xvfb desktop-file-utils
 )
 missing=()
 for p in "${packages[@]}"; do

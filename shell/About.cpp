@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 QPointer<TAboutForm> AboutForm;
 
@@ -67,7 +68,7 @@ TAboutForm::TAboutForm(QWidget* mainWindow) : QDialog(mainWindow) {
 
   btOk_ = new QPushButton(QStringLiteral("Ok"), this);
   btOk_->setObjectName(QStringLiteral("BT_Ok"));
-  btOk_->setGeometry(289, 48, 51, 25);
+  btOk_->setGeometry(OkLeft, 48, 51, 25);
   btOk_->setDefault(true);
   btOk_->installEventFilter(this);
   connect(btOk_, &QPushButton::clicked, this, &TAboutForm::BT_OkClick);
@@ -85,6 +86,22 @@ void TAboutForm::FormActivate() {
   label_->setText(QStringLiteral("Maravel KX-760 Management Module"));
   label_->adjustSize();
   setWindowTitle(QStringLiteral("About KX-760 Module"));
+  fitContents();
+}
+
+void TAboutForm::fitContents() {
+  // The texts are measured in this platform's font, which may be wider than the one the box was
+  // drawn for: the button keeps its row but stands right of the widest text, and the box grows
+  // to hold everything, never below its designed size.
+  int textRight = 0;
+  int bottom = btOk_->geometry().bottom();
+  for (QLabel* label : findChildren<QLabel*>()) {
+    textRight = std::max(textRight, label->geometry().right());
+    bottom = std::max(bottom, label->geometry().bottom());
+  }
+  btOk_->move(std::max(OkLeft, textRight + Gap), btOk_->y());
+  setFixedSize(std::max(ClientWidth, btOk_->geometry().right() + Gap),
+               std::max(ClientHeight, bottom + Gap));
 }
 
 void TAboutForm::BT_OkClick() { close(); }
@@ -94,6 +111,7 @@ bool TAboutForm::BT_OkKeyDown(int key, Qt::KeyboardModifiers shift) {
   if (key != Qt::Key_F3 || (shift & both) != both) return false;
   versionLabel_->setText(QStringLiteral("Release Version 4.20R12(Build 2008/11/10)"));
   versionLabel_->adjustSize();
+  fitContents();
   return true;
 }
 

@@ -12,6 +12,8 @@ class TAboutForm : public QDialog {
  public:
   static constexpr int ClientWidth = 352;
   static constexpr int ClientHeight = 103;
+  static constexpr int OkLeft = 289;  // the button's designed left edge
+  static constexpr int Gap = 12;      // between the widest text, the button and the edge
 
   // `mainWindow` owns the box and centres it.
   explicit TAboutForm(QWidget* mainWindow);
@@ -30,6 +32,8 @@ class TAboutForm : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void fitContents();
+
   QLabel* imageKX760_ = nullptr;
   QLabel* label_ = nullptr;
   QLabel* versionLabel_ = nullptr;

@@ -4,19 +4,27 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "MainUnit.h"
+#include "ToolLauncher.h"
 #include "UserNotice.h"
 
 const char* const HelpFileName = "KX-780 Series R4 Oct 08 D1panoptra.hlp";
+const char* const GuideFileName = "kx760-guide.html";
 
-bool ShowHelpContents(QWidget* owner, const QString& path) {
+bool ShowHelpContents(QWidget* owner, const QString& path, QString guide) {
   const QString caption = QStringLiteral("Help");
+  if (guide.isEmpty()) guide = ProgramDir() + QLatin1String(GuideFileName);
+  QString shown = path;
   if (!QFileInfo(path).isFile()) {
-    UserNotice::message(owner, caption, QStringLiteral("Cannot find the help file \"%1\".").arg(path), UserNotice::Style::Critical);
-    return false;
+    if (!QFileInfo(guide).isFile()) {
+      UserNotice::message(owner, caption, QStringLiteral("Cannot find the help file \"%1\".").arg(path),
+                          UserNotice::Style::Critical);
+      return false;
+    }
+    shown = guide;
   }
-  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-    UserNotice::message(owner, caption, QStringLiteral("No viewer could open the help file \"%1\".").arg(path), UserNotice::Style::Critical);
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(shown))) {
+    UserNotice::message(owner, caption, QStringLiteral("No viewer could open the help file \"%1\".").arg(shown),
+                        UserNotice::Style::Critical);
     return false;
   }
   return true;

@@ -5,10 +5,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <vector>
@@ -21,6 +23,7 @@
 #include "KX760PanelFormUnit.h"
 #include "PanelCommon.h"
 #include "MenuMap.h"
+#include "MenuMnemonics.h"
 #include "MvDeviceParams.h"
 #include "MvError.h"
 #include "MvSNMPRequest.h"
@@ -134,6 +137,9 @@ void TMainForm::buildClientArea() {
 
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  // The window has a fixed border: it keeps the size the hosted panel gives it, so it can be
+  // neither enlarged into an empty area nor shrunk over the module slots.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TMainForm::setClientSize(int width, int height) {
@@ -250,7 +256,7 @@ void TMainForm::buildMenus() {
       const QString caption = QString::fromLatin1(entry.path[level].caption);
       QMenu* sub = nullptr;
       const QList<QAction*> actions = menu->actions();
-      if (!actions.isEmpty() && actions.last()->menu() && actions.last()->text() == caption)
+      if (!actions.isEmpty() && actions.last()->menu() && visibleCaption(actions.last()->text()) == caption)
         sub = actions.last()->menu();
       if (!sub) sub = menu->addMenu(caption);
       menu = sub;
@@ -267,6 +273,14 @@ void TMainForm::buildMenus() {
     }
     connect(action, &QAction::triggered, this, [this, e] { Dispatch(*e); });
   }
+  assignMnemonics(bar);
+  // F10 opens the menu bar at its first menu, as in other desktop programs.
+  auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  f10->setObjectName(QStringLiteral("MenuBarShortcut"));
+  connect(f10, &QShortcut::activated, this, [bar] {
+    for (QAction* top : bar->actions())
+      if (top->isEnabled() && top->isVisible()) return bar->setActiveAction(top);
+  });
 }
 
 QAction* TMainForm::MenuAction(const QString& item) const {

@@ -10,9 +10,11 @@
 #include <cstdio>
 
 #include "MainUnit.h"
+#include "ScreenFit.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  ScreenFit::install();
   QApplication::setApplicationName(QStringLiteral("KX-760"));
   QStringList parameters = QApplication::arguments().mid(1);
   TMainForm::Options options;

@@ -352,6 +352,33 @@ TEST(FrontPanelFailures, StoppedAgentTurnsEveryLedBlackAndReports) {
   EXPECT_EQ(window.statusPanel->text(), "");
 }
 
+// A module put in while the device was away (or not read at start) appears once the device
+// answers again, without a restart; the module already shown stays the same panel.
+TEST(FrontPanelFailures, ModuleFoundAfterRecoveryAppearsWithoutRestart) {
+  auto agent = formstest::startAgent({"--modules", "KM-6B,none"});
+  HostWindow window;
+  window.readModuleTypes();
+  TKX760PanelForm* panel = window.showPanel();
+  ASSERT_TRUE(waitUntil([&] { return !allLedsBlack(*panel); }));
+  QPointer<TModulePanelForm> first = panel->ModulePanel(1);
+  ASSERT_TRUE(first);
+  ASSERT_EQ(panel->ModulePanel(2), nullptr);
+
+  agent->stop();
+  fewerRetries(*panel);
+  panel->LedBinding()->Poll();
+  ASSERT_TRUE(waitUntil([&] { return allLedsBlack(*panel); }));
+
+  agent->start({"--led-period", "0", "--modules", "KM-6B,KM-5A"});
+  DeviceTarget.agentPort = static_cast<quint16>(agent->port());
+  panel->LedBinding()->Request().loadDeviceTarget();
+  fewerRetries(*panel);
+  panel->LedBinding()->Poll();
+  EXPECT_TRUE(waitUntil([&] { return panel->ModulePanel(2) != nullptr; }));
+  EXPECT_EQ(panel->ModulePanel(1), first.data());
+  EXPECT_TRUE(panel->SlotPanel(2)->isVisible());
+}
+
 TEST(FrontPanelFailures, SilentAgentNeitherHoldsTheWindowNorPilesUpPolls) {
   auto agent = formstest::startAgent(
       {"--modules", "KM-6B,none", "--fault", "silent:1.3.6.1.4.1.48213.11.63.2.2.1.1.5"});

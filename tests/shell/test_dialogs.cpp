@@ -67,6 +67,29 @@ TEST_F(DialogsTest, ShiftAltF3OnTheButtonRevealsTheBuild) {
   }
 }
 
+// In this platform's fonts the texts are wider than the box was drawn for: the box grows, the
+// button never covers a text, nothing runs past the edge, before and after the build is shown.
+TEST_F(DialogsTest, AboutBoxFitsItsTexts) {
+  auto form = open();
+  TAboutForm box(form.get());
+  box.setAttribute(Qt::WA_DeleteOnClose, false);
+  box.show();
+  for (bool build : {false, true}) {
+    if (build) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_F3, Qt::ShiftModifier | Qt::AltModifier);
+      QCoreApplication::sendEvent(box.OkButton(), &press);
+    }
+    EXPECT_GE(box.width(), TAboutForm::ClientWidth);
+    EXPECT_GE(box.height(), TAboutForm::ClientHeight);
+    for (QLabel* label : box.findChildren<QLabel*>()) {
+      const QRect text(label->pos(), label->sizeHint());
+      EXPECT_FALSE(text.intersects(box.OkButton()->geometry())) << label->text().toStdString();
+      EXPECT_TRUE(box.rect().contains(text)) << label->text().toStdString();
+    }
+    EXPECT_TRUE(box.rect().contains(box.OkButton()->geometry()));
+  }
+}
+
 TEST_F(DialogsTest, ProgressDialogStartsTheWriteAndClosesAfterTwentySteps) {
   auto form = open();
   setRmon(2);
@@ -117,21 +140,43 @@ TEST_F(DialogsTest, HelpOpensTheModulesHelpFileOrSaysItIsMissing) {
   auto form = open();
   const QString path = ProgramDir() + QLatin1String(HelpFileName);
   ASSERT_FALSE(QFile::exists(path));
-  form->MenuAction("Help1")->trigger();
+  QTemporaryDir dir;
+  const QString missingGuide = dir.filePath("no-guide.html");
+  EXPECT_FALSE(ShowHelpContents(form.get(), path, missingGuide));
   ASSERT_EQ(answers.messages.size(), 1);
   EXPECT_TRUE(answers.messages.first().contains(path)) << answers.messages.first().toStdString();
 
-  QTemporaryDir dir;
   const QString file = dir.filePath(QLatin1String(HelpFileName));
   QFile f(file);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   f.close();
   UrlCatcher catcher;
   QDesktopServices::setUrlHandler("file", &catcher, "open");
-  EXPECT_TRUE(ShowHelpContents(form.get(), file));
+  EXPECT_TRUE(ShowHelpContents(form.get(), file, missingGuide));
   QDesktopServices::unsetUrlHandler("file");
   EXPECT_EQ(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(file)});
   EXPECT_EQ(answers.messages.size(), 1);
+}
+
+// Without the host's help file, Help opens the user guide built with the program: an HTML page
+// next to the program that covers start-up, the panel, pages, editors, tools, CLI and trouble.
+TEST_F(DialogsTest, HelpWithoutTheHelpFileOpensTheUserGuide) {
+  auto form = open();
+  const QString guide = ProgramDir() + QLatin1String(GuideFileName);
+  QFile page(guide);
+  ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << guide.toStdString();
+  const QString html = QString::fromUtf8(page.readAll());
+  for (const char* part : {"Starting the program", "The front panel", "Menus, pages and tables",
+                           "Dedicated editors", "Standard MIB tools", "The command-line tool",
+                           "Troubleshooting", "timed out", "Wrong digest"})
+    EXPECT_TRUE(html.contains(QLatin1String(part))) << part;
+
+  UrlCatcher catcher;
+  QDesktopServices::setUrlHandler("file", &catcher, "open");
+  form->MenuAction("Help1")->trigger();
+  QDesktopServices::unsetUrlHandler("file");
+  EXPECT_EQ(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(guide)});
+  EXPECT_TRUE(answers.messages.isEmpty());
 }
 
 }  // namespace

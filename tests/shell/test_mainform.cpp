@@ -2,6 +2,13 @@
 // map, and menu entries opening their configuration forms.
 #include "MainFormFixture.h"
 
+#include <QLayout>
+#include <QMenuBar>
+#include <QSet>
+#include <QTest>
+
+#include "MenuMnemonics.h"
+
 namespace {
 
 using kxtest::waitUntil;
@@ -64,7 +71,7 @@ TEST_F(MainFormTest, MenuBarFollowsTheMenuMap) {
   const QList<QAction*> tops = form->menuBar()->actions();
   ASSERT_EQ(tops.size(), static_cast<qsizetype>(menuTops().size()));
   for (size_t i = 0; i < menuTops().size(); ++i) {
-    EXPECT_EQ(tops.at(static_cast<qsizetype>(i))->text(), QString::fromLatin1(menuTops()[i].caption));
+    EXPECT_EQ(visibleCaption(tops.at(static_cast<qsizetype>(i))->text()), QString::fromLatin1(menuTops()[i].caption));
     EXPECT_EQ(tops.at(static_cast<qsizetype>(i))->menu()->objectName(), QString::fromLatin1(menuTops()[i].name));
   }
   int shown = 0;
@@ -78,12 +85,12 @@ TEST_F(MainFormTest, MenuBarFollowsTheMenuMap) {
     }
     ++shown;
     ASSERT_NE(a, nullptr) << e.item;
-    EXPECT_EQ(a->text(), QString::fromLatin1(e.caption));
+    EXPECT_EQ(visibleCaption(a->text()), QString::fromLatin1(e.caption));
     // The path of menus above the item is the entry's caption path.
     QStringList path;
     for (QMenu* m = qobject_cast<QMenu*>(a->associatedObjects().value(0)); m;
          m = qobject_cast<QMenu*>(m->menuAction()->associatedObjects().value(0)))
-      path.prepend(m->title());
+      path.prepend(visibleCaption(m->title()));
     QStringList expected = e.captionPath();
     expected.removeLast();
     EXPECT_EQ(path, expected) << e.item;
@@ -210,4 +217,64 @@ TEST(PortCountOfModel, KnownModelsIgnoringCase) {
   EXPECT_EQ(ModelName, "KX-760");
 }
 
+// Keyboard access: every menu's entries have mnemonics of their own, unique within that menu,
+// their captions read as before, and F10 opens the menu bar.
+TEST_F(MainFormTest, EveryMenuHasUniqueMnemonicsAndF10OpensTheBar) {
+  auto form = open();
+  form->show();
+  const QList<QAction*> top = form->menuBar()->actions();
+  QList<QList<QAction*>> all{top};
+  for (QMenu* menu : form->menuBar()->findChildren<QMenu*>()) all << menu->actions();
+  int checked = 0;
+  for (const QList<QAction*>& actions : all) {
+    QSet<QChar> seen;
+    QList<QAction*> without;
+    for (QAction* a : actions) {
+      if (a->isSeparator()) continue;
+      const QChar m = mnemonicOf(a->text());
+      if (m.isNull()) {
+        without << a;
+        continue;
+      }
+      EXPECT_FALSE(seen.contains(m)) << "repeated '" << QString(m).toStdString() << "' at "
+                                     << a->text().toStdString();
+      seen.insert(m);
+      ++checked;
+    }
+    // An entry goes without only when every letter of its caption is taken in its menu.
+    for (QAction* a : without)
+      for (QChar c : visibleCaption(a->text()))
+        if (c.isLetterOrNumber()) EXPECT_TRUE(seen.contains(c.toLower())) << a->text().toStdString();
+  }
+  EXPECT_GT(checked, static_cast<int>(menuTops().size()));
+  for (const MenuEntry& e : menuEntries()) {
+    if (e.isHiddenInMenu()) continue;
+    QAction* a = form->MenuAction(QString::fromLatin1(e.item));
+    ASSERT_NE(a, nullptr) << e.item;
+    EXPECT_EQ(visibleCaption(a->text()), QString::fromLatin1(e.caption)) << e.item;
+  }
+
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  QTest::keyClick(form.get(), Qt::Key_F10);
+  EXPECT_EQ(form->menuBar()->activeAction(), top.first());
+}
+
+// The window keeps the size its front panel gives it: it can be neither enlarged into an empty
+// area nor shrunk over the module slots, and the status bar stays at the bottom.
+TEST_F(MainFormTest, MainWindowKeepsItsDesignedSize) {
+  auto form = open();
+  form->show();
+  const QSize designed = form->size();
+  EXPECT_EQ(form->minimumSize(), form->maximumSize());
+  for (QSize asked : {designed + QSize(300, 200), designed - QSize(200, 40)}) {
+    form->resize(asked);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->size(), designed);
+  }
+  const QWidget* client = form->centralWidget();
+  EXPECT_EQ(form->StatusBar()->geometry().bottom(), client->height() - 1);
+}
+
 }  // namespace
+
