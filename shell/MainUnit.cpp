@@ -435,11 +435,14 @@ void TMainForm::saveChanges(const MenuEntry& entry) {
 
 void TMainForm::reboot(const MenuEntry& entry) {
   if (!UserNotice::askOkCancel(this, QStringLiteral("Device Reboot"), QStringLiteral("Are you sure?"))) return;
-  MvSNMPRequest request;
-  request.varList = entry.pageList().front().makeVarList();
-  request.timeout = 1200;
-  request.varList.item(0).value = QStringLiteral("3");  // "warm-start"
-  request.write();
+  // A blocking binding waits in a nested loop that keeps painting and running timers (the LEDs
+  // go on blinking) with user input held back; its error is raised as a synchronous set's is.
+  MvSNMPRequest2Edits binding(this);
+  binding.SetAsynchronous(false);
+  binding.Request().varList = entry.pageList().front().makeVarList();
+  binding.Request().timeout = 1200;
+  binding.Request().varList.item(0).value = QStringLiteral("3");  // "warm-start"
+  binding.Apply(false, false);
 }
 
 void TMainForm::about() {

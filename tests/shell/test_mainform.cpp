@@ -276,5 +276,27 @@ TEST_F(MainFormTest, MainWindowKeepsItsDesignedSize) {
   EXPECT_EQ(form->StatusBar()->geometry().bottom(), client->height() - 1);
 }
 
+// Reboot against a slow device: the window keeps running its timers (painting, LED blinking)
+// while the set is outstanding, and the set still reaches the device.
+TEST_F(MainFormTest, RebootWaitsWithoutFreezingTheWindow) {
+  kxtest::SimAgent slow;
+  slow.start({"--led-period", "0", "--delay", "700"});
+  auto form = openOn(slow.port());
+  form->show();
+  answers.answer = true;
+  bool triggerReturned = false;
+  int ticksDuringWait = 0;
+  QTimer tick;
+  QObject::connect(&tick, &QTimer::timeout, [&] { ticksDuringWait += triggerReturned ? 0 : 1; });
+  tick.start(50);
+  form->MenuAction("Reset2")->trigger();
+  triggerReturned = true;
+  EXPECT_GE(ticksDuringWait, 3);
+  EXPECT_TRUE(answers.messages.isEmpty()) << answers.messages.join('\n').toStdString();
+  const auto r = kxtest::runNetSnmpTool(
+      {"snmpget", "-v2c", "-c", "public", slow.address(), "1.3.6.1.4.1.48213.12.1.2.3.0"});
+  EXPECT_NE(r.out.find("INTEGER: 3"), std::string::npos) << r.out;
+}
+
 }  // namespace
 
