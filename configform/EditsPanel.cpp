@@ -207,6 +207,11 @@ void TEditsPanel::LayOut() {
   }
   const int labelLeft = CheckLeft + CheckWidth + Spacing;
   const int valueLeft = labelLeft + widestLabel + Spacing;
+  // The value column is as wide as asked, and at least as wide as the longest option of any
+  // drop-down list in this platform's font, so no option is cut.
+  int valueWidth = editWidth_;
+  for (const Row& x : rows_)
+    if (auto* combo = qobject_cast<QComboBox*>(x.value)) valueWidth = std::max(valueWidth, combo->sizeHint().width());
   int top = FirstTop;
   int previousBottom = -1;
   int right = 0;
@@ -215,12 +220,12 @@ void TEditsPanel::LayOut() {
     if (x.label->isHidden()) continue;
     const int height = naturalHeight(x.value);
     if (previousBottom >= 0) top = previousBottom + Spacing;
-    x.value->setGeometry(valueLeft, top, editWidth_, height);
+    x.value->setGeometry(valueLeft, top, valueWidth, height);
     const int checkHeight = x.check->sizeHint().height();
     x.check->setGeometry(CheckLeft, top + (height - checkHeight) / 2, CheckWidth, checkHeight);
     x.label->move(labelLeft, top + (height - x.label->height()) / 2);
     previousBottom = top + height;
-    right = std::max(right, valueLeft + editWidth_);
+    right = std::max(right, valueLeft + valueWidth);
     bottom = std::max(bottom, previousBottom);
   }
   // The scrolled area ends half a border past the rows; the panel asks for the whole border.

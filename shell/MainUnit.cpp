@@ -13,6 +13,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <vector>
 
 #include "About.h"
@@ -150,6 +151,12 @@ void TMainForm::setClientSize(int width, int height) {
 void TMainForm::FormCreate() {
   activated_ = false;
   setWindowTitle(launch_.addressText);
+  // The reads wait for the device in a nested loop that keeps painting; run from the event loop
+  // they let the window appear first instead of after their time-outs.
+  QTimer::singleShot(0, this, &TMainForm::ReadDeviceState);
+}
+
+void TMainForm::ReadDeviceState() {
   try {
     rmonBinding_ = bindingOver(this, "RmonStateList");
     rmonBinding_->SetAsynchronous(false);
@@ -160,13 +167,15 @@ void TMainForm::FormCreate() {
   } catch (const MvException& e) {
     statusPanel_->setText(e.message());
   }
+  deviceStateRead_ = true;
 }
 
 void TMainForm::FormActivate() {
   if (activated_) return;
   activated_ = true;
   HostFrontPanel();
-  RmonCheck();
+  // After the window has been shown: the check waits for the device.
+  QTimer::singleShot(0, this, &TMainForm::RmonCheck);
 }
 
 void TMainForm::HostFrontPanel() {

@@ -1,5 +1,6 @@
 // TMainForm: the program's main window. Its constructor is the start-up (session, catalogues,
-// command line, device profile); FormCreate reads the RMON state and the uplink module types;
+// command line, device profile); FormCreate reads the RMON state and the uplink module types
+// once the event loop runs, so the window shows before it waits for the device;
 // the menu bar is built from the menu map and every entry is dispatched by its family.
 #pragma once
 
@@ -50,6 +51,8 @@ class TMainForm : public QMainWindow {
   // Start-up said the program must end ("No parameter input" or a start-up error); the window is
   // then never shown and the program returns ExitCode().
   bool Ended() const { return ended_; }
+  // FormCreate's reads of the device (RMON state, module types) have ended, well or not.
+  bool DeviceStateRead() const { return deviceStateRead_; }
   int ExitCode() const { return exitCode_; }
 
   const LaunchParameters& Launch() const { return launch_; }
@@ -67,6 +70,8 @@ class TMainForm : public QMainWindow {
   QMenu* TopMenu(const QString& name) const;
 
   void FormCreate();
+  // FormCreate's device reads, run from the event loop after construction.
+  void ReadDeviceState();
   // On the first activation: hosts the front panel, then checks the RMON state.
   void FormActivate();
   // Puts the front panel at the top of the client area and sizes the window around it.
@@ -106,6 +111,7 @@ class TMainForm : public QMainWindow {
   bool ended_ = false;
   int exitCode_ = 0;
   bool activated_ = false;
+  bool deviceStateRead_ = false;
   bool confirmExit_ = true;
 
   QWidget* scrollBox_ = nullptr;

@@ -1,6 +1,7 @@
 // Geometry of the forms: the button stack, the client-area limits of FitForm, the page size
 // around its content, the aligned value column of the edits panel, and glyph files.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -12,6 +13,7 @@
 
 #include "FormsFixture.h"
 #include "Guiconfigform.h"
+#include "MvOptionList.h"
 #include "MvSNMPRequest2Edits.h"
 
 namespace {
@@ -123,6 +125,29 @@ const SnmpVarDef kRows[] = {
     {"1.4", "Last", Syntax::Integer, Access::ReadWrite},
     {},
 };
+
+const OptionSource kLongOptionSource[] = {
+    {2, "forward-unregistered-groups"}, {3, "filter-unregistered-groups"}, {0, nullptr}};
+const MvOptionList kLongOptions(kLongOptionSource);
+const SnmpVarDef kLongOptionRows[] = {
+    {"1.1", "Name", Syntax::DisplayStr, Access::ReadWrite},
+    {"1.2", "Multicast Filter", Syntax::Integer, Access::ReadWrite, &kLongOptions},
+    {},
+};
+
+// A drop-down list is as wide as its longest option in this platform's font, and the whole value
+// column with it.
+TEST(EditsLayout, DropDownListsShowTheirLongestOptionWhole) {
+  QWidget owner;
+  auto binding = formstest::makeBinding(&owner, kLongOptionRows);
+  auto* panel = new TEditsPanel(&owner, binding.get());
+  auto* combo = qobject_cast<QComboBox*>(panel->RowAt(1).value);
+  ASSERT_NE(combo, nullptr);
+  const int longest = combo->fontMetrics().horizontalAdvance("forward-unregistered-groups");
+  EXPECT_GE(combo->width(), combo->sizeHint().width());
+  EXPECT_GT(combo->width(), longest);
+  EXPECT_EQ(panel->RowAt(0).value->width(), combo->width());
+}
 
 TEST(EditsLayout, ValueControlsFormOneColumnAndHiddenRowsLeaveNoGap) {
   QWidget owner;

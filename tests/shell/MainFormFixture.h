@@ -101,6 +101,8 @@ class MainFormTest : public ::testing::Test {
     options.confirmExit = false;
     auto form = std::make_unique<TMainForm>(parameters, options);
     DeviceTarget.timeout = 300;
+    // FormCreate's reads run from the event loop once the window exists.
+    if (!form->Ended()) EXPECT_TRUE(waitUntil([&] { return form->DeviceStateRead(); }));
     return form;
   }
 

@@ -298,5 +298,32 @@ TEST_F(MainFormTest, RebootWaitsWithoutFreezingTheWindow) {
   EXPECT_NE(r.out.find("INTEGER: 3"), std::string::npos) << r.out;
 }
 
+// Start-up against a slow device: the window is built and shown before the first device read, and
+// timers (painting, LED blinking) run while FormCreate's reads wait for the answers.
+TEST_F(MainFormTest, StartUpShowsTheWindowBeforeWaitingForTheDevice) {
+  kxtest::SimAgent slow;
+  slow.start({"--led-period", "0", "--delay", "700", "--modules", "KM-6B,none"});
+  TMainForm::Options options;
+  options.agentPort = static_cast<quint16>(slow.port());
+  options.confirmExit = false;
+  bool shown = false;
+  int ticksWhileReading = 0;
+  std::unique_ptr<TMainForm> form;
+  QTimer tick;
+  QObject::connect(&tick, &QTimer::timeout, [&] {
+    if (shown && form && !form->DeviceStateRead()) ++ticksWhileReading;
+  });
+  tick.start(50);
+  form = std::make_unique<TMainForm>(kV1Parameters, options);
+  EXPECT_FALSE(form->DeviceStateRead());  // nothing was read while the window was built
+  form->show();
+  shown = true;
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_NE(form->FrontPanel(), nullptr);
+  ASSERT_TRUE(waitUntil([&] { return form->DeviceStateRead(); }));
+  EXPECT_GE(ticksWhileReading, 3);
+  EXPECT_EQ(form->Module1Text()->text(), "moduleType-KM-6B");
+}
+
 }  // namespace
 
