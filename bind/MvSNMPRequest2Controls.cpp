@@ -1,5 +1,6 @@
 #include "MvSNMPRequest2Controls.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLocale>
@@ -294,12 +295,25 @@ void MvSNMPRequest2Controls::wakeWaiters() {
   for (QEventLoop* loop : waiters_) loop->quit();
 }
 
+namespace {
+
+// One turn of a blocking wait. Once the application has been told to exit, a new nested loop
+// returns at once (-1) and a wait built on it would spin at full speed without ever receiving its
+// answer; the wait then takes events directly, sleeping until one arrives, so the operation still
+// ends and the program with it.
+void waitTurn(QEventLoop& loop) {
+  if (loop.exec(QEventLoop::ExcludeUserInputEvents) == -1)
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace
+
 void MvSNMPRequest2Controls::waitFor(const Outcome& outcome) {
   const auto living = living_;
   while (!outcome.done) {
     QEventLoop loop;
     waiters_.push_back(&loop);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    waitTurn(loop);
     if (!*living) return;
     waiters_.erase(std::find(waiters_.begin(), waiters_.end(), &loop));
   }
@@ -321,7 +335,7 @@ bool MvSNMPRequest2Controls::WaitWhileBusy(int maxMs) {
       });
       if (!limit.isActive()) limit.start(maxMs);
     }
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    waitTurn(loop);
     if (!*living) return true;
     waiters_.erase(std::find(waiters_.begin(), waiters_.end(), &loop));
   }

@@ -2,7 +2,10 @@
 // map, and menu entries opening their configuration forms.
 #include "MainFormFixture.h"
 
+#include <QFile>
 #include <QLayout>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QMenuBar>
 #include <QSet>
 #include <QTest>
@@ -323,6 +326,30 @@ TEST_F(MainFormTest, StartUpShowsTheWindowBeforeWaitingForTheDevice) {
   ASSERT_TRUE(waitUntil([&] { return form->DeviceStateRead(); }));
   EXPECT_GE(ticksWhileReading, 3);
   EXPECT_EQ(form->Module1Text()->text(), "moduleType-KM-6B");
+}
+
+// The program told to end while a blocking read waits for a slow device (the screenshot run ends
+// the program 600 ms after start-up; the device answers each request 1.5 s late) finishes that
+// read and ends, instead of spinning in its wait.
+TEST_F(MainFormTest, ProgramEndsWhileABlockingReadWaits) {
+  kxtest::SimAgent slow;
+  slow.start({"--led-period", "0", "--delay", "1500"});
+  QTemporaryDir dir;
+  QProcess program;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  env.insert("XDG_STATE_HOME", dir.path());
+  program.setProcessEnvironment(env);
+  program.start(QStringLiteral(KX_BIN_DIR "/kx760"),
+                {"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1", "--port", QString::number(slow.port()),
+                 "--screenshot", dir.filePath("main.png")});
+  ASSERT_TRUE(program.waitForStarted());
+  const bool ended = program.waitForFinished(120000);
+  if (!ended) program.kill();
+  ASSERT_TRUE(ended) << "kx760 did not end";
+  EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+  EXPECT_TRUE(QFile::exists(dir.filePath("main.png")));
 }
 
 }  // namespace
