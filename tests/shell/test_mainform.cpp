@@ -352,5 +352,20 @@ TEST_F(MainFormTest, ProgramEndsWhileABlockingReadWaits) {
   EXPECT_TRUE(QFile::exists(dir.filePath("main.png")));
 }
 
+// Esc closes a page opened from the menu, once its first read has ended.
+TEST_F(MainFormTest, EscClosesAPage) {
+  auto form = open();
+  bool closed = false;
+  answers.onForm = [&](TConfigForm& page) {
+    ASSERT_TRUE(waitUntil([&] { return !memoOf(page)->toPlainText().isEmpty() && !page.CurrentBinding()->Busy(); }));
+    page.activateWindow();
+    QTest::keyClick(&page, Qt::Key_Escape);
+    closed = waitUntil([&] { return !page.isVisible(); });
+  };
+  form->MenuAction("BasicInfo1")->trigger();
+  EXPECT_EQ(answers.forms, 1);
+  EXPECT_TRUE(closed);
+}
+
 }  // namespace
 
