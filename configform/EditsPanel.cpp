@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +16,18 @@
 #include "MvSNMPRequest2Edits.h"
 
 namespace {
+
+// The width a value control needs to show all of its value (a drop-down list: its longest option).
+int neededWidth(const QWidget* value) {
+  if (auto* combo = qobject_cast<const QComboBox*>(value)) return combo->sizeHint().width();
+  if (auto* edit = qobject_cast<const QLineEdit*>(value)) {
+    // The frame and padding around the text, as the edit's own size hint has them around 17 'x'.
+    const QFontMetrics fm = edit->fontMetrics();
+    const int chrome = edit->sizeHint().width() - fm.horizontalAdvance(QLatin1Char('x')) * 17;
+    return fm.horizontalAdvance(edit->text()) + std::max(chrome, 8);
+  }
+  return 0;
+}
 
 constexpr int kShortControl = 20;   // controls lower than this ...
 constexpr int kRaisedHeight = 21;   // ... are made this high
@@ -68,8 +81,17 @@ void TEditsPanel::buildRows() {
       auto* edit = new QLineEdit(rowsHolder_);
       editCtrl_->BindEdits(i, QStringLiteral("%s"), {edit});
       // A value longer than the edit is shown from its start, not scrolled to its end.
-      connect(edit, &QLineEdit::textChanged, edit, [edit] {
+      // A value wider than the column widens it, once the current event is done, so that a
+      // refresh filling many rows lays them out once.
+      connect(edit, &QLineEdit::textChanged, edit, [this, edit] {
         if (!edit->hasFocus()) edit->setCursorPosition(0);
+        if (layOutQueued_ || edit->width() >= std::min(MaxValueWidth, neededWidth(edit))) return;
+        layOutQueued_ = true;
+        QTimer::singleShot(0, this, [this] {
+          layOutQueued_ = false;
+          LayOut();
+          if (OnGrown) OnGrown();
+        });
       });
       value = edit;
     }
@@ -207,11 +229,11 @@ void TEditsPanel::LayOut() {
   }
   const int labelLeft = CheckLeft + CheckWidth + Spacing;
   const int valueLeft = labelLeft + widestLabel + Spacing;
-  // The value column is as wide as asked, and at least as wide as the longest option of any
-  // drop-down list in this platform's font, so no option is cut.
+  // The value column is as wide as asked, and (up to a cap) as wide as the longest option of
+  // any drop-down list and the longest value of any edit in this platform's font.
   int valueWidth = editWidth_;
   for (const Row& x : rows_)
-    if (auto* combo = qobject_cast<QComboBox*>(x.value)) valueWidth = std::max(valueWidth, combo->sizeHint().width());
+    if (!x.label->isHidden()) valueWidth = std::max(valueWidth, std::min(MaxValueWidth, neededWidth(x.value)));
   int top = FirstTop;
   int previousBottom = -1;
   int right = 0;
@@ -359,6 +381,12 @@ TSNMPEditorPanel::TSNMPEditorPanel(QWidget* parent, MvSNMPRequest2Edits* binding
   BtnPanel()->Button(TCtrlBtnPanel::SetCheckedBtn)->setEnabled(false);
   edits_->ArrangeCtrlBtn(BtnPanel());
   SetContent(edits_);
+  // Rows widened for a long value: the page and its window grow with them (where they were
+  // placed; the window is not centred again).
+  edits_->OnGrown = [this] {
+    SetContent(edits_);
+    if (QWidget* form = Form()) form->resize(GrownClientSize(form->size(), PageSize()));
+  };
 }
 
 void TSNMPEditorPanel::SetEditWidth(int width) {

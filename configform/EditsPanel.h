@@ -3,6 +3,8 @@
 // TSNMPEditorPanel: the editor page, a page frame whose content is an edits panel.
 #pragma once
 
+#include <functional>
+
 #include <QFrame>
 #include <QPointer>
 #include <QString>
@@ -31,6 +33,11 @@ class TEditsPanel : public QFrame {
   };
 
   static constexpr int DefaultEditWidth = 121;
+  // The value column grows for a longer value or option up to this width; beyond it an edit
+  // shows its value from the start and scrolls.
+  static constexpr int MaxValueWidth = 480;
+  // Called after a value too wide for its edit has widened the rows (the page grows with them).
+  std::function<void()> OnGrown;
   static constexpr int CheckLeft = 20;
   static constexpr int CheckWidth = 20;
   static constexpr int FirstTop = 20;
@@ -89,6 +96,7 @@ class TEditsPanel : public QFrame {
   QWidget* rowsHolder_;
   std::vector<Row> rows_;
   int editWidth_ = DefaultEditWidth;
+  bool layOutQueued_ = false;
   bool defaultCheck_ = false;
   QSize designSize_{Border, Border};
 };

@@ -149,6 +149,27 @@ TEST(EditsLayout, DropDownListsShowTheirLongestOptionWhole) {
   EXPECT_EQ(panel->RowAt(0).value->width(), combo->width());
 }
 
+// A value wider than its edit (an SNMP engine ID) widens the value column so that it shows whole,
+// up to a cap beyond which the edit scrolls; the page's window grows with it.
+TEST(EditsLayout, EditsWidenForTheirValuesUpToACap) {
+  TConfigForm form;
+  TSNMPEditorPanel* page = form.MakeEditorForm(formstest::makeBinding(&form, kRows));
+  form.show();
+  TEditsPanel* panel = page->EditsPanel();
+  auto* edit = qobject_cast<QLineEdit*>(panel->RowAt(1).value);
+  ASSERT_NE(edit, nullptr);
+  const QString engineId = QStringLiteral("800007E5804F6A1C2B3D4E5F60718293A4B5C6");
+  edit->setText(engineId);
+  ASSERT_TRUE(formstest::waitUntil([&] { return edit->width() > TEditsPanel::DefaultEditWidth; }));
+  EXPECT_GE(edit->width(), edit->fontMetrics().horizontalAdvance(engineId));
+  EXPECT_EQ(panel->RowAt(0).value->width(), edit->width());  // one column
+  // The whole edit lies inside the window.
+  const QRect inForm(edit->mapTo(&form, QPoint(0, 0)), edit->size());
+  EXPECT_TRUE(form.rect().contains(inForm)) << inForm.right() << " > " << form.width();
+  edit->setText(QString(300, QLatin1Char('F')));
+  ASSERT_TRUE(formstest::waitUntil([&] { return edit->width() == TEditsPanel::MaxValueWidth; }));
+}
+
 TEST(EditsLayout, ValueControlsFormOneColumnAndHiddenRowsLeaveNoGap) {
   QWidget owner;
   auto binding = formstest::makeBinding(&owner, kRows);
