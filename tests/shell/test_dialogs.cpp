@@ -7,7 +7,11 @@
 #include <QTest>
 #include <QUrl>
 
+#include <QPainter>
+#include <QScreen>
+
 #include "About.h"
+#include "ScreenFit.h"
 #include "HelpViewer.h"
 #include "MainFormFixture.h"
 #include "Progress.h"
@@ -88,6 +92,37 @@ TEST_F(DialogsTest, AboutBoxFitsItsTexts) {
     }
     EXPECT_TRUE(box.rect().contains(box.OkButton()->geometry()));
   }
+}
+
+// Pictures to look at (KX_SHELL_SHOTS=DIR): the About box, and a page opened from a main window
+// at the very top of the screen, drawn with the whole screen around it.
+TEST_F(DialogsTest, RenderAboutBoxAndAPageNearTheScreenEdge) {
+  const QString dir = qEnvironmentVariable("KX_SHELL_SHOTS");
+  if (dir.isEmpty()) GTEST_SKIP() << "set KX_SHELL_SHOTS to a directory to render the pictures";
+  ScreenFit::install();
+  auto form = open();
+  form->move(0, 0);
+  form->show();
+  TAboutForm box(form.get());
+  box.setAttribute(Qt::WA_DeleteOnClose, false);
+  box.show();
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_F3, Qt::ShiftModifier | Qt::AltModifier);
+  QCoreApplication::sendEvent(box.OkButton(), &press);
+  ASSERT_TRUE(box.grab().save(dir + "/about.png"));
+  box.close();
+  answers.onForm = [&](TConfigForm& page) {
+    ASSERT_TRUE(waitUntil([&] { return !shelltest::memoOf(page)->toPlainText().isEmpty() && !page.CurrentBinding()->Busy(); }));
+    QScreen* screen = QGuiApplication::primaryScreen();
+    QPixmap shot(screen->geometry().size());
+    shot.fill(QColor(0x30, 0x50, 0x70));
+    QPainter painter(&shot);
+    for (QWidget* w : {static_cast<QWidget*>(form.get()), static_cast<QWidget*>(&page)})
+      painter.drawPixmap(w->frameGeometry().topLeft() - screen->geometry().topLeft(), w->grab());
+    painter.end();
+    ASSERT_TRUE(shot.save(dir + "/page-near-edge.png"));
+  };
+  form->MenuAction("DeviceControl1")->trigger();
+  EXPECT_EQ(answers.forms, 1);
 }
 
 TEST_F(DialogsTest, ProgressDialogStartsTheWriteAndClosesAfterTwentySteps) {
