@@ -17,3 +17,15 @@ MvDeviceParams MvDeviceParams::defaults() {
   p.retries = 1;
   return p;
 }
+
+std::optional<QByteArray> engineIdOctets(const QString& text) {
+  QString digits = text;
+  if (digits.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
+    digits = digits.mid(2);
+    if (digits.isEmpty()) return std::nullopt;
+  }
+  if (digits.size() % 2 != 0) return std::nullopt;
+  for (QChar c : digits)
+    if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'))) return std::nullopt;
+  return QByteArray::fromHex(digits.toLatin1());
+}

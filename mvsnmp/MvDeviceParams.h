@@ -2,8 +2,10 @@
 // and the copy every request carries.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 
 struct MvDeviceParams {
   QString address;
@@ -32,3 +34,7 @@ struct MvDeviceParams {
 // The device this process manages. Empty until initSnmpSession, then its defaults until start-up
 // reads the command line and the profile.
 extern MvDeviceParams DeviceTarget;
+
+// The octets of a context engine ID text: an even number of hexadecimal digits, optionally after
+// "0x"; the empty text gives no octets. Any other text gives nothing (never a shortened ID).
+std::optional<QByteArray> engineIdOctets(const QString& text);

@@ -332,6 +332,9 @@ void localKey(const ProtocolOid& hash, const QByteArray& pass, u_char* key, size
 }
 
 SessionHandle& openSession(const MvDeviceParams& t) {
+  // Net-SNMP takes an empty peer name for the local host: another agent's data would then be shown
+  // as the device's. A device without an address is as unreachable as an unresolvable one.
+  if (t.address.trimmed().isEmpty()) raiseError(MvCode::BadAddress);
   const QString key = sessionKey(t);
   auto& cache = sessionCache();
   for (auto& s : cache)
@@ -430,7 +433,7 @@ netsnmp_pdu* buildPdu(const MvDeviceParams& t, MvPduKind kind, const std::vector
           netsnmp_memdup(context.constData(), static_cast<size_t>(context.size()) + 1));
       pdu->contextNameLen = static_cast<size_t>(context.size());
     }
-    const QByteArray contextEngine = QByteArray::fromHex(t.contextEngineId.toLatin1());
+    const QByteArray contextEngine = engineIdOctets(t.contextEngineId).value_or(QByteArray());
     if (!contextEngine.isEmpty()) {
       pdu->contextEngineID = static_cast<u_char*>(
           netsnmp_memdup(contextEngine.constData(), static_cast<size_t>(contextEngine.size())));

@@ -131,7 +131,21 @@ void setCode(qint32& field, QString& text, bool& given, qint32 v) {
 void setZeroBasedCode(qint32& field, QString& text, bool& given, const QString& value,
                       const QString& where) {
   if (value == u"0") return;
-  setCode(field, text, given, numberOf(value, where, std::numeric_limits<qint32>::max() - 1) + 1);
+  // Every other value counts as given, -1 too: its code 0 then travels as the text "0".
+  field = numberOf(value, where, std::numeric_limits<qint32>::max() - 1) + 1;
+  text = QString::number(field);
+  given = true;
+}
+
+// A context engine ID: its hexadecimal text (optionally after "0x") as given, or a clear error
+// naming where it came from; an empty text means none.
+QString engineIdText(const QString& value, const QString& where) {
+  if (!engineIdOctets(value))
+    throw MvException(MvCode::UnknownError,
+                      QStringLiteral("%1: \"%2\" is not a context engine ID: give its octets as an even "
+                                     "number of hexadecimal digits, optionally after \"0x\".")
+                          .arg(where, value));
+  return value;
 }
 
 // A text that counts as given only when it is not empty.
@@ -165,8 +179,8 @@ const std::array<Rule, 11> kProfileKeys = {{
        t.launch.contextNameGiven = true;
      }},
     {"ContextEngineID",
-     [](Target& t, const QString& v, const QString&) {
-       t.device.contextEngineId = t.launch.contextEngineIdText = v;
+     [](Target& t, const QString& v, const QString& w) {
+       t.device.contextEngineId = t.launch.contextEngineIdText = engineIdText(v, w);
      }},
     {"SecurityModel", [](Target& t, const QString& v, const QString& w) { setModel(t, numberOf(v, w)); }},
     {"SecurityLevel",
@@ -223,8 +237,8 @@ const std::array<Rule, 10> kV3Switches = {{
     {"/c", [](Target& t, const QString& v, const QString&) {
        setOptionalText(t.device.contextName, t.launch.contextNameText, t.launch.contextNameGiven, v);
      }},
-    {"/d", [](Target& t, const QString& v, const QString&) {
-       t.device.contextEngineId = t.launch.contextEngineIdText = v;
+    {"/d", [](Target& t, const QString& v, const QString& w) {
+       t.device.contextEngineId = t.launch.contextEngineIdText = engineIdText(v, w);
      }},
     {"/m", [](Target& t, const QString& v, const QString& w) { setModel(t, numberOf(v, w)); }},
     {"/l", [](Target& t, const QString& v, const QString& w) {

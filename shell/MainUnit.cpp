@@ -414,8 +414,9 @@ void TMainForm::openConfigForm(const MenuEntry& entry) {
   if (extras.ipAddressRows) {
     ipConfigPanel_ = panels.front()->EditsPanel();
     getIpFrom_ = qobject_cast<QComboBox*>(ipConfigPanel_->RowAt(0).value);
-    if (getIpFrom_)
-      connect(getIpFrom_, &QComboBox::currentIndexChanged, this, &TMainForm::GetIpFromChange);
+    // Only a choice the user makes hides or shows the address rows: a refresh that fills the
+    // box (a device set to DHCP or BOOTP) leaves them in view, so the address it got shows.
+    if (getIpFrom_) connect(getIpFrom_, &QComboBox::activated, this, &TMainForm::GetIpFromChange);
   }
   UserNotice::runModal(form);
 }

@@ -116,14 +116,23 @@ TEST_F(Transport, SnmpV3AndItsFailures) {
   EXPECT_EQ(a.status, 0);
 }
 
-TEST_F(Transport, UnresolvableAddressRaises509) {
-  MvDeviceParams t = target();
-  t.address = "no-such-host.invalid";
-  try {
-    MvSnmpTransport::send(t, MvPduKind::Get, {{kSysDescr, {}}});
-    FAIL();
-  } catch (const MvException& e) {
-    EXPECT_EQ(e.code(), -509);
+// An address that names no host, and no address at all (which Net-SNMP would take for the local
+// host, whose agent would then answer for the device), raise -509 before anything is sent.
+TEST_F(Transport, UnresolvableOrEmptyAddressRaises509) {
+  for (const char* address : {"no-such-host.invalid", "", "   "}) {
+    MvDeviceParams t = target();
+    t.address = address;
+    for (bool async : {false, true}) {
+      try {
+        if (async)
+          MvSnmpTransport::sendAsync(t, MvPduKind::Get, {{kSysDescr, {}}}, [](const MvSnmpAnswer&) {});
+        else
+          MvSnmpTransport::send(t, MvPduKind::Get, {{kSysDescr, {}}});
+        ADD_FAILURE() << "no error for \"" << address << "\" async " << async;
+      } catch (const MvException& e) {
+        EXPECT_EQ(e.code(), -509) << "\"" << address << "\"";
+      }
+    }
   }
 }
 

@@ -102,7 +102,7 @@ class MainFormTest : public ::testing::Test {
     auto form = std::make_unique<TMainForm>(parameters, options);
     DeviceTarget.timeout = 300;
     // FormCreate's reads run from the event loop once the window exists.
-    if (!form->Ended()) EXPECT_TRUE(waitUntil([&] { return form->DeviceStateRead(); }));
+    if (!form->Ended()) { EXPECT_TRUE(waitUntil([&] { return form->DeviceStateRead(); })); }
     return form;
   }
 

@@ -2,6 +2,7 @@
 // map, and menu entries opening their configuration forms.
 #include "MainFormFixture.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QLayout>
 #include <QProcess>
@@ -10,6 +11,7 @@
 #include <QSet>
 #include <QTest>
 
+#include "EditsPanel.h"
 #include "MenuMnemonics.h"
 
 namespace {
@@ -247,7 +249,7 @@ TEST_F(MainFormTest, EveryMenuHasUniqueMnemonicsAndF10OpensTheBar) {
     // An entry goes without only when every letter of its caption is taken in its menu.
     for (QAction* a : without)
       for (QChar c : visibleCaption(a->text()))
-        if (c.isLetterOrNumber()) EXPECT_TRUE(seen.contains(c.toLower())) << a->text().toStdString();
+        if (c.isLetterOrNumber()) { EXPECT_TRUE(seen.contains(c.toLower())) << a->text().toStdString(); }
   }
   EXPECT_GT(checked, static_cast<int>(menuTops().size()));
   for (const MenuEntry& e : menuEntries()) {
@@ -365,6 +367,40 @@ TEST_F(MainFormTest, EscClosesAPage) {
   form->MenuAction("BasicInfo1")->trigger();
   EXPECT_EQ(answers.forms, 1);
   EXPECT_TRUE(closed);
+}
+
+// IP Configuration: the address rows stay in view when the page opens on a device that gets its
+// address by DHCP or BOOTP (the refresh fills the box); only the user's choice hides or shows them.
+TEST_F(MainFormTest, IpConfigurationRowsFollowOnlyTheUsersChoice) {
+  auto form = open();
+  const std::string getIpFrom = "1.3.6.1.4.1.48213.12.1.3.3.0";
+  auto put = [&](const char* v) {
+    ASSERT_EQ(kxtest::runNetSnmpTool({"snmpset", "-v2c", "-c", "private", agent_->address(), getIpFrom, "i", v}).exitCode, 0);
+  };
+  for (const char* device : {"4", "3", "2"}) {
+    SCOPED_TRACE(device);
+    put(device);
+    answers.onForm = [&](TConfigForm& page) {
+      ASSERT_TRUE(waitUntil([&] { return !memoOf(page)->toPlainText().isEmpty() && !page.CurrentBinding()->Busy(); }));
+      TEditsPanel* editor = nullptr;
+      for (auto* frame : page.findChildren<QFrame*>())
+        if (!editor) editor = dynamic_cast<TEditsPanel*>(frame);
+      ASSERT_NE(editor, nullptr);
+      auto* combo = qobject_cast<QComboBox*>(editor->RowAt(0).value);
+      ASSERT_NE(combo, nullptr);
+      EXPECT_EQ(combo->currentIndex(), std::atoi(device) - 2);
+      for (int row = 1; row <= 3; ++row) EXPECT_FALSE(editor->RowAt(row).label->isHidden()) << row;
+      // The user chooses DHCP, then Manual.
+      combo->setCurrentIndex(2);
+      emit combo->activated(2);
+      for (int row = 1; row <= 3; ++row) EXPECT_TRUE(editor->RowAt(row).label->isHidden()) << row;
+      combo->setCurrentIndex(0);
+      emit combo->activated(0);
+      for (int row = 1; row <= 3; ++row) EXPECT_FALSE(editor->RowAt(row).label->isHidden()) << row;
+    };
+    form->MenuAction("IPConfig1")->trigger();
+  }
+  EXPECT_EQ(answers.forms, 3);
 }
 
 }  // namespace

@@ -265,6 +265,34 @@ const StartupCase kCases[] = {
      {},
      StartupNotANumberCode,
      {"\"/t\"", "\"16a\""}},
+    // A 0-based code of -1 is given: its code 0 travels as the text "0".
+    {"ProfileCodeMinusOne",
+     base(),
+     profileWith({{"SecurityLevel", "SecurityLevel=-1"}, {"AuthProtocol", "AuthProtocol=-1"}}),
+     QString::fromLatin1(kRegistry),
+     {{"securityLevel", "0"}, {"securityLevelText", "0"}, {"securityLevelGiven", "true"},
+      {"authProtocol", "0"}, {"authProtocolText", "0"}, {"authProtocolGiven", "true"}}},
+    // A context engine ID is its octets in hexadecimal, "0x" allowed; anything else is refused
+    // with the key or switch named, never shortened.
+    {"EngineIdHexInProfile",
+     base(),
+     profileWith({{"ContextEngineID", "ContextEngineID=0x80001F8804"}}),
+     QString::fromLatin1(kRegistry),
+     {{"contextEngineId", "0x80001F8804"}, {"contextEngineIdText", "0x80001F8804"}}},
+    {"EngineIdNotHexInProfile",
+     base(),
+     profileWith({{"ContextEngineID", "ContextEngineID=engine-1"}}),
+     QString::fromLatin1(kRegistry),
+     {},
+     MvCode::UnknownError,
+     {"\"ContextEngineID\"", "\"engine-1\"", "hexadecimal"}},
+    {"EngineIdOddDigitsSwitch",
+     base({"/v3", "/d800"}),
+     {},
+     QString::fromLatin1(kRegistry),
+     {},
+     MvCode::UnknownError,
+     {"\"/d\"", "\"800\""}},
     {"NumberBeyond32Bits",
      base({"/v4294967299"}),
      {},
@@ -389,3 +417,23 @@ TEST(StartupCatalogues, EmptyModuleDirReadsCurrentDirectory) {
 }
 
 }  // namespace
+
+// The octets an engine ID text stands for.
+TEST(EngineIdOctets, HexTextOnly) {
+  const struct {
+    const char* text;
+    std::optional<QByteArray> octets;
+  } cases[] = {
+      {"", QByteArray()},
+      {"80001F88", QByteArray::fromHex("80001F88")},
+      {"0x80001f88", QByteArray::fromHex("80001F88")},
+      {"0X0A", QByteArray("\x0a", 1)},
+      {"0x", std::nullopt},
+      {"800", std::nullopt},
+      {"80 00", std::nullopt},
+      {"zz", std::nullopt},
+      {"engine", std::nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(engineIdOctets(QString::fromLatin1(c.text)), c.octets) << c.text;
+}
+
