@@ -168,6 +168,41 @@ bool MvSNMPRequest2Controls::Apply(bool refreshAfter, bool collectFirst) {
   return true;
 }
 
+bool MvSNMPRequest2Controls::ApplyItems(const std::vector<int>& items, bool refreshAfter) {
+  MvSNMPVarList& list = request_.varList;
+  // The set PDU is built from the items not marked invalid; the marks last only while it is
+  // built and sent, and items the caller had already left out stay out.
+  std::vector<int> marked;
+  for (int i = 0; i < list.count(); ++i) {
+    SnmpVarItem& item = list.item(i);
+    if ((item.access & Access::Invalid) || std::find(items.begin(), items.end(), i) != items.end())
+      continue;
+    item.access |= Access::Invalid;
+    marked.push_back(i);
+  }
+  bool anyLeft = false;
+  for (int i = 0; i < list.count() && !anyLeft; ++i) anyLeft = !(list.item(i).access & Access::Invalid);
+  if (!anyLeft) {
+    for (int i : marked) list.item(i).access &= ~Access::Invalid;
+    return false;
+  }
+  const auto living = living_;
+  auto unmark = [&] {
+    if (!*living) return;
+    for (int i : marked)
+      if (i < request_.varList.count()) request_.varList.item(i).access &= ~Access::Invalid;
+  };
+  bool sent = false;
+  try {
+    sent = Apply(refreshAfter, false);
+  } catch (...) {
+    unmark();
+    throw;
+  }
+  unmark();
+  return sent;
+}
+
 bool MvSNMPRequest2Controls::run(const std::function<void()>& send) {
   Outcome outcome;
   blocking_ = !asynchronous_;

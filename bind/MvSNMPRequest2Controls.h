@@ -66,6 +66,9 @@ class MvSNMPRequest2Controls : public QObject {
   // Writes the variable list to the agent; `collectFirst` calls CollectValues before sending.
   // After success on a table list with `refreshAfter`, a refresh follows.
   bool Apply(bool refreshAfter = true, bool collectFirst = true);
+  // Writes only the chosen items, in list order, without collecting first; the other items keep
+  // their values and flags. An empty choice sends nothing and returns false.
+  bool ApplyItems(const std::vector<int>& items, bool refreshAfter = false);
 
   // Writes one status line for the last operation with the message in place of "[ERROR]";
   // nothing without a status target.

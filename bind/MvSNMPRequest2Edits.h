@@ -82,10 +82,13 @@ class MvSNMPRequest2Edits : public MvSNMPRequest2Controls {
   // them. Errors are reported as the status line of a get.
   virtual void SelectItem(QTreeWidgetItem* row, bool selected);
 
+  // Rebuilds every item's value from the controls (and the selected line of a list view); a
+  // text that does not convert raises its error.
+  void CollectValues() override;
+
  protected:
   void BeforeRefresh() override;
   void RowReceived() override;
-  void CollectValues() override;
   void AfterRefresh() override;
   void OperationEnded() override;
 

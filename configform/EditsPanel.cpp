@@ -176,10 +176,18 @@ void TEditsPanel::SetRowsState(bool defaultCheck) {
   }
 }
 
+void TEditsPanel::showOwnText(QLineEdit* edit, const QString& text) {
+  // Through the input guard, so the shown text is also the one a failed exit check puts back.
+  if (editCtrl_)
+    editCtrl_->Constraints().ShowText(edit, text);
+  else
+    edit->setText(text);
+}
+
 void TEditsPanel::ClearRow(int r) {
   Row& x = row(r);
   if (auto* edit = qobject_cast<QLineEdit*>(x.value))
-    edit->clear();
+    showOwnText(edit, QString());
   else if (auto* combo = qobject_cast<QComboBox*>(x.value))
     combo->setCurrentIndex(-1);
   if (editCtrl_) editCtrl_->Request().varList.item(r).value.clear();
@@ -194,7 +202,7 @@ void TEditsPanel::UntickRow(int r) { row(r).check->setChecked(false); }
 void TEditsPanel::SetRowValue(int r, const QString& text) {
   Row& x = row(r);
   if (auto* edit = qobject_cast<QLineEdit*>(x.value))
-    edit->setText(text);
+    showOwnText(edit, text);
   else if (auto* combo = qobject_cast<QComboBox*>(x.value))
     combo->setCurrentIndex(combo->findText(text));
   if (editCtrl_) editCtrl_->Request().varList.item(r).value = text;
@@ -291,7 +299,7 @@ void TEditsPanel::ArrangeCtrlBtn(TCtrlBtnPanel* panel) {
     panel->Control(P::CheckAllBtn)->hide();
     panel->Control(P::ClearChecksBtn)->hide();
     QPushButton* set = panel->Button(P::SetCheckedBtn);
-    if (!set->text().isEmpty()) set->setText(QStringLiteral("Set"));
+    set->setText(QStringLiteral("Set"));  // also beside a glyph that replaced the caption
     set->setEnabled(true);
     for (QCheckBox* box : open) box->setChecked(true);
     for (const Row& x : rows_) x.check->hide();
@@ -304,7 +312,14 @@ void TEditsPanel::ArrangeCtrlBtn(TCtrlBtnPanel* panel) {
 void TEditsPanel::WireButtons(TCtrlBtnPanel* panel, int tag) {
   QPushButton* set = panel->Button(TCtrlBtnPanel::SetCheckedBtn);
   set->setProperty("tag", tag);
-  connect(set, &QPushButton::clicked, this, [this, set] { ApplyChecked(set); });
+  connect(set, &QPushButton::clicked, this, [this, set] {
+    // A value that cannot be written as typed is said in a message box; nothing was sent.
+    try {
+      ApplyChecked(set);
+    } catch (const MvException& e) {
+      UserNotice::warning(set->window(), e.message());
+    }
+  });
   connect(panel->Button(TCtrlBtnPanel::CheckAllBtn), &QPushButton::clicked, this, &TEditsPanel::CheckAll);
   connect(panel->Button(TCtrlBtnPanel::ClearChecksBtn), &QPushButton::clicked, this,
           &TEditsPanel::ClearChecks);
@@ -336,35 +351,39 @@ bool TEditsPanel::valueEmpty(int r) const {
 void TEditsPanel::ApplyChecked(QAbstractButton* button) {
   if (!editCtrl_) return;
   MvSNMPRequest2Edits& binding = *editCtrl_;
-  MvSNMPVarList& list = binding.Request().varList;
   const bool wasAsynchronous = binding.Asynchronous();
   binding.SetAsynchronous(false);
-  // Unticked rows travel in no PDU while this apply runs.
-  std::vector<int> marked;
-  for (int r = 0; r < RowCount(); ++r) {
-    SnmpVarItem& item = list.item(r);
-    if (RowAt(r).check->isChecked() || (item.access & Access::Invalid)) continue;
-    item.access |= Access::Invalid;
-    marked.push_back(r);
+  auto restoreMode = [&] {
+    if (editCtrl_) editCtrl_->SetAsynchronous(wasAsynchronous);
+  };
+  // Every item is read from its control first, ticked or not, so an unticked row keeps the
+  // value it shows; a text that does not convert reaches the caller before anything is sent.
+  try {
+    binding.CollectValues();
+  } catch (...) {
+    restoreMode();
+    throw;
   }
+  const MvSNMPVarList& list = binding.Request().varList;
+  std::vector<int> chosen;
   bool cancelled = false;
-  for (int r = 0; r < RowCount() && !cancelled; ++r)
-    cancelled = !(list.item(r).access & Access::Invalid) && valueEmpty(r);
+  for (int r = 0; r < RowCount() && r < list.count(); ++r) {
+    if (!RowAt(r).check->isChecked() || (list.item(r).access & Access::Invalid)) continue;
+    chosen.push_back(r);
+    cancelled = cancelled || valueEmpty(r);
+  }
   QString failure;
   if (cancelled) {
     UserNotice::warning(this, QStringLiteral("Some items are empty!"));
   } else {
     try {
-      binding.Apply(false, true);
+      binding.ApplyItems(chosen, false);
     } catch (const MvException& e) {
       failure = e.message();
       binding.ShowStatus(failure);
     }
   }
-  if (editCtrl_) {
-    for (int r : marked) editCtrl_->Request().varList.item(r).access &= ~Access::Invalid;
-    editCtrl_->SetAsynchronous(wasAsynchronous);
-  }
+  restoreMode();
   if (cancelled || !button || button->property("tag").toInt() != 1) return;
   // A row dialog closes once its set went through; after a failed set it stays open with the
   // user's input, and says why, since its status line is in the page behind it.

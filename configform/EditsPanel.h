@@ -87,6 +87,7 @@ class TEditsPanel : public QFrame {
   void buildRows();
   void setChecks(bool on);
   bool valueEmpty(int row) const;
+  void showOwnText(QLineEdit* edit, const QString& text);
   void paintValue(QWidget* value, bool enabled);
   Row& row(int i) { return rows_.at(static_cast<size_t>(i)); }
 

@@ -305,9 +305,9 @@ void TSNMPListViewPanel::AddRow() {
     row.check->setEnabled(false);
   }
   const TEditsPanel::Row& status = edits->RowAt(addColumn);
+  // Its box stays hidden: the add value always travels and is not the user's to leave out.
   edits->DisableRow(addColumn);
   status.check->setChecked(true);
-  status.check->show();
   edits->SetRowValue(addColumn, listPanel_->AddValue());
   dialog.Lend();
   setRowButtons(false);
@@ -355,24 +355,20 @@ void TSNMPListViewPanel::DeleteRow() {
   if (!hasSelection()) return;
   const bool wasAsynchronous = binding->Asynchronous();
   binding->SetAsynchronous(false);
-  MvSNMPVarList& list = binding->Request().varList;
-  std::vector<int> marked;
-  for (int i = 0; i < list.count(); ++i) {
-    SnmpVarItem& item = list.item(i);
-    if (i < list.keyCount() || i == deleteColumn || (item.access & Access::Invalid)) continue;
-    item.access |= Access::Invalid;
-    marked.push_back(i);
-  }
   // Only the delete column travels, with the delete value, at the selected line's instance.
-  EditsPanel()->SetRowValue(deleteColumn, listPanel_->DeleteValue());
+  const MvSNMPVarList& list = binding->Request().varList;
+  std::vector<int> chosen;
+  for (int i = 0; i < list.count(); ++i)
+    if (i < list.keyCount() || i == deleteColumn) chosen.push_back(i);
   const QPointer<MvSNMPRequest2Edits> guard(binding);
   try {
-    binding->Apply(false, true);
+    binding->CollectValues();
+    EditsPanel()->SetRowValue(deleteColumn, listPanel_->DeleteValue());
+    binding->ApplyItems(chosen, false);
   } catch (const MvException& e) {
-    binding->ShowStatus(e.message());
+    if (guard) binding->ShowStatus(e.message());
   }
   if (!guard) return;  // the form was closed meanwhile
-  for (int i : marked) list.item(i).access &= ~Access::Invalid;
   RefreshTable();
   binding->SetAsynchronous(wasAsynchronous);
 }

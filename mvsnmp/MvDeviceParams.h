@@ -11,15 +11,17 @@ struct MvDeviceParams {
   QString address;
   quint16 agentPort = 0;
   QString contextEngineId;
-  QString contextName;
+  // The SNMPv3 texts are octets: the library gets them exactly as the profile file or the
+  // command line held them, never re-encoded (a pass phrase's key is computed from its octets).
+  QByteArray contextName;
   quint8 version = 0;  // 0 SNMPv1, 1 SNMPv2c, 3 SNMPv3 (anything but 3 uses communities)
   QString readCommunity;
   QString writeCommunity;
   qint32 securityModel = 0;  // 1 v1, 2 v2c, 3 USM
   qint32 securityLevel = 0;  // 1 noAuthNoPriv, 2 authNoPriv, 3 authPriv
-  QString securityName;
-  QString authPassword;
-  QString privPassword;
+  QByteArray securityName;
+  QByteArray authPassword;
+  QByteArray privPassword;
   // 1 none, 2 MD5, 3 SHA, 4 SHA-224, 5 SHA-256, 6 SHA-384, 7 SHA-512
   qint32 authProtocol = 0;
   // 1 none, 2 DES, 3 3DES, 4 AES-128, 9 IDEA, 20 AES-192, 21 AES-256

@@ -270,7 +270,7 @@ ProtocolOid privProtocolOid(int code) {
 struct SessionHandle {
   void* sessp = nullptr;
   QString key;
-  QString user;  // SNMPv3 user name, empty for community sessions
+  QByteArray user;  // SNMPv3 user name, empty for community sessions
   ~SessionHandle() {
     if (sessp) snmp_sess_close(sessp);
   }
@@ -300,15 +300,15 @@ QString sessionKey(const MvDeviceParams& t) {
   QStringList parts{endpointKey(t), QString::number(t.version), QString::number(t.timeout),
                     QString::number(t.retries)};
   if (t.version == 3)
-    parts << t.securityName << QString::number(t.securityLevel) << QString::number(t.authProtocol)
-          << t.authPassword << QString::number(t.privProtocol) << t.privPassword;
+    parts << QString::fromLatin1(t.securityName.toHex()) << QString::number(t.securityLevel)
+          << QString::number(t.authProtocol) << QString::fromLatin1(t.authPassword.toHex())
+          << QString::number(t.privProtocol) << QString::fromLatin1(t.privPassword.toHex());
   return parts.join(QChar(0x1F));
 }
 
 // The library keeps USM keys per engine ID and user name for the whole process; a user entered
 // with other pass phrases must be removed first or the old keys are used silently.
-void removeUsmUser(const QString& name) {
-  const QByteArray n = name.toUtf8();
+void removeUsmUser(const QByteArray& n) {
   for (usmUser* u = usm_get_userList(); u;) {
     usmUser* next = u->next;
     if (u->name && n == u->name) {
@@ -355,7 +355,7 @@ SessionHandle& openSession(const MvDeviceParams& t) {
   s.version = t.version == 3 ? SNMP_VERSION_3 : t.version == 1 ? SNMP_VERSION_2c : SNMP_VERSION_1;
   s.timeout = static_cast<long>(std::max(t.timeout, 1)) * 10000L;
   s.retries = t.retries;
-  QByteArray user = t.securityName.toUtf8();
+  QByteArray user = t.securityName;
   QByteArray engine;
   // The library copies the protocol OIDs when it opens the session.
   std::vector<oid> authProto, privProto;
@@ -372,7 +372,7 @@ SessionHandle& openSession(const MvDeviceParams& t) {
       authProto.assign(auth.id, auth.id + auth.length);
       s.securityAuthProto = authProto.data();
       s.securityAuthProtoLen = auth.length;
-      localKey(auth, t.authPassword.toUtf8(), s.securityAuthKey, &s.securityAuthKeyLen);
+      localKey(auth, t.authPassword, s.securityAuthKey, &s.securityAuthKeyLen);
       if (s.securityLevel == SNMP_SEC_LEVEL_AUTHPRIV) {
         const ProtocolOid priv = privProtocolOid(t.privProtocol);
         if (!priv.id) unsupported(1413);
@@ -380,7 +380,7 @@ SessionHandle& openSession(const MvDeviceParams& t) {
         s.securityPrivProto = privProto.data();
         s.securityPrivProtoLen = priv.length;
         // The privacy key is hashed with the authentication protocol (RFC 3414).
-        localKey(auth, t.privPassword.toUtf8(), s.securityPrivKey, &s.securityPrivKeyLen);
+        localKey(auth, t.privPassword, s.securityPrivKey, &s.securityPrivKeyLen);
       }
     }
     engine = engineIds().value(endpointKey(t));
@@ -400,7 +400,7 @@ SessionHandle& openSession(const MvDeviceParams& t) {
   auto handle = std::make_unique<SessionHandle>();
   handle->sessp = sessp;
   handle->key = key;
-  handle->user = t.version == 3 ? t.securityName : QString();
+  handle->user = t.version == 3 ? t.securityName : QByteArray();
   cache.push_back(std::move(handle));
   return *cache.back();
 }
@@ -427,7 +427,7 @@ netsnmp_pdu* buildPdu(const MvDeviceParams& t, MvPduKind kind, const std::vector
         netsnmp_memdup(community.constData(), static_cast<size_t>(community.size()) + 1));
     pdu->community_len = static_cast<size_t>(community.size());
   } else {
-    const QByteArray context = t.contextName.toUtf8();
+    const QByteArray& context = t.contextName;
     if (!context.isEmpty()) {
       pdu->contextName = static_cast<char*>(
           netsnmp_memdup(context.constData(), static_cast<size_t>(context.size()) + 1));

@@ -148,9 +148,17 @@ QString engineIdText(const QString& value, const QString& where) {
   return value;
 }
 
-// A text that counts as given only when it is not empty.
-void setOptionalText(QString& field, QString& text, bool& given, const QString& value) {
-  field = value;
+// The octets of an SNMPv3 text from the profile. The profile is read with one character per
+// octet, so these are the file's own octets, whatever encoding the host wrote it in.
+QByteArray profileOctets(const QString& value) { return value.toLatin1(); }
+
+// The octets of an SNMPv3 text from a switch: the command line's own octets, which the system's
+// encoding decoded into the parameter text.
+QByteArray switchOctets(const QString& value) { return value.toLocal8Bit(); }
+
+// A switch's text that counts as given only when it is not empty.
+void setOptionalText(QByteArray& field, QString& text, bool& given, const QString& value) {
+  field = switchOctets(value);
   if (value.isEmpty()) return;
   text = value;
   given = true;
@@ -175,7 +183,8 @@ const std::array<Rule, 11> kProfileKeys = {{
     {"ContextName",
      [](Target& t, const QString& v, const QString&) {
        if (v.isEmpty()) return;
-       t.device.contextName = t.launch.contextNameText = v;
+       t.device.contextName = profileOctets(v);
+       t.launch.contextNameText = v;
        t.launch.contextNameGiven = true;
      }},
     {"ContextEngineID",
@@ -190,7 +199,8 @@ const std::array<Rule, 11> kProfileKeys = {{
      }},
     {"SecurityName",
      [](Target& t, const QString& v, const QString&) {
-       t.device.securityName = t.launch.securityNameText = v;
+       t.device.securityName = profileOctets(v);
+       t.launch.securityNameText = v;
      }},
     {"AuthProtocol",
      [](Target& t, const QString& v, const QString& w) {
@@ -205,13 +215,15 @@ const std::array<Rule, 11> kProfileKeys = {{
     {"AuthPassword",
      [](Target& t, const QString& v, const QString&) {
        if (v.isEmpty()) return;
-       t.device.authPassword = t.launch.authPasswordText = v;
+       t.device.authPassword = profileOctets(v);
+       t.launch.authPasswordText = v;
        t.launch.authPasswordGiven = true;
      }},
     {"PrivPassword",
      [](Target& t, const QString& v, const QString&) {
        if (v.isEmpty()) return;
-       t.device.privPassword = t.launch.privPasswordText = v;
+       t.device.privPassword = profileOctets(v);
+       t.launch.privPasswordText = v;
        t.launch.privPasswordGiven = true;
      }},
 }};
@@ -246,7 +258,8 @@ const std::array<Rule, 10> kV3Switches = {{
                numberOf(v, w));
      }},
     {"/n", [](Target& t, const QString& v, const QString&) {
-       t.device.securityName = t.launch.securityNameText = v;
+       t.device.securityName = switchOctets(v);
+       t.launch.securityNameText = v;
      }},
     {"/A", [](Target& t, const QString& v, const QString&) {
        setOptionalText(t.device.authPassword, t.launch.authPasswordText, t.launch.authPasswordGiven, v);

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <map>
 #include <ostream>
 
 #include "MvSNMPRequest.h"
+#include "MvStartup.h"
 #include "SimAgent.h"
 #include "SnmpdFixture.h"
 
@@ -382,5 +384,55 @@ TEST_F(FaultyAgent, ColumnWithoutAValueInARowStaysInStep) {
     }
   }
 }
+
+}  // namespace
+
+namespace {
+
+// An SNMPv3 user whose name and pass phrases are not ASCII, as octets.
+struct OctetsCase {
+  const char* what;
+  std::string name, pass;
+};
+
+void PrintTo(const OctetsCase& c, std::ostream* os) { *os << c.what; }
+
+class ProfileOctets : public FaultyAgent, public ::testing::WithParamInterface<OctetsCase> {};
+
+// The profile's SNMPv3 texts reach the agent as the file's own octets, whether the host wrote
+// the file in UTF-8 or in a single-byte encoding: the keys are computed from exactly those.
+TEST_P(ProfileOctets, AuthenticateAgainstAUserWithTheSameOctets) {
+  const OctetsCase c = GetParam();
+  startSim({"--user", c.name + ":MD5:" + c.pass + ":DES:" + c.pass});
+  QTemporaryDir dir;
+  auto write = [&](const QString& name, const QByteArray& content) {
+    QFile f(dir.filePath(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(content);
+  };
+  QDir(dir.path()).mkpath(QStringLiteral("profiles"));
+  write(QStringLiteral("registry.ini"),
+        "[SOFTWARE\\Maravel\\Panoptra5.1\\MibFile]\nPath=" + dir.path().toUtf8() + "/profiles/\n");
+  // Codes in the profile are 0-based: level 2 is authPriv, protocol 1 is MD5 or DES.
+  write(QStringLiteral("profiles/127.0.0.1.cfg"),
+        "[Program Information]\nAgentPort=" + QByteArray::number(DeviceTarget.agentPort) +
+            "\nVersion=3\nSecurityModel=3\nSecurityLevel=2\nSecurityName=" + QByteArray::fromStdString(c.name) +
+            "\nAuthProtocol=1\nPrivProtocol=1\nAuthPassword=" + QByteArray::fromStdString(c.pass) +
+            "\nPrivPassword=" + QByteArray::fromStdString(c.pass) + "\n");
+  // The host passes the address first; the profile is read for the parameters after it.
+  runStartup({QStringLiteral("/I127.0.0.1"), QStringLiteral("/Rpublic")}, MvRegistry(dir.filePath(QStringLiteral("registry.ini"))));
+  EXPECT_EQ(DeviceTarget.securityName.toStdString(), c.name);
+  EXPECT_EQ(DeviceTarget.authPassword.toStdString(), c.pass);
+  MvSNMPRequest r;
+  r.varList = MvSNMPVarList(kRmonState, SVT_SV, 0);
+  EXPECT_NO_THROW(r.readStep(true));
+  EXPECT_FALSE(r.varList.item(0).value.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Encodings, ProfileOctets,
+    ::testing::Values(OctetsCase{"Utf8", "k\xC3\xB6nig", "p\xC3\xA4sswort-\xE2\x82\xAC"},
+                      OctetsCase{"SingleByte", "k\xF6nig", "p\xE4sswort-\xA4"}),
+    [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace

@@ -3,6 +3,9 @@
 // and the set-up errors of the form.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -150,6 +153,43 @@ TEST_F(EditorPageTest, SetCheckedWritesOnlyTheTickedRows) {
   EXPECT_EQ(snmpGet(*agent_, kRmon), "3");
 }
 
+// Every row is read before the unticked ones are left out: after "Set Checked" (sent or
+// refused as empty) an unticked row's item still holds the text the row shows.
+TEST_F(EditorPageTest, UntickedRowsKeepTheirShownValues) {
+  open(kSystem);
+  const MvSNMPVarList& list = form.BindingAt(0)->Request().varList;
+  edit(Contact)->setText("typed, not ticked");
+  edit(Location)->setText(QString::fromStdString(snmpGet(*agent_, kLocation)));
+  check(Location)->click();
+  click(TCtrlBtnPanel::SetCheckedBtn);
+  EXPECT_TRUE(answers.warnings.isEmpty());
+  EXPECT_EQ(list.item(Contact).value, "typed, not ticked");
+  EXPECT_EQ(list.item(Ageing).value, "300");
+  EXPECT_EQ(list.item(Rmon).value, "enabled");
+  EXPECT_NE(snmpGet(*agent_, kContact), "typed, not ticked");
+
+  // A refused apply has read the rows too.
+  edit(Location)->clear();
+  edit(Name)->setText("read though refused");
+  click(TCtrlBtnPanel::SetCheckedBtn);
+  EXPECT_EQ(answers.warnings, QStringList{"Some items are empty!"});
+  EXPECT_EQ(list.item(Name).value, "read though refused");
+}
+
+// Clearing a row goes through its input guard: a failed exit check afterwards puts back the
+// empty text, never the value the row showed before.
+TEST_F(EditorPageTest, ClearedRowRestoresNothingOnAFailedCheck) {
+  open(kSystem);
+  TEditsPanel* edits = page->EditsPanel();
+  edits->SetRowFormat(Ageing, "%i{n10x1000000}");
+  edits->SetRowValue(Ageing, "300");
+  QLineEdit* ageing = edit(Ageing);
+  EXPECT_EQ(form.BindingAt(0)->Constraints().LastValidText(ageing), "300");
+  edits->ClearRow(Ageing);
+  EXPECT_TRUE(ageing->text().isEmpty());
+  EXPECT_TRUE(form.BindingAt(0)->Constraints().LastValidText(ageing).isEmpty());
+}
+
 TEST_F(EditorPageTest, EmptyTickedRowIsRefusedAndNothingIsSent) {
   open(kSystem);
   const std::string name = snmpGet(*agent_, kName);
@@ -183,6 +223,21 @@ TEST_F(EditorPageTest, OneSettableRowGivesASetButton) {
   edit(1)->setText("kx760-single");
   click(TCtrlBtnPanel::SetCheckedBtn);
   EXPECT_EQ(snmpGet(*agent_, kName), "kx760-single");
+}
+
+// The single row's button reads "Set" also where a glyph file took the caption's place.
+TEST_F(EditorPageTest, OneSettableRowSaysSetBesideAGlyph) {
+  QTemporaryDir dir;
+  QImage glyph(16, 16, QImage::Format_RGB32);
+  glyph.fill(Qt::green);
+  ASSERT_TRUE(glyph.save(dir.filePath("SetCheck.bmp"), "BMP"));
+  const QString previous = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(dir.path()));
+  open(kOneSettable);
+  QDir::setCurrent(previous);
+  QPushButton* set = button(TCtrlBtnPanel::SetCheckedBtn);
+  EXPECT_FALSE(set->icon().isNull());
+  EXPECT_EQ(set->text(), "Set");
 }
 
 TEST_F(EditorPageTest, ReadOnlyListOffersNothingToWrite) {

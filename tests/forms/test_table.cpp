@@ -149,6 +149,10 @@ TEST_F(TablePageTest, AddCreatesTheRowAtTheTypedIndex) {
     auto* status = rowValue<QComboBox>(dialog, Status);
     EXPECT_EQ(status->currentText(), "createAndGo");
     EXPECT_FALSE(status->isEnabled());
+    // The add value always travels: its box is ticked and out of the user's reach.
+    EXPECT_TRUE(rowCheck(dialog, Status)->isHidden());
+    EXPECT_TRUE(rowCheck(dialog, Status)->isChecked());
+    EXPECT_FALSE(rowCheck(dialog, Status)->isEnabled());
     EXPECT_TRUE(dialogButton(dialog, "RefreshBtn")->isHidden());
     id->setText("30");
     rowValue<QLineEdit>(dialog, Name)->setText("lab");
