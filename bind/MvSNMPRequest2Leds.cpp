@@ -19,6 +19,9 @@ MvSNMPRequest2Leds::MvSNMPRequest2Leds(QWidget* owner)
   pollConnection_ = QObject::connect(pollTimer_, &QTimer::timeout, this, [this] { Poll(); });
   blinkConnection_ = QObject::connect(blinkTimer_, &QTimer::timeout, this, [this] { BlinkStep(); });
   blinkTimer_->start(BlinkIntervalMs);
+  // A poll that times out is not sent again: the next poll follows anyway, and its failure
+  // should reach the LEDs and the status line without waiting for more tries.
+  Request().readResends = 0;
 }
 
 MvSNMPRequest2Leds::~MvSNMPRequest2Leds() {

@@ -28,6 +28,11 @@ struct MvDeviceParams {
   qint32 privProtocol = 0;
   qint32 timeout = 0;  // hundredths of a second per try
   qint32 retries = 1;  // retries after the first try
+  // Walks over SNMPv2c and v3 read ahead with get-bulk: -1 adapts the repetitions per answer,
+  // 0 walks with get-next only, N asks for N repetitions (fewer after tooBig).
+  qint32 maxRepetitions = -1;
+  // Times a read is sent again after a time-out (the request's own, not from start-up).
+  qint32 readResends = 2;
 
   // The defaults a new session gives the device target.
   static MvDeviceParams defaults();

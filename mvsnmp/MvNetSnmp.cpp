@@ -10,6 +10,7 @@
 // clang-format on
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QHash>
 #include <QPointer>
@@ -47,7 +48,9 @@ namespace {
 // | SNMPERR_TOO_LONG (request does not fit a message)            | 1      | -101 |
 // | SNMPERR_BAD_SENDTO, SNMPERR_BAD_RECVFROM                      | -22    | -422 |
 // | answer of an unexpected PDU type, or a varbind count that    | -11    | -411 |
-// |   differs from the request's                                 |        |      |
+// |   differs from the request's (a get-bulk: none, or more than |        |      |
+// |   asked for)                                                 |        |      |
+// | RESPONSE with an error status outside 0..18                  | -11    | -411, the value named |
 // | SNMPERR_BAD_ADDRESS at open                                  | raised as -509 |
 // | any other library error                                      | -1     | -401 |
 int statusOfLibraryError(int err) {
@@ -414,11 +417,17 @@ void rememberEngineId(const MvDeviceParams& t, SessionHandle& h) {
                                   static_cast<qsizetype>(s->securityEngineIDLen)));
 }
 
-netsnmp_pdu* buildPdu(const MvDeviceParams& t, MvPduKind kind, const std::vector<MvVarBind>& vbs) {
+netsnmp_pdu* buildPdu(const MvDeviceParams& t, MvPduKind kind, const std::vector<MvVarBind>& vbs,
+                      int maxRepetitions) {
   const int command = kind == MvPduKind::Get       ? SNMP_MSG_GET
                       : kind == MvPduKind::GetNext ? SNMP_MSG_GETNEXT
+                      : kind == MvPduKind::GetBulk ? SNMP_MSG_GETBULK
                                                    : SNMP_MSG_SET;
   netsnmp_pdu* pdu = snmp_pdu_create(command);
+  if (kind == MvPduKind::GetBulk) {
+    pdu->non_repeaters = 0;
+    pdu->max_repetitions = std::max(1, maxRepetitions);
+  }
   if (t.version != 3) {
     // One session serves reads and writes: the community travels with each PDU.
     const QByteArray community =
@@ -444,7 +453,10 @@ netsnmp_pdu* buildPdu(const MvDeviceParams& t, MvPduKind kind, const std::vector
   return pdu;
 }
 
-MvSnmpAnswer answerOf(const MvDeviceParams& t, const netsnmp_pdu* pdu, size_t expected) {
+// `expected`: the varbinds a get, get-next or set must answer with; for a get-bulk the most it
+// may (any number from one up).
+MvSnmpAnswer answerOf(const MvDeviceParams& t, const netsnmp_pdu* pdu, size_t expected,
+                      bool atMost = false) {
   MvSnmpAnswer a;
   a.agentAddress = t.address;
   a.agentPort = t.agentPort;
@@ -460,19 +472,88 @@ MvSnmpAnswer answerOf(const MvDeviceParams& t, const netsnmp_pdu* pdu, size_t ex
     a.status = -11;
     return a;
   }
+  // Only 0..18 are SNMP error statuses; anything else is a malformed answer, never taken into
+  // the program's own status numbering (where 1400 would read as success).
+  if (pdu->errstat < 0 || pdu->errstat > 18) {
+    a.status = -11;
+    a.detail = QStringLiteral("(the agent answered with error-status %1, which SNMP does not define)")
+                   .arg(pdu->errstat);
+    return a;
+  }
   a.status = static_cast<int>(pdu->errstat);
   a.errorIndex = static_cast<int>(pdu->errindex);
   for (const netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
     a.varbinds.push_back({MvOid(v->name, v->name + v->name_length), valueOf(v)});
-  if (a.status == 0 && a.varbinds.size() != expected) a.status = -11;
+  const bool countFits = atMost ? !a.varbinds.empty() && a.varbinds.size() <= expected
+                                : a.varbinds.size() == expected;
+  if (a.status == 0 && !countFits) {
+    a.status = -11;
+    a.detail = QStringLiteral("(%1 variable bindings answered for %2 asked)")
+                   .arg(a.varbinds.size())
+                   .arg(expected);
+  }
   return a;
 }
 
 // ---- asynchronous operations ----------------------------------------------------------------
 
+bool isRead(MvPduKind kind) { return kind != MvPduKind::Set; }
+
+size_t expectedOf(MvPduKind kind, const std::vector<MvVarBind>& vbs, int maxRepetitions) {
+  return kind == MvPduKind::GetBulk ? vbs.size() * static_cast<size_t>(std::max(1, maxRepetitions))
+                                    : vbs.size();
+}
+
+// An SNMPv3 agent that restarted has a new engine ID or boot count: it refuses what the session
+// sends as from an unknown engine or out of its time window.
+bool agentForgotUs(const MvDeviceParams& t, int status) {
+  return t.version == 3 && (status == 1410 || status == 1411);
+}
+
+// The session, the engine ID learned for the endpoint and the user's keys localized to it go, so
+// the next send discovers the engine again. Returns the engine ID forgotten. Discovery blocks
+// while it waits, so after one that found nothing the endpoint is not tried again for
+// kRediscoverMs.
+constexpr qint64 kRediscoverMs = 30000;
+
+QHash<QString, qint64>& lastRediscovery() {
+  static QHash<QString, qint64> last;
+  return last;
+}
+
+bool mayRediscover(const MvDeviceParams& t) {
+  const auto it = lastRediscovery().constFind(endpointKey(t));
+  return it == lastRediscovery().cend() || QDateTime::currentMSecsSinceEpoch() - *it >= kRediscoverMs;
+}
+
+QByteArray forgetEngine(const MvDeviceParams& t) {
+  const QByteArray old = engineIds().take(endpointKey(t));
+  const QString key = sessionKey(t);
+  std::erase_if(sessionCache(), [&](const auto& s) { return s->key == key; });
+  removeUsmUser(t.securityName);
+  return old;
+}
+
+// Discovery found nothing (the agent is down): the engine known before comes back, so later
+// sends wait for their own time-outs instead of blocking in discovery again.
+void restoreEngine(const MvDeviceParams& t, const QByteArray& old) {
+  if (old.isEmpty() || engineIds().contains(endpointKey(t))) return;
+  lastRediscovery().insert(endpointKey(t), QDateTime::currentMSecsSinceEpoch());
+  const QString key = sessionKey(t);
+  std::erase_if(sessionCache(), [&](const auto& s) { return s->key == key; });
+  engineIds().insert(endpointKey(t), old);
+}
+
 struct Operation {
   MvDeviceParams target;
-  size_t expected = 0;
+  MvPduKind kind = MvPduKind::Get;
+  std::vector<MvVarBind> vbs;
+  int maxRepetitions = 0;
+  int resendsLeft = 0;
+  bool rediscovered = false;
+  bool resending = false;  // a resend is queued: late callbacks of the old send are ignored
+  bool forget = false;     // the queued resend first forgets the engine
+  QByteArray oldEngine;    // what was forgotten, put back when discovery finds nothing
   MvAnswerHandler handler;
   bool done = false;
   MvSnmpAnswer answer;
@@ -496,8 +577,78 @@ void deliver(quint64 id) {
   if (it == ops.end()) return;
   MvAnswerHandler handler = std::move(it->second.handler);
   const MvSnmpAnswer answer = std::move(it->second.answer);
+  if (answer.status != 0) restoreEngine(it->second.target, it->second.oldEngine);
   ops.erase(it);
   if (handler) handler(answer);
+}
+
+void queueDelivery(quint64 id) {
+  QMetaObject::invokeMethod(
+      deliveryContext(), [id] { deliver(id); }, Qt::QueuedConnection);
+}
+
+int onLibraryCallback(int op, netsnmp_session* session, int, netsnmp_pdu* pdu, void* magic);
+MvSnmpAnswer refused(const MvDeviceParams& t, void* sessp);
+
+// Sends the operation's PDU (again) over the target's session. False when the library refused
+// it; the outcome is then set (or already queued by a failed engine probe).
+bool sendOperation(quint64 id, Operation& o) {
+  SessionHandle& h = openSession(o.target);
+  netsnmp_pdu* pdu = buildPdu(o.target, o.kind, o.vbs, o.maxRepetitions);
+  const int reqid = snmp_sess_async_send(h.sessp, pdu, onLibraryCallback,
+                                         reinterpret_cast<void*>(static_cast<quintptr>(id)));
+  rememberEngineId(o.target, h);
+  if (reqid != 0) return true;
+  snmp_free_pdu(pdu);
+  if (!o.done) o.answer = refused(o.target, h.sessp);
+  return false;
+}
+
+// A queued resend: never from inside the library call that reported the outcome, since
+// forgetting the engine closes the session that call is working on.
+void resend(quint64 id) {
+  auto& ops = operations();
+  const auto it = ops.find(id);
+  if (it == ops.end()) return;  // cancelled meanwhile
+  Operation& o = it->second;
+  o.resending = false;
+  if (o.forget) o.oldEngine = forgetEngine(o.target);
+  o.forget = false;
+  bool sent = false;
+  try {
+    sent = sendOperation(id, o);
+  } catch (const MvException& e) {
+    o.answer = MvSnmpAnswer{};
+    o.answer.status = -1;
+    o.answer.detail = e.message();
+  }
+  if (!sent && !o.done) {
+    o.done = true;
+    queueDelivery(id);
+  }
+  SnmpEventProcessor::instance().rearm();
+}
+
+// Whether the outcome is worth another try (and what that try needs); counts the try.
+bool takeResend(Operation& o, int status) {
+  // An SNMPv3 agent that restarted with a new engine ID drops what is sent to the old one
+  // without a word: a read that times out is first sent again to the engine found anew.
+  if (status == -5 && isRead(o.kind) && o.target.version == 3 && !o.rediscovered &&
+      engineIds().contains(endpointKey(o.target)) && mayRediscover(o.target)) {
+    o.rediscovered = true;
+    o.forget = true;
+    return true;
+  }
+  if (status == -5 && isRead(o.kind) && o.resendsLeft > 0) {
+    --o.resendsLeft;
+    return true;
+  }
+  if (agentForgotUs(o.target, status) && !o.rediscovered) {
+    o.rediscovered = true;
+    o.forget = true;
+    return true;
+  }
+  return false;
 }
 
 // Net-SNMP calls back on every retransmission (RESEND), and for a REPORT first with SEC_ERROR and
@@ -510,27 +661,35 @@ int onLibraryCallback(int op, netsnmp_session* session, int, netsnmp_pdu* pdu, v
   const quint64 id = reinterpret_cast<quintptr>(magic);
   auto& ops = operations();
   const auto it = ops.find(id);
-  if (it == ops.end() || it->second.done) return 1;
+  if (it == ops.end() || it->second.done || it->second.resending) return 1;
   Operation& o = it->second;
+  MvSnmpAnswer answer;
   switch (op) {
     case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
-      o.answer = answerOf(o.target, pdu, o.expected);
+      answer = answerOf(o.target, pdu, expectedOf(o.kind, o.vbs, o.maxRepetitions),
+                        o.kind == MvPduKind::GetBulk);
       break;
     case NETSNMP_CALLBACK_OP_TIMED_OUT:
-      o.answer = answerOf(o.target, nullptr, 0);
-      o.answer.status = -5;
+      answer = answerOf(o.target, nullptr, 0);
+      answer.status = -5;
       break;
     default:
-      o.answer = answerOf(o.target, nullptr, 0);
-      o.answer.status = pdu && pdu->command == SNMP_MSG_REPORT
-                            ? statusOfReport(pdu)
-                            : statusOfLibraryError(session ? session->s_snmp_errno : 0);
-      if (o.answer.status == 0) o.answer.status = -1;
+      answer = answerOf(o.target, nullptr, 0);
+      answer.status = pdu && pdu->command == SNMP_MSG_REPORT
+                          ? statusOfReport(pdu)
+                          : statusOfLibraryError(session ? session->s_snmp_errno : 0);
+      if (answer.status == 0) answer.status = -1;
       break;
   }
+  if (takeResend(o, answer.status)) {
+    o.resending = true;
+    QMetaObject::invokeMethod(
+        deliveryContext(), [id] { resend(id); }, Qt::QueuedConnection);
+    return 1;
+  }
+  o.answer = std::move(answer);
   o.done = true;
-  QMetaObject::invokeMethod(
-      deliveryContext(), [id] { deliver(id); }, Qt::QueuedConnection);
+  queueDelivery(id);
   return 1;
 }
 
@@ -600,49 +759,86 @@ int engineBoots() {
 
 // ---- transport ------------------------------------------------------------------------------
 
+MvSNMPError answerError(const MvSnmpAnswer& answer) {
+  MvSNMPError e = translateStatus(answer.status);
+  if (!answer.detail.isEmpty() && e.code != 0) e.message += u' ' + answer.detail;
+  e.errorIndex = answer.errorIndex;
+  e.agentAddress = answer.agentAddress;
+  e.agentPort = answer.agentPort;
+  return e;
+}
+
 namespace MvSnmpTransport {
 
-MvSnmpAnswer send(const MvDeviceParams& t, MvPduKind kind, const std::vector<MvVarBind>& vbs) {
+MvSnmpAnswer send(const MvDeviceParams& t, MvPduKind kind, const std::vector<MvVarBind>& vbs,
+                  int maxRepetitions) {
   startLibrary();
-  SessionHandle& h = openSession(t);
-  netsnmp_pdu* response = nullptr;
-  const int stat = snmp_sess_synch_response(h.sessp, buildPdu(t, kind, vbs), &response);
-  std::unique_ptr<netsnmp_pdu, decltype(&snmp_free_pdu)> owned(response, &snmp_free_pdu);
-  rememberEngineId(t, h);
-  if (stat == STAT_SUCCESS) return answerOf(t, response, vbs.size());
-  if (stat == STAT_TIMEOUT) {
-    MvSnmpAnswer a = answerOf(t, nullptr, 0);
-    a.status = -5;
-    return a;
+  Operation o;
+  o.target = t;
+  o.kind = kind;
+  o.resendsLeft = isRead(kind) ? std::max(0, t.readResends) : 0;
+  for (;;) {
+    SessionHandle& h = openSession(t);
+    netsnmp_pdu* response = nullptr;
+    const int stat =
+        snmp_sess_synch_response(h.sessp, buildPdu(t, kind, vbs, maxRepetitions), &response);
+    std::unique_ptr<netsnmp_pdu, decltype(&snmp_free_pdu)> owned(response, &snmp_free_pdu);
+    rememberEngineId(t, h);
+    MvSnmpAnswer a;
+    if (stat == STAT_SUCCESS) {
+      a = answerOf(t, response, expectedOf(kind, vbs, maxRepetitions), kind == MvPduKind::GetBulk);
+    } else if (stat == STAT_TIMEOUT) {
+      a = answerOf(t, nullptr, 0);
+      a.status = -5;
+    } else {
+      a = refused(t, h.sessp);
+    }
+    if (!takeResend(o, a.status)) {
+      if (a.status != 0) restoreEngine(t, o.oldEngine);
+      return a;
+    }
+    if (o.forget) o.oldEngine = forgetEngine(t);
+    o.forget = false;
   }
-  return refused(t, h.sessp);
 }
 
 quint64 sendAsync(const MvDeviceParams& t, MvPduKind kind, const std::vector<MvVarBind>& vbs,
-                  MvAnswerHandler handler) {
+                  MvAnswerHandler handler, int maxRepetitions) {
   startLibrary();
-  SessionHandle& h = openSession(t);
+  openSession(t);  // an address that cannot be used is raised here, before anything is queued
   const quint64 id = nextOperationId++;
   Operation& o = operations()[id];
   o.target = t;
-  o.expected = vbs.size();
+  o.kind = kind;
+  o.vbs = vbs;
+  o.maxRepetitions = maxRepetitions;
+  o.resendsLeft = isRead(kind) ? std::max(0, t.readResends) : 0;
   o.handler = std::move(handler);
-  netsnmp_pdu* pdu = buildPdu(t, kind, vbs);
-  const int reqid = snmp_sess_async_send(h.sessp, pdu, onLibraryCallback,
-                                         reinterpret_cast<void*>(static_cast<quintptr>(id)));
-  rememberEngineId(t, h);
-  if (reqid == 0) {
-    snmp_free_pdu(pdu);
-    // A failed engine-ID probe both refuses the send and calls back: the outcome is then
-    // already queued for delivery and the operation counts as sent.
-    if (!o.done) {
-      const MvSnmpAnswer a = refused(t, h.sessp);
-      operations().erase(id);
-      const MvSNMPError e = translateStatus(a.status);
-      throw MvException(e.code, e.message);
-    }
+  bool sent = false;
+  try {
+    sent = sendOperation(id, o);
+  } catch (...) {
+    operations().erase(id);
+    throw;
+  }
+  // A failed engine-ID probe both refuses the send and calls back: the outcome is then
+  // already queued for delivery and the operation counts as sent.
+  if (!sent && !o.done) {
+    const MvSNMPError e = answerError(o.answer);
+    operations().erase(id);
+    throw MvException(e.code, e.message);
   }
   SnmpEventProcessor::instance().rearm();
+  return id;
+}
+
+quint64 deliverLater(MvSnmpAnswer answer, MvAnswerHandler handler) {
+  const quint64 id = nextOperationId++;
+  Operation& o = operations()[id];
+  o.handler = std::move(handler);
+  o.answer = std::move(answer);
+  o.done = true;
+  queueDelivery(id);
   return id;
 }
 

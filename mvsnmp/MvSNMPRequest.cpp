@@ -20,6 +20,10 @@ constexpr int kDestructorWaitMs = 6000;
 constexpr int kNonIncreasingStatus = 5;  // genErr
 constexpr int kInvalidPduStatus = -11;
 constexpr int kInvalidOidStatus = -17;
+constexpr int kTooBigStatus = 1;
+// Get-bulk repetitions: where an adapting walk starts, and the most it asks for.
+constexpr int kFirstRepetitions = 10;
+constexpr int kMostRepetitions = 64;
 
 [[noreturn]] void raiseStatus(int status) {
   const MvSNMPError e = translateStatus(status);
@@ -82,6 +86,7 @@ void MvSNMPRequest::loadDeviceTarget() {
   privPassword = t.privPassword;
   authProtocol = t.authProtocol;
   privProtocol = t.privProtocol;
+  maxRepetitions = t.maxRepetitions;
 }
 
 MvDeviceParams MvSNMPRequest::params() const {
@@ -102,6 +107,8 @@ MvDeviceParams MvSNMPRequest::params() const {
   p.privProtocol = privProtocol;
   p.timeout = timeout;
   p.retries = retries;
+  p.maxRepetitions = maxRepetitions;
+  p.readResends = readResends;
   return p;
 }
 
@@ -229,18 +236,157 @@ void MvSNMPRequest::afterRow() {
   for (int i = 0; i < varList.count(); ++i) evaluateDerived(i, true);
 }
 
+// ---- get-bulk read-ahead ----------------------------------------------------------------------
+
+bool MvSNMPRequest::readsAhead() const {
+  return version != 0 && maxRepetitions != 0 && usesGetNext();
+}
+
+void MvSNMPRequest::startWalk() {
+  readAhead_.clear();
+  repetitions_ = maxRepetitions > 0 ? maxRepetitions : kFirstRepetitions;
+  rowsRead_ = 0;
+}
+
+std::optional<MvSnmpAnswer> MvSNMPRequest::fromReadAhead(const std::vector<MvVarBind>& vbs) const {
+  if (readAhead_.empty() || vbs.empty()) return std::nullopt;
+  MvSnmpAnswer a;
+  a.agentAddress = address;
+  a.agentPort = agentPort;
+  for (const MvVarBind& vb : vbs) {
+    const auto it = readAhead_.find(vb.oid);
+    if (it == readAhead_.end()) return std::nullopt;
+    a.varbinds.push_back(it->second);
+  }
+  return a;
+}
+
+std::optional<MvSnmpAnswer> MvSNMPRequest::keepReadAhead(const std::vector<MvVarBind>& vbs,
+                                                         const MvSnmpAnswer& bulk,
+                                                         int repetitions) {
+  // Repetition r of column c answers get-next of what repetition r-1 of that column returned
+  // (of the asked OID for the first): each is kept under the OID a get-next would have asked.
+  readAhead_.clear();
+  const size_t n = vbs.size();
+  const size_t count = bulk.varbinds.size();
+  for (size_t i = 0; i < count; ++i) {
+    if (i < n) {
+      readAhead_.emplace(vbs[i].oid, bulk.varbinds[i]);
+      continue;
+    }
+    const MvVarBind& previous = bulk.varbinds[i - n];
+    // A column at the end of the MIB view stays there; nothing follows it.
+    if (previous.value.isException()) continue;
+    readAhead_.emplace(previous.oid, bulk.varbinds[i]);
+  }
+  const int answered = static_cast<int>(count / std::max<size_t>(n, 1));
+  if (answered < repetitions)
+    repetitions_ = std::max(1, answered);  // the agent cut the answer short: ask for what fits
+  else if (maxRepetitions < 0)
+    repetitions_ = std::min(repetitions * 2, kMostRepetitions);
+  return fromReadAhead(vbs);
+}
+
+MvSnmpAnswer MvSNMPRequest::walkStep(const std::vector<MvVarBind>& vbs) {
+  if (!readsAhead()) return MvSnmpTransport::send(params(), MvPduKind::GetNext, vbs);
+  if (std::optional<MvSnmpAnswer> cached = fromReadAhead(vbs)) return *cached;
+  for (;;) {
+    const int asking = repetitions_;
+    const MvSnmpAnswer bulk = MvSnmpTransport::send(params(), MvPduKind::GetBulk, vbs, asking);
+    if (bulk.status == kTooBigStatus && asking > 1) {
+      repetitions_ = asking / 2;
+      continue;
+    }
+    if (bulk.status != 0) return bulk;
+    if (std::optional<MvSnmpAnswer> a = keepReadAhead(vbs, bulk, asking)) return *a;
+    // Fewer varbinds than columns: this step goes the plain way.
+    return MvSnmpTransport::send(params(), MvPduKind::GetNext, vbs);
+  }
+}
+
+MvSNMPError MvSNMPRequest::failureOf(const MvSnmpAnswer& answer) const {
+  MvSNMPError e = answerError(answer);
+  if (e.code != 0 && e.code != -102 && rowsRead_ > 0 && varList.isTableList())
+    e.message += QStringLiteral(" (the walk stopped after %1 rows)").arg(rowsRead_);
+  return e;
+}
+
 bool MvSNMPRequest::readStep(bool first) {
   if (!alive) return false;
   const bool next = usesGetNext();
+  if (first) startWalk();
   const std::vector<MvVarBind> vbs = buildPdu(first ? PduKind::FirstRead : PduKind::NextRow);
   const std::vector<QString> asked = askedOids(vbs);
   const MvSnmpAnswer answer =
-      MvSnmpTransport::send(params(), next ? MvPduKind::GetNext : MvPduKind::Get, vbs);
-  const MvSNMPError e = translateStatus(answer.status);
+      next ? walkStep(vbs) : MvSnmpTransport::send(params(), MvPduKind::Get, vbs);
+  const MvSNMPError e = failureOf(answer);
   if (e.code != 0 && !(e.code == -102 && varList.isTableList()))
     throw MvException(e.code, e.message);
   const Visit v = visitAnswer(answer, e.code, asked);
+  if (v == Visit::Row) ++rowsRead_;
   return v == Visit::Row && varList.isTableList();
+}
+
+void MvSNMPRequest::track(quint64 id) {
+  outstanding_.insert(id);
+  ++pending;
+}
+
+void MvSNMPRequest::sendWalkStep(const std::vector<MvVarBind>& vbs, const std::vector<QString>& asked,
+                                 const SnmpCompletion& callback, void* userData, bool readBack) {
+  auto id = std::make_shared<quint64>(0);
+  auto finish = [this, id, asked, callback, userData, readBack](const MvSnmpAnswer& a) {
+    completeAsync(*id, a, asked, callback, userData, readBack);
+  };
+  if (std::optional<MvSnmpAnswer> cached = fromReadAhead(vbs)) {
+    *id = MvSnmpTransport::deliverLater(std::move(*cached), finish);
+    track(*id);
+    return;
+  }
+  const int asking = repetitions_;
+  *id = MvSnmpTransport::sendAsync(
+      params(), MvPduKind::GetBulk, vbs,
+      [this, id, vbs, asked, callback, userData, readBack, asking, finish](const MvSnmpAnswer& bulk) {
+        // Sent again (fewer repetitions, or get-next): this operation ends without a completion.
+        auto again = [&](MvPduKind kind) {
+          outstanding_.erase(*id);
+          --pending;
+          try {
+            if (kind == MvPduKind::GetBulk) {
+              sendWalkStep(vbs, asked, callback, userData, readBack);
+            } else {
+              auto plain = std::make_shared<quint64>(0);
+              *plain = MvSnmpTransport::sendAsync(
+                  params(), MvPduKind::GetNext, vbs,
+                  [this, plain, asked, callback, userData, readBack](const MvSnmpAnswer& a) {
+                    completeAsync(*plain, a, asked, callback, userData, readBack);
+                  });
+              track(*plain);
+            }
+          } catch (const MvException& e) {
+            MvSNMPError failed;
+            failed.code = e.code();
+            failed.message = e.message();
+            if (callback) callback(userData, failed, varList);
+          }
+        };
+        if (bulk.status == kTooBigStatus && asking > 1 && alive) {
+          repetitions_ = asking / 2;
+          again(MvPduKind::GetBulk);
+          return;
+        }
+        if (bulk.status != 0) {
+          finish(bulk);
+          return;
+        }
+        if (std::optional<MvSnmpAnswer> a = keepReadAhead(vbs, bulk, asking)) {
+          finish(*a);
+          return;
+        }
+        again(MvPduKind::GetNext);
+      },
+      asking);
+  track(*id);
 }
 
 void MvSNMPRequest::send(PduKind kind, SnmpCompletion callback, void* userData, bool readBack) {
@@ -253,9 +399,14 @@ void MvSNMPRequest::send(PduKind kind, SnmpCompletion callback, void* userData, 
     varList = saved;
   } else {
     pduKind = usesGetNext() ? MvPduKind::GetNext : MvPduKind::Get;
+    if (kind == PduKind::FirstRead) startWalk();
     vbs = buildPdu(kind);
   }
   const std::vector<QString> asked = askedOids(vbs);
+  if (pduKind == MvPduKind::GetNext && readsAhead()) {
+    sendWalkStep(vbs, asked, callback, userData, readBack);
+    return;
+  }
   // The id is known only once sent; the handler looks it up through a shared slot.
   auto id = std::make_shared<quint64>(0);
   *id = MvSnmpTransport::sendAsync(
@@ -263,8 +414,7 @@ void MvSNMPRequest::send(PduKind kind, SnmpCompletion callback, void* userData, 
       [this, id, asked, callback, userData, readBack](const MvSnmpAnswer& a) {
         completeAsync(*id, a, asked, callback, userData, readBack);
       });
-  outstanding_.insert(*id);
-  ++pending;
+  track(*id);
 }
 
 void MvSNMPRequest::readAsync(SnmpCompletion callback, void* userData, bool first) {
@@ -285,7 +435,7 @@ bool MvSNMPRequest::write(bool) {
   }
   varList = saved;
   const MvSnmpAnswer answer = MvSnmpTransport::send(params(), MvPduKind::Set, vbs);
-  const MvSNMPError e = translateStatus(answer.status);
+  const MvSNMPError e = answerError(answer);
   if (e.code != 0) throw MvException(e.code, e.message);
   return false;
 }
@@ -299,10 +449,7 @@ void MvSNMPRequest::completeAsync(quint64 id, const MvSnmpAnswer& answer,
                                   const std::vector<QString>& asked, const SnmpCompletion& callback,
                                   void* userData, bool readBack) {
   outstanding_.erase(id);
-  MvSNMPError e = translateStatus(answer.status);
-  e.errorIndex = answer.errorIndex;
-  e.agentAddress = answer.agentAddress;
-  e.agentPort = answer.agentPort;
+  MvSNMPError e = failureOf(answer);
   e.finished = true;
   const bool table = varList.isTableList();
   if (readBack && (e.code == 0 || (e.code == -102 && table))) {
@@ -314,6 +461,7 @@ void MvSNMPRequest::completeAsync(quint64 id, const MvSnmpAnswer& answer,
         e.code = ok.code;
         e.message = ok.message;
       }
+      if (v == Visit::Row) ++rowsRead_;
       if (v != Visit::Row || !table) e.finished = true;
     } catch (const MvException& ex) {
       e.code = ex.code();

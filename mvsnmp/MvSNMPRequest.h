@@ -1,10 +1,14 @@
 // The one class through which the program talks SNMP: a copy of the device parameters and one
 // variable list, read with get (scalars, one row) or a get-next walk one row per step (tables),
 // written with set, synchronously (errors thrown) or asynchronously (a completion callback).
+// Over SNMPv2c and v3 a walk reads ahead with get-bulk: each step still hands over one row, with
+// exactly the values get-next would have given, and most steps need no round trip.
 #pragma once
 
 #include <QString>
 #include <functional>
+#include <map>
+#include <optional>
 #include <set>
 
 #include "MvDeviceParams.h"
@@ -71,6 +75,8 @@ class MvSNMPRequest {
   QByteArray privPassword;
   qint32 authProtocol = 0;
   qint32 privProtocol = 0;
+  qint32 maxRepetitions = -1;  // see MvDeviceParams
+  qint32 readResends = 2;      // see MvDeviceParams; kept by loadDeviceTarget
   MvSNMPVarList varList;
   QString condition;
   bool alive = true;
@@ -89,6 +95,26 @@ class MvSNMPRequest {
   void completeAsync(quint64 id, const MvSnmpAnswer& answer, const std::vector<QString>& asked,
                      const SnmpCompletion& callback, void* userData, bool readBack);
   void send(PduKind kind, SnmpCompletion callback, void* userData, bool readBack);
+
+  // ---- get-bulk read-ahead ----
+  bool readsAhead() const;
+  void startWalk();
+  // The get-next answer to `vbs` from the last get-bulk answer, if it holds one for every varbind.
+  std::optional<MvSnmpAnswer> fromReadAhead(const std::vector<MvVarBind>& vbs) const;
+  // Keeps a get-bulk answer to `vbs` asked with `repetitions` and adapts the next count; the
+  // get-next answer to `vbs` when it holds one.
+  std::optional<MvSnmpAnswer> keepReadAhead(const std::vector<MvVarBind>& vbs,
+                                            const MvSnmpAnswer& bulk, int repetitions);
+  MvSnmpAnswer walkStep(const std::vector<MvVarBind>& vbs);
+  void sendWalkStep(const std::vector<MvVarBind>& vbs, const std::vector<QString>& asked,
+                    const SnmpCompletion& callback, void* userData, bool readBack);
+  void track(quint64 id);
+  // A failure mid-walk says how far the walk got.
+  MvSNMPError failureOf(const MvSnmpAnswer& answer) const;
+
+  std::map<MvOid, MvVarBind> readAhead_;
+  int repetitions_ = 10;
+  int rowsRead_ = 0;
 
   std::set<quint64> outstanding_;
 };

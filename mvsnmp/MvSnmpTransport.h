@@ -7,9 +7,12 @@
 #include <vector>
 
 #include "MvDeviceParams.h"
+#include "MvError.h"
 #include "MvValue.h"
 
-enum class MvPduKind { Get, GetNext, Set };
+// GetBulk (SNMPv2c and v3) asks for max-repetitions get-next answers per varbind in one PDU,
+// with no non-repeaters; its answer holds them interleaved, row after row.
+enum class MvPduKind { Get, GetNext, Set, GetBulk };
 
 struct MvVarBind {
   MvOid oid;
@@ -25,22 +28,37 @@ struct MvSnmpAnswer {
   std::vector<MvVarBind> varbinds;
   QString agentAddress;
   quint16 agentPort = 0;
+  QString detail;  // what the status alone does not say, e.g. the value of a bad error-status
 };
+
+// The status translated, with the answer's detail after the catalogue text.
+MvSNMPError answerError(const MvSnmpAnswer& answer);
 
 using MvAnswerHandler = std::function<void(const MvSnmpAnswer&)>;
 
 namespace MvSnmpTransport {
 
+// Reads (get, get-next, get-bulk) are sent again after a time-out up to the target's
+// readResends more times, each with its time-out and retries: they change nothing on the agent.
+// A set keeps its single try. An SNMPv3 request that an agent refuses as from an unknown engine
+// or out of its time window, or a read that times out where an engine was known (the agent
+// restarted), is sent once more over a session that discovers the engine again.
+
 // Sends and waits for the answer (or the time-out after timeout x (retries + 1)). Throws -509 for
 // an address that is neither IPv4 nor resolvable, and a clear error for a protocol this build of
-// the library cannot do.
-MvSnmpAnswer send(const MvDeviceParams& target, MvPduKind kind, const std::vector<MvVarBind>& vbs);
+// the library cannot do. `maxRepetitions` is for GetBulk; its answer may hold fewer repetitions.
+MvSnmpAnswer send(const MvDeviceParams& target, MvPduKind kind, const std::vector<MvVarBind>& vbs,
+                  int maxRepetitions = 0);
 
 // Sends without waiting; the handler runs exactly once from the event pump (never inside this
 // call) unless the operation is cancelled first. Returns the operation's id. Throws when the
 // library refuses to send.
 quint64 sendAsync(const MvDeviceParams& target, MvPduKind kind, const std::vector<MvVarBind>& vbs,
-                  MvAnswerHandler handler);
+                  MvAnswerHandler handler, int maxRepetitions = 0);
+
+// Hands an answer already known (a read-ahead) to the handler as sendAsync would: from the event
+// pump, never inside this call, and not at all once cancelled. Returns the operation's id.
+quint64 deliverLater(MvSnmpAnswer answer, MvAnswerHandler handler);
 
 // The handler of a cancelled operation never runs; a late answer is dropped.
 void cancel(quint64 id);

@@ -9,6 +9,7 @@
 #include "MvDeviceParams.h"
 #include "MvError.h"
 #include "MvIni.h"
+#include <algorithm>
 #include "MvPath.h"
 #include "MvText.h"
 
@@ -300,11 +301,18 @@ bool applyFirstMatch(const std::array<Rule, N>& rules, Target& t, const QString&
 void readProfile(Target& t, const QString& path) {
   const MvIni profile(path);
   const QString section = QString::fromLatin1(MvStartupKeys::ProfileSection);
+  auto where = [&](const QString& key) {
+    return QStringLiteral("Profile key \"%1\" in \"%2\"").arg(key, path);
+  };
   for (const Rule& r : kProfileKeys) {
     const QString key = QString::fromLatin1(r.name);
-    r.apply(t, profile.readString(section, key, QString()),
-            QStringLiteral("Profile key \"%1\" in \"%2\"").arg(key, path));
+    r.apply(t, profile.readString(section, key, QString()), where(key));
   }
+  // This program's own key, optional: how many rows a walk reads ahead with get-bulk (0: none,
+  // get-next only; a negative number or no key: as many as the answers allow).
+  const QString bulkKey = QStringLiteral("MaxRepetitions");
+  const QString bulk = profile.readString(section, bulkKey, QString());
+  if (!bulk.isEmpty()) t.device.maxRepetitions = std::max(-1, numberOf(bulk, where(bulkKey)));
 }
 
 bool isFile(const QString& path) {

@@ -436,3 +436,138 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace
+
+namespace {
+
+const SnmpVarDef kSparseColumns[] = {
+    {"1.3.6.1.2.1.17.1.4.1.2", "Port IfIndex", Syntax::Integer, Access::ReadOnly},  // ports 1-18
+    {"1.3.6.1.2.1.17.7.1.4.3.1.1", "Vlan Name", Syntax::DisplayStr, Access::ReadOnly},  // 1, 10
+    {},
+};
+
+struct WalkCase {
+  const char* what;
+  const SnmpVarDef* defs;
+  std::vector<std::string> simArgs;
+};
+
+void PrintTo(const WalkCase& c, std::ostream* os) { *os << c.what; }
+
+// What a walk delivered: every row's OIDs and values in order, and how it ended.
+struct WalkRecord {
+  std::vector<QStringList> rows;
+  int errorCode = 0;
+  bool operator==(const WalkRecord&) const = default;
+};
+
+WalkRecord walkWith(const SnmpVarDef* defs, qint32 maxRepetitions, bool asynchronous) {
+  DeviceTarget.maxRepetitions = maxRepetitions;
+  MvSNMPRequest r;
+  r.varList = MvSNMPVarList(defs, MVT_FMV, 0);
+  WalkRecord record;
+  auto keep = [&] {
+    QStringList row;
+    for (int i = 0; i < r.varList.count(); ++i)
+      row << r.varList.item(i).currentOid << r.varList.item(i).value;
+    record.rows.push_back(row);
+  };
+  if (!asynchronous) {
+    try {
+      for (bool more = r.readStep(true); more; more = r.readStep(false)) keep();
+    } catch (const MvException& e) {
+      record.errorCode = e.code();
+    }
+    return record;
+  }
+  bool done = false;
+  SnmpCompletion step = [&](void*, const MvSNMPError& e, MvSNMPVarList&) {
+    if (e.code != 0 || e.finished) {
+      record.errorCode = e.code;
+      done = true;
+      return;
+    }
+    keep();
+    r.readAsync(step, nullptr, false);
+  };
+  r.readAsync(step, nullptr, true);
+  EXPECT_TRUE(kxtest::waitUntil([&] { return done; }, 60000));
+  return record;
+}
+
+class BulkWalk : public FaultyAgent, public ::testing::WithParamInterface<WalkCase> {};
+
+// A get-bulk walk hands over exactly the rows a get-next walk gives, in the same order and with
+// the same ending, whatever the repetitions and whether driven step by step or from completions.
+TEST_P(BulkWalk, EqualsTheGetNextWalk) {
+  const WalkCase c = GetParam();
+  startSim(c.simArgs);
+  const WalkRecord plain = walkWith(c.defs, 0, false);
+  EXPECT_TRUE(!plain.rows.empty() || plain.errorCode != 0);
+  for (qint32 repetitions : {-1, 1, 3, 50}) {
+    for (bool asynchronous : {false, true}) {
+      SCOPED_TRACE(testing::Message() << "repetitions " << repetitions << (asynchronous ? " async" : " sync"));
+      const WalkRecord bulk = walkWith(c.defs, repetitions, asynchronous);
+      EXPECT_EQ(bulk.errorCode, plain.errorCode);
+      ASSERT_EQ(bulk.rows.size(), plain.rows.size());
+      for (size_t k = 0; k < plain.rows.size(); ++k)
+        ASSERT_EQ(bulk.rows[k].join(u'|').toStdString(), plain.rows[k].join(u'|').toStdString()) << k;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, BulkWalk,
+    ::testing::Values(WalkCase{"ForwardingTable", kFdbTable, {"--fdb-entries", "237"}},
+                      WalkCase{"SparseColumnsEndingAtDifferentRows", kSparseColumns, {}},
+                      WalkCase{"NonIncreasingAgent", kFdbTable,
+                               {"--fdb-entries", "40", "--fault", "nonincreasing:1.3.6.1.2.1.17.4.3.1.2"}}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+// One request in ten is lost: every step is sent again after its time-out, and the walk of
+// 10,000 rows completes with every row.
+TEST_F(FaultyAgent, WalkCompletesDespiteLostRequests) {
+  startSim({"--fdb-entries", "10000", "--drop", "10", "--seed", "7"});
+  DeviceTarget.timeout = 20;
+  for (bool asynchronous : {false, true}) {
+    const WalkRecord walk = walkWith(kFdbTable, -1, asynchronous);
+    EXPECT_EQ(walk.errorCode, 0) << asynchronous;
+    EXPECT_EQ(walk.rows.size(), 10000u) << asynchronous;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// The agent restarts with a new engine ID and boot count: the running program finds the engine
+// again and goes on, for blocking and asynchronous requests alike.
+TEST_F(FaultyAgent, SnmpV3SurvivesARestartOfTheAgent) {
+  startSim({});
+  useV3("shaaes", 3, 3, "authpass123", 4, "privpass123");
+  const int port = sim_.port();
+  auto readOnce = [&](bool asynchronous) {
+    MvSNMPRequest r;
+    r.varList = MvSNMPVarList(kRmonState, SVT_SV, 0);
+    if (!asynchronous) {
+      r.readStep(true);
+      return r.varList.item(0).value;
+    }
+    MvSNMPError got;
+    bool done = false;
+    r.readAsync([&](void*, const MvSNMPError& e, MvSNMPVarList&) { got = e, done = true; }, nullptr, true);
+    EXPECT_TRUE(kxtest::waitUntil([&] { return done; }, 30000));
+    EXPECT_EQ(got.code, 0) << got.message.toStdString();
+    return r.varList.item(0).value;
+  };
+  for (bool asynchronous : {false, true}) {
+    SCOPED_TRACE(asynchronous ? "async" : "sync");
+    EXPECT_FALSE(readOnce(asynchronous).isEmpty());
+    sim_.stop();
+    sim_.start({"--port", std::to_string(port)});
+    QString value;
+    EXPECT_NO_THROW(value = readOnce(asynchronous));
+    EXPECT_FALSE(value.isEmpty());
+  }
+}
+
+}  // namespace

@@ -326,6 +326,7 @@ TEST_F(TablePageTest, WrongRowStatusValuesAreRefused) {
 TEST_F(TablePageTest, EditStopsARunningWalkBeforeTheDialogOpens) {
   agent = formstest::startAgent({"--delay", "100"});  // a walk that takes a while
   formstest::targetAgent(*agent);
+  DeviceTarget.maxRepetitions = 0;  // one round trip per row: the walk is still running at line 1
   open(kVlans);
   MvSNMPRequest2Edits* binding = form.BindingAt(0);
   ASSERT_TRUE(binding->Asynchronous());

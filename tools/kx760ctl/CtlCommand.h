@@ -17,6 +17,27 @@ class CtlUsageError : public std::runtime_error {
   explicit CtlUsageError(const QString& message) : std::runtime_error(message.toStdString()) {}
 };
 
+// A command that ends before its work is done on purpose (a row limit, a signal): the output so
+// far is complete and closed, the message says why, and the program ends with `exitCode`.
+class CtlStopped : public std::runtime_error {
+ public:
+  CtlStopped(const QString& message, int exitCode)
+      : std::runtime_error(message.toStdString()), exitCode_(exitCode) {}
+  int exitCode() const { return exitCode_; }
+
+ private:
+  int exitCode_;
+};
+
+// The output could not be written (a full disk, a closed pipe): nothing more is worth reading.
+class CtlOutputError : public std::runtime_error {
+ public:
+  explicit CtlOutputError(const QString& message) : std::runtime_error(message.toStdString()) {}
+};
+
+// Set by SIGINT/SIGTERM; long commands stop between rows and close their output.
+int ctlStopSignal();
+
 class CtlCommand {
  public:
   virtual ~CtlCommand() = default;

@@ -12,6 +12,21 @@ CtlCommandLine CtlCommandLine::parse(const QStringList& args) {
       line.json = true;
     } else if (a == u"--help" || a == u"-h") {
       line.help = true;
+    } else if (a == u"--max-repetitions" || a.startsWith(u"--max-repetitions=") ||
+               a == u"--max-rows" || a.startsWith(u"--max-rows=")) {
+      const bool rows = a.startsWith(u"--max-rows");
+      const qsizetype eq = a.indexOf(u'=');
+      const QString value = eq < 0 ? args.value(++k) : a.mid(eq + 1);
+      bool ok = false;
+      const qint64 n = value.toLongLong(&ok);
+      if (rows) {
+        if (!ok || n < 1) throw CtlUsageError(QStringLiteral("--max-rows needs a number of rows from 1"));
+        line.maxRows = n;
+      } else {
+        if (!ok || n < 0 || n > 1000)
+          throw CtlUsageError(QStringLiteral("--max-repetitions needs a number from 0 to 1000"));
+        line.maxRepetitions = static_cast<int>(n);
+      }
     } else if (a == u"--port" || a.startsWith(u"--port=")) {
       const QString value = a == u"--port" ? args.value(++k) : a.mid(7);
       bool ok = false;
@@ -40,6 +55,9 @@ QString CtlCommandLine::usage() {
       "            /v version; with SNMPv3 also /t /c /d /m /l /n /A /P /a /p; the device\n"
       "            profile and the registry file are read as by kx760\n"
       "  --port N  use agent port N\n"
+      "  --max-repetitions N  rows a walk reads ahead per get-bulk over SNMPv2c/v3 (0: get-next\n"
+      "            only; default: adapted to the answers; the profile key MaxRepetitions too)\n"
+      "  --max-rows N  a walk prints at most N rows, then ends with exit status 3\n"
       "  --json    print a list of {\"oid\", \"type\", \"value\"} (catalogue, page: one JSON\n"
       "            document)\n"
       "commands:\n");

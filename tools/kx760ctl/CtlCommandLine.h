@@ -10,6 +10,8 @@ struct CtlCommandLine {
   QStringList moduleSwitches;        // "/I10.0.0.5", "/Rpublic" ...
   std::optional<quint16> port;       // --port N: overrides the agent port after start-up
   bool json = false;                 // --json
+  std::optional<int> maxRepetitions; // --max-repetitions N: overrides the profile's
+  std::optional<qint64> maxRows;     // --max-rows N
   bool help = false;                 // --help
   QString command;
   QStringList commandArgs;

@@ -1,11 +1,13 @@
 // What kx760ctl prints on stdout: "OID = value" lines as the varbinds arrive, or with --json one
-// list of {"oid", "type", "value"} objects written when the command ends (also after an error, so
-// what was read before it is not lost).
+// list of {"oid", "type", "value"} objects, also written as they arrive and closed when the
+// command ends, fails or is stopped, so the output is valid JSON whatever happens and memory
+// stays flat on a long walk.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstdio>
-#include <vector>
+#include <optional>
 
 // One varbind as printed: the type is the layer's syntax keyword ("integer", "octetstr",
 // "timeticks" ...), the value its display text.
@@ -23,15 +25,23 @@ class CtlOutput {
   CtlOutput& operator=(const CtlOutput&) = delete;
 
   bool json() const { return json_; }
+  // Throws CtlOutputError when the output cannot be written.
   void add(const CtlVarBind& vb);
   // A document of its own (the catalogue) in place of the varbind list.
   void write(const QByteArray& document);
-  // Writes the JSON list (once); plain lines are already out.
+  // Closes the JSON list (once); plain lines are already out. Never throws: see failed().
   void finish();
+  // Whether some output could not be written.
+  bool failed() const { return failed_; }
+
+  // --max-rows: the most rows a walk prints (none: no limit).
+  std::optional<qint64> maxRows;
 
  private:
+  void put(const QByteArray& bytes);
   bool json_;
+  bool opened_ = false;  // the JSON list's "[" is out
   bool finished_ = false;
+  bool failed_ = false;
   std::FILE* stream_;
-  std::vector<CtlVarBind> pending_;
 };

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "CtlOutput.h"
 #include "CtlRawRequest.h"
 #include "MvValue.h"
 
@@ -13,7 +14,17 @@ void WalkCommand::run(const QStringList& args, CtlOutput& out) {
   // A column that ended early restarts at the row being read and may return objects it returned
   // before; each object is printed once, the first time.
   std::vector<MvOid> lastPrinted(static_cast<size_t>(request->varList.count()));
+  qint64 rows = 0;
   for (bool more = request->readStep(true); more; more = request->readStep(false)) {
+    if (out.maxRows && rows >= *out.maxRows)
+      throw CtlStopped(QStringLiteral("the walk stopped at the limit of %1 rows (--max-rows); more "
+                                      "rows follow")
+                           .arg(*out.maxRows),
+                       3);
+    if (const int sig = ctlStopSignal())
+      throw CtlStopped(QStringLiteral("the walk was stopped by signal %1 after %2 rows").arg(sig).arg(rows),
+                       128 + sig);
+    ++rows;
     for (int i = first; i < request->varList.count(); ++i) {
       const SnmpVarItem& item = request->varList.item(i);
       if (item.value == QLatin1String(NotDoneValueText)) continue;

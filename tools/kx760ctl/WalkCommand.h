@@ -1,5 +1,6 @@
-// kx760ctl walk OID [OID...]: the engine's get-next walk of one subtree, or of several OIDs
-// together as the columns of one table (one get-next PDU per row, as a table page reads).
+// kx760ctl walk OID [OID...]: the engine's walk of one subtree, or of several OIDs together as
+// the columns of one table (one row per step, as a table page reads; over SNMPv2c and v3 the
+// rows are read ahead with get-bulk). Rows are printed as they arrive.
 #pragma once
 
 #include "CtlCommand.h"

@@ -1,7 +1,9 @@
 // kx760ctl: the module's start-up, request engine and catalogue texts from a shell.
 // Exit status: 0 success, 1 an error of the device or the engine (its code and catalogue text on
-// stderr), 2 a command line that cannot be run.
+// stderr) or output that cannot be written, 2 a command line that cannot be run, 3 a walk ended at
+// --max-rows, 128 + the signal for SIGINT/SIGTERM (the output so far is closed first).
 #include <QCoreApplication>
+#include <csignal>
 #include <cstdio>
 
 #include "CtlCommand.h"
@@ -17,6 +19,10 @@ namespace {
 constexpr int kExitError = 1;
 constexpr int kExitUsage = 2;
 
+volatile std::sig_atomic_t stopSignal = 0;
+
+extern "C" void onStopSignal(int sig) { stopSignal = sig; }
+
 void printError(const QString& text) {
   std::fprintf(stderr, "kx760ctl: %s\n", text.toLocal8Bit().constData());
 }
@@ -25,6 +31,14 @@ int usageError(const QString& text) {
   printError(text);
   std::fputs(CtlCommandLine::usage().toLocal8Bit().constData(), stderr);
   return kExitUsage;
+}
+
+// The output closed; whether all of it was written.
+int finished(CtlOutput& out) {
+  out.finish();
+  if (!out.failed()) return 0;
+  printError(QStringLiteral("cannot write the output"));
+  return kExitError;
 }
 
 int run(const QStringList& args) {
@@ -38,9 +52,10 @@ int run(const QStringList& args) {
   if (!entry) return usageError(QStringLiteral("unknown command \"%1\"").arg(line.command));
   std::unique_ptr<CtlCommand> command = entry->make();
   CtlOutput out(line.json, stdout);
+  out.maxRows = line.maxRows;
   if (!entry->needsDevice) {
     command->run(line.commandArgs, out);
-    return 0;
+    return finished(out);
   }
 
   initSnmpSession();
@@ -50,16 +65,27 @@ int run(const QStringList& args) {
     return kExitUsage;
   }
   if (line.port) DeviceTarget.agentPort = *line.port;
+  if (line.maxRepetitions) DeviceTarget.maxRepetitions = *line.maxRepetitions;
   command->run(line.commandArgs, out);
-  return 0;
+  return finished(out);
 }
 
 }  // namespace
 
+int ctlStopSignal() { return stopSignal; }
+
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
+  std::signal(SIGINT, onStopSignal);
+  std::signal(SIGTERM, onStopSignal);
   try {
     return run(app.arguments().mid(1));
+  } catch (const CtlStopped& e) {
+    printError(QString::fromStdString(e.what()));
+    return e.exitCode();
+  } catch (const CtlOutputError& e) {
+    printError(QString::fromStdString(e.what()));
+    return kExitError;
   } catch (const CtlUsageError& e) {
     return usageError(QString::fromStdString(e.what()));
   } catch (const MvException& e) {
