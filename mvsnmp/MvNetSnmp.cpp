@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <memory>
@@ -705,8 +706,23 @@ MvSnmpAnswer refused(const MvDeviceParams& t, void* sessp) {
 
 bool libraryStarted = false;
 
+// Net-SNMP's own log lines ("Created directory: ...", "Bad PDU type received") are not the
+// program's messages: they are dropped, unless KX760_SNMP_LOG is set (to anything but 0 or empty), when
+// the library writes them to stderr as it does by default. The library falls back to stderr when
+// it has no log handler at all, so a handler that drops everything stands in.
+int dropLibraryLog(int, int, void*, void*) { return 0; }
+
+bool libraryLogShown() {
+  const QString setting = qEnvironmentVariable("KX760_SNMP_LOG");
+  return !setting.isEmpty() && setting != u"0";
+}
+
 void startLibrary() {
   if (libraryStarted) return;
+  if (!libraryLogShown()) {
+    snmp_disable_log();
+    netsnmp_register_loghandler(NETSNMP_LOGHANDLER_CALLBACK, LOG_DEBUG);
+  }
   // Numeric OIDs only: no MIB files are loaded, so no "Cannot find module" noise.
   qputenv("MIBS", "");
   qputenv("MIBDIRS", "");
@@ -726,6 +742,8 @@ void startLibrary() {
       QDir::toNativeSeparators(own + QStringLiteral("/persist")).toLocal8Bit().constData());
   netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_QUICK_PRINT, 1);
   init_snmp("kx760");
+  if (!libraryLogShown())
+    snmp_register_callback(SNMP_CALLBACK_LIBRARY, SNMP_CALLBACK_LOGGING, dropLibraryLog, nullptr);
   libraryStarted = true;
 }
 

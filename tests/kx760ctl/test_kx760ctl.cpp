@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "CtlRunner.h"
 #include "NetSnmpTool.h"
@@ -288,6 +289,125 @@ TEST_F(Kx760ctlTest, CatalogueWithoutAgent) {
   const CtlRun plain = run({"catalogue"});
   EXPECT_EQ(plain.exitCode, 0);
   EXPECT_TRUE(plain.out.startsWith("ModuleTypeList")) << plain.out.left(200).toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+// kx760ctl's long walks: bulk and get-next print the same, the row limit and a signal end the
+// walk with the JSON closed, and output that cannot be written fails the command.
+class Kx760ctlLongWalk : public Kx760ctlTest {
+ protected:
+  static void SetUpTestSuite() {
+    Kx760ctlTest::SetUpTestSuite();
+    big_ = new kxtest::SimAgent;
+    big_->start({"--fdb-entries", "3000", "--led-period", "0"});
+  }
+  static void TearDownTestSuite() {
+    delete big_;
+    big_ = nullptr;
+    Kx760ctlTest::TearDownTestSuite();
+  }
+  static QStringList onBig(const QStringList& args) {
+    return QStringList{"/I127.0.0.1", "/Rpublic", "/v1", "--port", QString::number(big_->port())} + args;
+  }
+  static inline kxtest::SimAgent* big_ = nullptr;
+};
+
+constexpr char kFdbPort[] = "1.3.6.1.2.1.17.4.3.1.2";
+constexpr char kFdbStatus[] = "1.3.6.1.2.1.17.4.3.1.3";
+
+TEST_F(Kx760ctlLongWalk, BulkPrintsWhatGetNextPrints) {
+  const CtlRun plain = run(onBig({"--max-repetitions", "0", "walk", kFdbPort, kFdbStatus}));
+  ASSERT_EQ(plain.exitCode, 0) << plain.err.toStdString();
+  EXPECT_EQ(plain.out.count(u'\n'), 6000);
+  for (const char* repetitions : {"7", "50"}) {
+    const CtlRun bulk = run(onBig({"--max-repetitions", repetitions, "walk", kFdbPort, kFdbStatus}));
+    EXPECT_EQ(bulk.exitCode, 0) << bulk.err.toStdString();
+    EXPECT_EQ(bulk.out, plain.out) << repetitions;
+  }
+  const CtlRun adapting = run(onBig({"walk", kFdbPort, kFdbStatus}));
+  EXPECT_EQ(adapting.out, plain.out);
+}
+
+TEST_F(Kx760ctlLongWalk, RowLimitEndsWithClosedJson) {
+  const CtlRun r = run(onBig({"--json", "--max-rows", "1000", "walk", kFdbPort, kFdbStatus}));
+  EXPECT_EQ(r.exitCode, 3);
+  EXPECT_TRUE(r.err.contains("--max-rows")) << r.err.toStdString();
+  EXPECT_EQ(json(r).size(), 2000);
+  // A table shorter than the limit is walked whole.
+  const CtlRun whole = run(onBig({"--json", "--max-rows", "3000", "walk", kFdbPort}));
+  EXPECT_EQ(whole.exitCode, 0) << whole.err.toStdString();
+  EXPECT_EQ(json(whole).size(), 3000);
+}
+
+TEST_F(Kx760ctlLongWalk, BadLimitsAreUsageErrors) {
+  for (const QStringList& args : {QStringList{"--max-rows", "0"}, QStringList{"--max-rows", "x"},
+                                  QStringList{"--max-repetitions", "-1"}})
+    EXPECT_EQ(run(onBig(args + QStringList{"walk", kFdbPort})).exitCode, 2) << args.join(' ').toStdString();
+}
+
+TEST_F(Kx760ctlLongWalk, UnwritableOutputFailsTheCommand) {
+  QProcess p;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("KX760_REGISTRY"), dir_.filePath(QStringLiteral("registry.ini")));
+  env.insert(QStringLiteral("XDG_STATE_HOME"), dir_.filePath(QStringLiteral("state")));
+  p.setProcessEnvironment(env);
+  p.setStandardOutputFile(QStringLiteral("/dev/full"));
+  for (bool asJson : {true, false}) {
+    QStringList args = onBig({"walk", kFdbPort});
+    if (asJson) args.prepend(QStringLiteral("--json"));
+    p.start(QStringLiteral(KX_BIN_DIR "/kx760ctl"), args);
+    ASSERT_TRUE(p.waitForFinished(120000));
+    EXPECT_EQ(p.exitCode(), 1) << asJson;
+    EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains("cannot write the output"));
+  }
+}
+
+// SIGINT in the middle of a walk: the rows so far are a complete JSON document.
+TEST_F(Kx760ctlLongWalk, InterruptClosesTheJson) {
+  kxtest::SimAgent slow;
+  slow.start({"--fdb-entries", "3000", "--delay", "5", "--led-period", "0"});
+  QProcess p;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("KX760_REGISTRY"), dir_.filePath(QStringLiteral("registry.ini")));
+  env.insert(QStringLiteral("XDG_STATE_HOME"), dir_.filePath(QStringLiteral("state")));
+  p.setProcessEnvironment(env);
+  p.start(QStringLiteral(KX_BIN_DIR "/kx760ctl"),
+          {"/I127.0.0.1", "/Rpublic", "/v1", "--port", QString::number(slow.port()), "--json",
+           "--max-repetitions", "0", "walk", kFdbPort});
+  QByteArray out;
+  while (out.count('\n') < 20 && p.waitForReadyRead(30000)) out += p.readAllStandardOutput();
+  ASSERT_GE(out.count('\n'), 20);
+  ::kill(static_cast<pid_t>(p.processId()), SIGINT);
+  ASSERT_TRUE(p.waitForFinished(30000));
+  out += p.readAllStandardOutput();
+  EXPECT_EQ(p.exitCode(), 128 + SIGINT);
+  QJsonParseError error;
+  const QJsonDocument doc = QJsonDocument::fromJson(out, &error);
+  EXPECT_EQ(error.error, QJsonParseError::NoError) << out.right(200).toStdString();
+  EXPECT_GE(doc.array().size(), 19);
+  EXPECT_LT(doc.array().size(), 3000);
+}
+
+}  // namespace
+
+namespace {
+
+// Net-SNMP's own lines (here: the directory it creates in a fresh state directory) stay off
+// stderr unless KX760_SNMP_LOG asks for them.
+TEST_F(Kx760ctlTest, LibraryLogLinesOnlyWhenAskedFor) {
+  for (const char* setting : {"", "0", "1"}) {
+    QTemporaryDir fresh;
+    qputenv("KX760_SNMP_LOG", setting);
+    const CtlRun r = runKx760ctl(dir_.filePath(QStringLiteral("registry.ini")), fresh.path(),
+                                 {"/I127.0.0.1", "/Rpublic", "/v1", "--port", port(), "get", "1.3.6.1.2.1.1.5.0"});
+    qunsetenv("KX760_SNMP_LOG");
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.err.contains("Created directory"), std::string(setting) == "1") << setting << r.err.toStdString();
+    if (std::string(setting) != "1") EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+  }
 }
 
 }  // namespace
