@@ -6,12 +6,19 @@
 #include "CtlCommand.h"
 #include "MvSNMPVarList.h"
 
-void CtlOutput::put(const QByteArray& bytes) {
+void CtlOutput::put(const QByteArray& bytes, bool flushNow) {
   if (failed_) return;
+  // A line per varbind written one by one would cost a system call each: the stream buffers,
+  // and what it holds goes out at least every kFlushMs, so rows still appear as they arrive.
+  constexpr qint64 kFlushMs = 50;
+  if (!sinceFlush_.isValid()) sinceFlush_.start();
   if (std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream_) !=
-          static_cast<size_t>(bytes.size()) ||
-      std::fflush(stream_) != 0)
+      static_cast<size_t>(bytes.size()))
     failed_ = true;
+  if (!failed_ && (flushNow || sinceFlush_.elapsed() >= kFlushMs)) {
+    if (std::fflush(stream_) != 0) failed_ = true;
+    sinceFlush_.restart();
+  }
 }
 
 void CtlOutput::add(const CtlVarBind& vb) {
@@ -34,11 +41,14 @@ void CtlOutput::add(const CtlVarBind& vb) {
 
 void CtlOutput::write(const QByteArray& document) {
   finished_ = true;
-  put(document.endsWith('\n') ? document : document + '\n');
+  put(document.endsWith('\n') ? document : document + '\n', true);
 }
 
 void CtlOutput::finish() {
-  if (finished_ || !json_) return;
+  if (finished_) return;
   finished_ = true;
-  put(opened_ ? QByteArray("\n]\n") : QByteArray("[]\n"));
+  if (json_)
+    put(opened_ ? QByteArray("\n]\n") : QByteArray("[]\n"), true);
+  else
+    put(QByteArray(), true);  // what the stream still holds
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QString>
 #include <cstdio>
 #include <optional>
@@ -38,10 +39,11 @@ class CtlOutput {
   std::optional<qint64> maxRows;
 
  private:
-  void put(const QByteArray& bytes);
+  void put(const QByteArray& bytes, bool flushNow = false);
   bool json_;
   bool opened_ = false;  // the JSON list's "[" is out
   bool finished_ = false;
   bool failed_ = false;
   std::FILE* stream_;
+  QElapsedTimer sinceFlush_;
 };

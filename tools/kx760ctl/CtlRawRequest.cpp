@@ -78,10 +78,11 @@ bool CtlRawRequest::isColumnFinished(const QString& columnOid, const QString& pr
                                      const QString& returnedOid) {
   // Inside the subtree means below it by whole sub-identifiers: 1.3.6.1.2.1.10 is not in the
   // subtree of 1.3.6.1.2.1.1, although its text begins with it.
+  // Both are dotted texts in the engine's own form, so a text prefix ending at a dot is the
+  // whole-sub-identifier test (and far cheaper than parsing both for every cell of a walk).
   if (!varList.isTableList()) return false;
-  const std::optional<MvOid> column = parseOid(columnOid);
-  const std::optional<MvOid> returned = parseOid(returnedOid);
-  if (!column || !returned || returned->size() <= column->size() || !isOidPrefix(*column, *returned))
+  if (returnedOid.size() <= columnOid.size() + 1 || !returnedOid.startsWith(columnOid) ||
+      returnedOid.at(columnOid.size()) != u'.')
     return true;
   return returnedOid == previousOid;  // the agent repeated itself
 }

@@ -5,6 +5,9 @@
 #include <QCoreApplication>
 #include <csignal>
 #include <cstdio>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include "CtlCommand.h"
 #include "CtlCommandLine.h"
@@ -75,6 +78,13 @@ int run(const QStringList& args) {
 int ctlStopSignal() { return stopSignal; }
 
 int main(int argc, char* argv[]) {
+#if defined(__GLIBC__)
+  // A walk allocates and frees small blocks by the hundred thousand; without a margin at the top
+  // of the heap glibc gives memory back and asks for it again all the time (a third of a fast
+  // walk's time). The heap still stays flat.
+  mallopt(M_TOP_PAD, 8 << 20);
+  mallopt(M_TRIM_THRESHOLD, 64 << 20);
+#endif
   QCoreApplication app(argc, argv);
   std::signal(SIGINT, onStopSignal);
   std::signal(SIGTERM, onStopSignal);
