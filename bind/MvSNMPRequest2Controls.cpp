@@ -225,6 +225,7 @@ bool MvSNMPRequest2Controls::run(const std::function<void()>& send) {
 void MvSNMPRequest2Controls::refreshStep(const MvSNMPError& error) {
   if (!error.ok()) {
     const bool blocking = blocking_;
+    ReadFailed();
     endOperation(MvException(error.code, error.message));
     if (!blocking) {
       RefreshFailed(error);

@@ -89,6 +89,9 @@ class MvSNMPRequest2Controls : public QObject {
   virtual void RowReceived() = 0;
   virtual void CollectValues() {}
   virtual void RefreshFailed(const MvSNMPError& error);
+  // A read failed before any value came back (blocking or not): what its controls showed is
+  // no longer the device's.
+  virtual void ReadFailed() {}
   virtual void ApplyFailed(const MvSNMPError& error);
   virtual void AfterRefresh() {}
   virtual void AfterApply() {}

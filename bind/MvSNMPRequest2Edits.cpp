@@ -575,6 +575,7 @@ void MvSNMPRequest2Edits::ReadControls(int item) {
     QByteArray raw = Raw::toRaw(it.options ? it.options->valueOf(it.value) : it.value, it.syntax);
     // A display string is rebuilt from its controls alone.
     if (it.syntax == Syntax::DisplayStr) raw.clear();
+    std::optional<QString> refused;
     for (const Binding* b : records) {
       if (!b->bits.empty()) {
         // Only the bound bits change; the other bits of their bytes stay as they were.
@@ -592,13 +593,25 @@ void MvSNMPRequest2Edits::ReadControls(int item) {
       const MvOptionList* options = optionsOf(*b);
       std::optional<QString> piece = pieceText(*b, options);
       if (!piece) continue;
+      const QString typed = *piece;
       if (options) piece = options->valueOf(*piece);
+      // A whole value typed in a form its syntax does not have is kept as typed: converting it
+      // would read it only as far as it goes ("10.90.9O.1" as 10.90.9.1). The set refuses it
+      // then, naming the row, and sends nothing; a row that is not written never matters.
+      if (isWhole(*b) && isValueSyntax(it.syntax) && !valueOfText(it.syntax, *piece)) {
+        refused = typed;
+        break;
+      }
       const QByteArray pieceRaw = Raw::toRaw(*piece, b->syntax);
       // A whole value is replaced, so a shorter one keeps no tail of the old.
       if (isWhole(*b))
         raw = pieceRaw;
       else
         Raw::patch(raw, b->offset, pieceRaw);
+    }
+    if (refused) {
+      it.value = *refused;
+      continue;
     }
     const QString text = Raw::toText(raw, it.syntax);
     it.value = it.options ? it.options->labelOf(text) : text;
@@ -764,3 +777,17 @@ void MvSNMPRequest2Edits::AfterRefresh() {
 }
 
 void MvSNMPRequest2Edits::OperationEnded() { flushRows(); }
+
+void MvSNMPRequest2Edits::ReadFailed() {
+  // Every control the read covered shows no value, drop-down lists included (no selection):
+  // an earlier value left in place would pass for the device's. A table keeps the lines it has.
+  if (listView_ || Request().varList.isTableList()) return;
+  MvSNMPVarList& list = Request().varList;
+  for (int i = 0; i < list.count(); ++i)
+    if (list.isReadable(i)) list.item(i).value = QString::fromLatin1(NullValueText);
+  try {
+    ShowValues();
+  } catch (const MvException&) {
+    // A control that cannot show the empty state keeps its text; the failure is reported anyway.
+  }
+}

@@ -90,6 +90,7 @@ class MvSNMPRequest2Edits : public MvSNMPRequest2Controls {
   void BeforeRefresh() override;
   void RowReceived() override;
   void AfterRefresh() override;
+  void ReadFailed() override;
   void OperationEnded() override;
 
  private:

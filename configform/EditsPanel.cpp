@@ -76,10 +76,13 @@ void TEditsPanel::buildRows() {
     if (kind == SettableOptions) {
       auto* combo = new QComboBox(rowsHolder_);
       editCtrl_->BindComboBox(i, combo);
+      connect(combo, &QComboBox::activated, this, [this, check] { tickEditedRow(check); });
       value = combo;
     } else {
       auto* edit = new QLineEdit(rowsHolder_);
       editCtrl_->BindEdits(i, QStringLiteral("%s"), {edit});
+      // Only the user's typing: a value the program shows leaves the box as it was.
+      connect(edit, &QLineEdit::textEdited, this, [this, check] { tickEditedRow(check); });
       // A value longer than the edit is shown from its start, not scrolled to its end.
       // A value wider than the column widens it, once the current event is done, so that a
       // refresh filling many rows lays them out once.
@@ -323,6 +326,14 @@ void TEditsPanel::WireButtons(TCtrlBtnPanel* panel, int tag) {
   connect(panel->Button(TCtrlBtnPanel::CheckAllBtn), &QPushButton::clicked, this, &TEditsPanel::CheckAll);
   connect(panel->Button(TCtrlBtnPanel::ClearChecksBtn), &QPushButton::clicked, this,
           &TEditsPanel::ClearChecks);
+}
+
+void TEditsPanel::tickEditedRow(QCheckBox* check) {
+  // A row the user changed is a row to write: without the tick, "Set Checked" would stay
+  // disabled, or leave the change out, and nothing would say why.
+  if (!check->isEnabled() || check->isChecked()) return;
+  check->setChecked(true);
+  UpdateSetButton();
 }
 
 void TEditsPanel::UpdateSetButton() {

@@ -88,6 +88,7 @@ class TEditsPanel : public QFrame {
   void setChecks(bool on);
   bool valueEmpty(int row) const;
   void showOwnText(QLineEdit* edit, const QString& text);
+  void tickEditedRow(QCheckBox* check);
   void paintValue(QWidget* value, bool enabled);
   Row& row(int i) { return rows_.at(static_cast<size_t>(i)); }
 

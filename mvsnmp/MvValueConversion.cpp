@@ -1,5 +1,9 @@
 #include "MvValueConversion.h"
 
+#include <optional>
+
+#include <QRegularExpression>
+
 #include <QDate>
 #include <QStringList>
 #include <QTime>
@@ -419,59 +423,213 @@ void storeValue(MvSNMPVarList& list, int i, const MvValue& value) {
   item.value = labelOfRaw(item, text);
 }
 
-void loadValue(const MvSNMPVarList& list, int i, MvValue& value) {
-  const SnmpVarItem& item = list.item(i);
-  const MvValueType type = valueTypeOfSyntax(item.syntax);
-  const QString text = rawValueOf(item);
-  if (text == QLatin1String(NullValueText) || item.syntax == Syntax::Null) {
-    value = MvValue::null();
-    return;
+namespace {
+
+// ---- strict reading of typed texts ----
+//
+// A text is read only when all of it is a valid form of the syntax; surrounding blanks are
+// allowed. Every text that storeValue shows reads back to the value it came from.
+
+std::optional<quint64> strictUnsigned(QStringView t, quint64 most) {
+  if (t.startsWith(u'+')) t = t.mid(1);
+  if (t.isEmpty() || t.size() > 20) return std::nullopt;
+  quint64 value = 0;
+  for (const QChar c : t) {
+    if (!isDigit(c)) return std::nullopt;
+    const quint64 d = static_cast<quint64>(c.unicode() - u'0');
+    if (value > (most - d) / 10) return std::nullopt;
+    value = value * 10 + d;
   }
-  switch (item.syntax) {
+  return value;
+}
+
+std::optional<qint64> strictSigned(QStringView t, qint64 lowest, qint64 highest) {
+  const bool negative = t.startsWith(u'-');
+  if (negative) t = t.mid(1);
+  else if (t.startsWith(u'+')) t = t.mid(1);
+  if (t.startsWith(u'+') || t.startsWith(u'-')) return std::nullopt;
+  const std::optional<quint64> magnitude =
+      strictUnsigned(t, negative ? static_cast<quint64>(-(lowest + 1)) + 1 : static_cast<quint64>(highest));
+  if (!magnitude) return std::nullopt;
+  return negative ? static_cast<qint64>(0 - *magnitude) : static_cast<qint64>(*magnitude);
+}
+
+std::optional<QByteArray> strictDotted(QStringView t, int count) {
+  const QList<QStringView> parts = t.split(u'.');
+  if (parts.size() != count) return std::nullopt;
+  QByteArray octets;
+  for (const QStringView part : parts) {
+    if (part.startsWith(u'+')) return std::nullopt;
+    const std::optional<quint64> n = strictUnsigned(part, 255);
+    if (!n) return std::nullopt;
+    octets.append(static_cast<char>(*n));
+  }
+  return octets;
+}
+
+std::optional<MvOid> strictOid(QStringView t) {
+  if (t.startsWith(u'.')) t = t.mid(1);
+  MvOid oid;
+  if (t.isEmpty()) return oid;
+  for (const QStringView part : t.split(u'.')) {
+    if (part.startsWith(u'+')) return std::nullopt;
+    const std::optional<quint64> n = strictUnsigned(part, 0xFFFFFFFFu);
+    if (!n) return std::nullopt;
+    oid.push_back(static_cast<quint32>(*n));
+  }
+  return oid;
+}
+
+std::optional<QByteArray> strictHex(QStringView t) {
+  QByteArray digits;
+  for (const QChar c : t) {
+    if (isBlank(c)) continue;
+    const char16_t u = c.unicode();
+    if (!((u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F')))
+      return std::nullopt;
+    digits.append(static_cast<char>(u));
+  }
+  if (digits.size() % 2 != 0) return std::nullopt;
+  return QByteArray::fromHex(digits);
+}
+
+std::optional<quint32> strictTicks(const QString& t) {
+  if (const std::optional<quint64> plain = strictUnsigned(t, 0xFFFFFFFFu)) return static_cast<quint32>(*plain);
+  static const QRegularExpression form(
+      QStringLiteral("^(?:(\\d{1,5}) days?,? )?(\\d{1,2}):(\\d{2}):(\\d{2})(?:\\.(\\d{2}))?$"));
+  const QRegularExpressionMatch m = form.match(t);
+  if (!m.hasMatch()) return std::nullopt;
+  const quint64 days = m.captured(1).toULongLong(), hours = m.captured(2).toULongLong(),
+                minutes = m.captured(3).toULongLong(), seconds = m.captured(4).toULongLong(),
+                hundredths = m.captured(5).toULongLong();
+  if (hours > 23 || minutes > 59 || seconds > 59) return std::nullopt;
+  const quint64 ticks = days * TicksPerDay + hours * TicksPerHour + minutes * TicksPerMinute +
+                        seconds * TicksPerSecond + hundredths;
+  if (ticks > 0xFFFFFFFFu) return std::nullopt;
+  return static_cast<quint32>(ticks);
+}
+
+std::optional<double> strictDouble(const QString& t) {
+  static const QRegularExpression special(QStringLiteral("^[+-]?(inf|nan)$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+  if (special.match(t).hasMatch()) return readDouble(t);
+  static const QRegularExpression number(
+      QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
+  if (!number.match(t).hasMatch()) return std::nullopt;
+  return readDouble(t);
+}
+
+std::optional<QByteArray> strictDateTime(const QString& t) {
+  static const QRegularExpression form(QStringLiteral(
+      "^(\\d{1,5})-(\\d{1,3})-(\\d{1,3}),(\\d{1,3}):(\\d{1,3}):(\\d{1,3})\\.(\\d{1,3})(,[+-]\\d{1,3}:\\d{1,3})?$"));
+  const QRegularExpressionMatch m = form.match(t);
+  if (!m.hasMatch() || m.captured(1).toUInt() > 65535) return std::nullopt;
+  for (int k = 2; k <= 7; ++k)
+    if (m.captured(k).toUInt() > 255) return std::nullopt;
+  return MvDateTime(t).toOctets();
+}
+
+// What a valid text of the syntax looks like, for the message.
+QString formOf(quint32 syntax) {
+  switch (syntax) {
     case Syntax::Boolean:
-      value = MvValue::integer(text == u"true" ? 1 : 0);
-      break;
+      return QStringLiteral("true or false");
     case Syntax::Integer:
-      value = MvValue::integer(int32OfText(text));
-      break;
+      return QStringLiteral("a whole number from -2147483648 to 2147483647");
     case Syntax::Counter:
     case Syntax::Guage:
     case Syntax::UInteger:
-      value = MvValue::unsignedNumber(type, uint32OfText(text));
-      break;
+      return QStringLiteral("a whole number from 0 to 4294967295");
     case Syntax::Counter64:
-      value = MvValue::unsignedNumber(type, counter64OfText(text));
-      break;
+      return QStringLiteral("a whole number from 0 to 18446744073709551615");
     case Syntax::TimeTicks:
-      value = MvValue::unsignedNumber(type, ticksOfText(text));
-      break;
+      return QStringLiteral("a time as \"d days, h:mm:ss.hh\" or a number of hundredths of a second");
     case Syntax::IpAddress:
-    case Syntax::NsapAddr: {
-      // An octet is the low 8 bits of each number, as in a row index.
-      QByteArray octets;
-      for (const qint64 n : addressNumbers(text)) octets.append(static_cast<char>(n & 0xFF));
-      value = MvValue::bytes(type, octets);
-      break;
-    }
+    case Syntax::NsapAddr:
+      return QStringLiteral("an address of four numbers from 0 to 255 separated by dots");
     case Syntax::ObjectId:
-      value = MvValue::objectId(readOid(text));
-      break;
+      return QStringLiteral("an object identifier of numbers separated by dots");
     case Syntax::DisplayStr:
-      value = MvValue::bytes(type, text.toLatin1());
-      break;
+      return QStringLiteral("text of characters U+0000 to U+00FF only");
     case Syntax::Double:
-      value = MvValue::bytes(type, octetsOfDouble(readDouble(text)));
-      break;
+      return QStringLiteral("a decimal number");
     case Syntax::BcDateTime:
-      value = MvValue::bytes(type, octetsOfDouble(bcDateTimeOfText(text)));
-      break;
+      return QStringLiteral("a date and time as \"yyyy/mm/dd hh:mm:ss am\"");
     case Syntax::DateTime:
-      value = MvValue::bytes(type, MvDateTime(text).toOctets());
-      break;
+      return QStringLiteral("a date and time as \"y-m-d,h:m:s.d\" with an optional \",+h:m\"");
     default:
-      value = MvValue::bytes(type, octetsOfHex(text));
-      break;  // the hexadecimal forms
+      return QStringLiteral("hexadecimal octets, two digits each (blanks allowed between them)");
   }
+}
+
+}  // namespace
+
+std::optional<MvValue> valueOfText(quint32 syntax, const QString& typed) {
+  requireValueSyntax(syntax);
+  const MvValueType type = valueTypeOfSyntax(syntax);
+  if (syntax == Syntax::Null || typed == QLatin1String(NullValueText)) return MvValue::null();
+  if (syntax == Syntax::DisplayStr) {
+    // Every character is one octet; one that no octet carries is refused, never sent as "?".
+    for (const QChar c : typed)
+      if (c.unicode() > 0xFF) return std::nullopt;
+    return MvValue::bytes(type, typed.toLatin1());
+  }
+  const QString text = typed.trimmed();
+  switch (syntax) {
+    case Syntax::Boolean:
+      if (text == u"true" || text == u"false") return MvValue::integer(text == u"true" ? 1 : 0);
+      return std::nullopt;
+    case Syntax::Integer:
+      if (const auto n = strictSigned(text, std::numeric_limits<qint32>::lowest(),
+                                      std::numeric_limits<qint32>::max()))
+        return MvValue::integer(static_cast<qint32>(*n));
+      return std::nullopt;
+    case Syntax::Counter:
+    case Syntax::Guage:
+    case Syntax::UInteger:
+      if (const auto n = strictUnsigned(text, 0xFFFFFFFFu)) return MvValue::unsignedNumber(type, *n);
+      return std::nullopt;
+    case Syntax::Counter64:
+      if (const auto n = strictUnsigned(text, std::numeric_limits<quint64>::max()))
+        return MvValue::unsignedNumber(type, *n);
+      return std::nullopt;
+    case Syntax::TimeTicks:
+      if (const auto n = strictTicks(text)) return MvValue::unsignedNumber(type, *n);
+      return std::nullopt;
+    case Syntax::IpAddress:
+    case Syntax::NsapAddr:
+      if (const auto o = strictDotted(text, 4)) return MvValue::bytes(type, *o);
+      return std::nullopt;
+    case Syntax::ObjectId:
+      if (const auto oid = strictOid(text)) return MvValue::objectId(*oid);
+      return std::nullopt;
+    case Syntax::Double:
+      if (const auto x = strictDouble(text)) return MvValue::bytes(type, octetsOfDouble(*x));
+      return std::nullopt;
+    case Syntax::BcDateTime: {
+      const double days = bcDateTimeOfText(text);
+      // Day zero itself reads as 0 too: only a text that shows that day again is taken.
+      if (days == 0.0 && bcDateTimeText(0.0) != text && text != u"1899/12/30") return std::nullopt;
+      return MvValue::bytes(type, octetsOfDouble(days));
+    }
+    case Syntax::DateTime:
+      if (const auto o = strictDateTime(text)) return MvValue::bytes(type, *o);
+      return std::nullopt;
+    default:
+      if (const auto o = strictHex(text)) return MvValue::bytes(type, *o);
+      return std::nullopt;  // the hexadecimal forms
+  }
+}
+
+void loadValue(const MvSNMPVarList& list, int i, MvValue& value) {
+  const SnmpVarItem& item = list.item(i);
+  const std::optional<MvValue> read = valueOfText(item.syntax, rawValueOf(item));
+  if (!read)
+    throw MvException(MvCode::BadSyntax,
+                      messageOf(MvCode::BadSyntax) +
+                          QStringLiteral(" \"%1\": \"%2\" is not %3.")
+                              .arg(item.label, item.value, formOf(item.syntax)));
+  value = *read;
 }
 
 QString decodeIndexValue(MvSNMPVarList& list, int i, const QString& suffix) {

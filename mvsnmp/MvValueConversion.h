@@ -8,10 +8,9 @@
 //   two digits per octet, no separators.
 // - displaystr is Latin-1: each octet is one character (0x00..0xFF), so whatever the device sends
 //   comes back byte for byte when written unchanged, whatever its encoding. A typed character
-//   outside Latin-1 goes out as "?".
-// - Numbers typed by the user are read like the C library reads them: leading blanks, a sign,
-//   digits up to the first other character, nothing readable gives 0. A number beyond the target
-//   type is clamped to its range (never wrapped), NaN gives 0.
+//   outside Latin-1 is refused.
+// - A value for a set is read strictly (valueOfText); the lenient readers below (readInteger and
+//   the like, C-library style with clamping) serve expressions and pieces of raw values.
 // - An answer's value of a type that does not fit the item's syntax counts as no value.
 //
 // Every function raises MvCode::BadSyntax (-511) for the partial-data codes 193 to 198 and for
@@ -21,6 +20,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 #include "MvSNMPVarList.h"
 #include "MvValue.h"
@@ -34,8 +34,17 @@
 void storeValue(MvSNMPVarList& list, int i, const MvValue& value);
 
 // Fills `value` (type tag and data) from the item's value for a set. The text "(NULL)" (after the
-// option list's label-to-value mapping) gives the NULL value whatever the syntax.
+// option list's label-to-value mapping) gives the NULL value whatever the syntax. The text must be
+// a valid form of the syntax as a whole (see valueOfText); anything else raises -511 with the
+// item's label, the text and the form expected, and leaves `value` unchanged.
 void loadValue(const MvSNMPVarList& list, int i, MvValue& value);
+
+// The value a typed text stands for, read strictly: all of it must be a valid form of the syntax
+// (surrounding blanks allowed, except in displaystr): a number within the type's range, an
+// address of four numbers 0-255, dotted OID numbers, hexadecimal octets in digit pairs, the
+// display forms of time ticks, dates and doubles, displaystr characters up to U+00FF. Every text
+// storeValue shows reads back to its value. Nothing for any other text.
+std::optional<MvValue> valueOfText(quint32 syntax, const QString& text);
 
 // Reads the item's value from the front of a row index (dotted sub-identifiers) and returns the
 // sub-identifiers it did not use, as dotted text. An octet is the low 8 bits of a sub-identifier.

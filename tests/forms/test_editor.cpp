@@ -13,6 +13,7 @@
 #include <QtTest/QTest>
 
 #include "FormsFixture.h"
+#include "NetSnmpTool.h"
 #include "Guiconfigform.h"
 #include "MvOptionList.h"
 #include "MvSNMPRequest2Edits.h"
@@ -188,6 +189,89 @@ TEST_F(EditorPageTest, ClearedRowRestoresNothingOnAFailedCheck) {
   edits->ClearRow(Ageing);
   EXPECT_TRUE(ageing->text().isEmpty());
   EXPECT_TRUE(form.BindingAt(0)->Constraints().LastValidText(ageing).isEmpty());
+}
+
+// A value typed in a form its row's syntax does not have is refused when it would be written,
+// naming the row and the text; nothing reaches the agent. The same text in a row left unticked
+// does not stop the others.
+TEST_F(EditorPageTest, BadTypedValuesAreRefusedWithTheirRowAndNothingIsSent) {
+  struct Bad {
+    int row;
+    const char* oid;
+    QString text;
+  };
+  const Bad cases[] = {
+      {Ageing, "1.3.6.1.2.1.17.4.2.0", QStringLiteral("2x0")},
+      {Ageing, "1.3.6.1.2.1.17.4.2.0", QStringLiteral("99999999999")},
+      {Location, kLocation, QStringLiteral("rack \u20AC7")},
+  };
+  open(kSystem);
+  for (const Bad& c : cases) {
+    SCOPED_TRACE(c.text.toStdString());
+    const std::string before = snmpGet(*agent_, c.oid);
+    const std::string nameBefore = snmpGet(*agent_, kName);
+    edit(Name)->setText("sent-with-a-bad-row");
+    if (!check(Name)->isChecked()) check(Name)->click();
+    edit(c.row)->setText(c.text);
+    if (!check(c.row)->isChecked()) check(c.row)->click();
+    click(TCtrlBtnPanel::SetCheckedBtn);
+    // The page's status line says it.
+    const QString message = memo()->toPlainText().split(u'\n').last();
+    EXPECT_TRUE(message.startsWith("Set: ")) << message.toStdString();
+    EXPECT_TRUE(message.contains(form.BindingAt(0)->Request().varList.item(c.row).label)) << message.toStdString();
+    EXPECT_TRUE(message.contains(c.text)) << message.toStdString();
+    EXPECT_EQ(snmpGet(*agent_, c.oid), before);
+    EXPECT_EQ(snmpGet(*agent_, kName), nameBefore);  // the whole set was refused
+    // Unticked, the bad row is left alone and the others go out.
+    check(c.row)->click();
+    click(TCtrlBtnPanel::SetCheckedBtn);
+    EXPECT_EQ(snmpGet(*agent_, kName), "sent-with-a-bad-row");
+    ASSERT_EQ(kxtest::runNetSnmpTool({"snmpset", "-v2c", "-c", "private", agent_->address(), kName, "s",
+                                      nameBefore}).exitCode, 0);
+    form.BindingAt(0)->Refresh();
+    ASSERT_TRUE(waitUntil([&] { return !form.BindingAt(0)->Busy(); }));
+  }
+}
+
+// Typing in a row ticks it; a value the program shows does not.
+TEST_F(EditorPageTest, EditingARowTicksIt) {
+  open(kSystem);
+  page->EditsPanel()->SetRowValue(Contact, "shown by the program");
+  EXPECT_FALSE(check(Contact)->isChecked());
+  QPushButton* set = button(TCtrlBtnPanel::SetCheckedBtn);
+  EXPECT_FALSE(set->isEnabled());
+  QTest::keyClicks(edit(Location), "7");
+  EXPECT_TRUE(check(Location)->isChecked());
+  EXPECT_TRUE(set->isEnabled());
+  auto* rmon = qobject_cast<QComboBox*>(page->EditsPanel()->RowAt(Rmon).value);
+  rmon->setCurrentIndex(0);
+  EXPECT_FALSE(check(Rmon)->isChecked());
+  emit rmon->activated(0);  // as a choice in the list does
+  EXPECT_TRUE(check(Rmon)->isChecked());
+  // Read-only rows never get a tick.
+  QTest::keyClicks(edit(Descr), "x");
+  EXPECT_FALSE(check(Descr)->isChecked());
+}
+
+// A read that fails leaves no earlier value in view: edits and drop-down lists alike.
+TEST(EditorPageFailure, FailedReadLeavesNoStaleValue) {
+  auto agent = formstest::startAgent();
+  formstest::targetAgent(*agent);
+  TConfigForm form;
+  TSNMPEditorPanel* page = form.MakeEditorForm(formstest::makeBinding(&form, kSystem));
+  FormAnswers answers;
+  form.show();
+  auto* memo = form.findChild<QPlainTextEdit*>("Memo");
+  ASSERT_TRUE(waitUntil([&] { return !memo->toPlainText().isEmpty() && !form.BindingAt(0)->Busy(); }));
+  auto* rmon = qobject_cast<QComboBox*>(page->EditsPanel()->RowAt(Rmon).value);
+  ASSERT_EQ(rmon->currentText(), "enabled");
+  form.BindingAt(0)->Request().timeout = 20;
+  agent->stop();
+  QTest::mouseClick(page->BtnPanel()->Button(TCtrlBtnPanel::RefreshBtn), Qt::LeftButton);
+  ASSERT_TRUE(waitUntil([&] { return memo->toPlainText().contains("timed out"); }, 30000));
+  EXPECT_EQ(rmon->currentIndex(), -1);
+  for (int row : {Descr, Name, Location, Ageing})
+    EXPECT_EQ(qobject_cast<QLineEdit*>(page->EditsPanel()->RowAt(row).value)->text(), "(NULL)") << row;
 }
 
 TEST_F(EditorPageTest, EmptyTickedRowIsRefusedAndNothingIsSent) {

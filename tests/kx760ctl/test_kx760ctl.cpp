@@ -411,3 +411,20 @@ TEST_F(Kx760ctlTest, LibraryLogLinesOnlyWhenAskedFor) {
 }
 
 }  // namespace
+
+namespace {
+
+// A value in a form its type does not have fails the set before anything is sent.
+TEST_F(Kx760ctlTest, SetRefusesATextItsTypeCannotTake) {
+  const CtlRun before = runV2({"get", "1.3.6.1.2.1.1.5.0"});
+  for (const QStringList& typed : {QStringList{"ipaddress", "10.90.9O.1"}, QStringList{"integer", "2x0"},
+                                   QStringList{"octetstr", "1-4"}}) {
+    const CtlRun r = runV2(QStringList{"set", "1.3.6.1.2.1.1.5.0"} + typed);
+    EXPECT_EQ(r.exitCode, 1) << typed.join(' ').toStdString();
+    EXPECT_TRUE(r.err.contains("-511")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(u'"' + typed.at(1) + u'"')) << r.err.toStdString();
+  }
+  EXPECT_EQ(runV2({"get", "1.3.6.1.2.1.1.5.0"}).out, before.out);
+}
+
+}  // namespace
