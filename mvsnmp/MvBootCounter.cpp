@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <limits>
 
 #include "MvError.h"
 #include "MvPath.h"
@@ -13,6 +14,14 @@ namespace {
 
 // An engine ID is at most 32 octets (RFC 3411).
 constexpr qsizetype kMaxEngineId = 32;
+constexpr qint64 kMaxCounterFile = 64 << 10;
+
+// The catalogue text of the code followed by the file it concerns.
+[[noreturn]] void raiseForFile(int code, const QString& path, const QString& why = QString()) {
+  QString message = messageOf(code) + QStringLiteral(" (\"%1\")").arg(path);
+  if (!why.isEmpty()) message += u' ' + why;
+  throw MvException(code, message);
+}
 
 }  // namespace
 
@@ -27,19 +36,27 @@ QString bootCounterPath(const QString& directory) {
   return joinPath(dir, QString::fromLatin1(kBootCounterFile));
 }
 
+
 int readBootCounter(const QString& path, const QString& engineId) {
-  if (engineId.size() > kMaxEngineId) raiseError(MvCode::BootCounterLoad);
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return 0;
-  for (const QByteArray& raw : file.readAll().split('\n')) {
+  if (engineId.size() > kMaxEngineId) raiseForFile(MvCode::BootCounterLoad, path);
+  QString why;
+  const std::optional<QByteArray> content = readLocalFile(path, kMaxCounterFile, &why);
+  if (!why.isEmpty()) raiseForFile(MvCode::BootCounterLoad, path, why);
+  if (!content) return 0;
+  for (const QByteArray& raw : content->split('\n')) {
     const QList<QByteArray> parts = raw.simplified().split(' ');
     if (parts.isEmpty() || QString::fromLatin1(parts[0]) != engineId) continue;
     bool ok = false;
     const int boots = parts.size() == 2 ? parts[1].toInt(&ok) : 0;
-    if (!ok || boots < 0) raiseError(MvCode::BootCounterLoad);
+    if (!ok || boots < 0) raiseForFile(MvCode::BootCounterLoad, path);
     return boots;
   }
   return 0;
+}
+
+int nextBoots(int boots) {
+  // snmpEngineBoots stays within 1 .. 2^31-1 (RFC 3414): past the top it starts again at 1.
+  return boots < 1 || boots >= std::numeric_limits<int>::max() ? 1 : boots + 1;
 }
 
 void saveBootCounter(const QString& path, const QString& engineId, int boots) {
@@ -55,5 +72,5 @@ void saveBootCounter(const QString& path, const QString& engineId, int boots) {
   QDir().mkpath(QFileInfo(path).absolutePath());
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
-    raiseError(MvCode::BootCounterSave);
+    raiseForFile(MvCode::BootCounterSave, path, file.errorString());
 }

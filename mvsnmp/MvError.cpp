@@ -1,4 +1,6 @@
 #include "MvError.h"
+
+#include "MvPath.h"
 #include "MvText.h"
 
 #include <QFile>
@@ -281,9 +283,10 @@ MvSNMPError translateStatus(int status) {
 }
 
 bool loadMessageFile(MvCatalogue c, const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray data = file.readAll();
+  // Only a regular file of a catalogue's size: anything else keeps the built-in texts.
+  const std::optional<QByteArray> bytes = readLocalFile(path, MaxCatalogueBytes);
+  if (!bytes) return false;
+  const QByteArray& data = *bytes;
   std::vector<QString> texts;
   for (QByteArray line : readLines(data)) {
     const QString text = QString::fromUtf8(line);

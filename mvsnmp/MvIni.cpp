@@ -2,7 +2,9 @@
 
 #include "MvText.h"
 
-#include <QFile>
+#include "MvPath.h"
+
+#include <QList>
 
 namespace {
 
@@ -11,13 +13,16 @@ constexpr qsizetype kMaxValue = 4095;
 
 }  // namespace
 
-QString MvIni::readString(const QString& section, const QString& key,
-                          const QString& defaultValue) const {
-  QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) return defaultValue;
+MvIni::MvIni(QString name) : fileName(std::move(name)) {
   // Profiles are written by the host application in the local 8-bit code page; Latin-1 keeps
   // every octet as one character.
-  const QString content = QString::fromLatin1(file.readAll());
+  if (const std::optional<QByteArray> bytes = readLocalFile(fileName, MaxProfileBytes, &error_))
+    content_ = QString::fromLatin1(*bytes);
+}
+
+QString MvIni::readString(const QString& section, const QString& key,
+                          const QString& defaultValue) const {
+  const QString& content = content_;
   bool inSection = false;
   for (QStringView line : QStringView(content).split(u'\n')) {
     const QString trimmed = trimmedOfControls(line);

@@ -760,7 +760,7 @@ void initSnmpSession(const QString& directory) {
     raiseError(MvCode::CannotCreateSession);
   }
   const QString path = bootCounterPath(directory);
-  const int boots = readBootCounter(path, QString::fromLatin1(kLocalEngineId)) + 1;
+  const int boots = nextBoots(readBootCounter(path, QString::fromLatin1(kLocalEngineId)));
   saveBootCounter(path, QString::fromLatin1(kLocalEngineId), boots);
   setup_engineID(nullptr, kLocalEngineId);
   bootsAnnounced = boots;

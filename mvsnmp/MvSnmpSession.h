@@ -22,10 +22,14 @@ int engineBoots();
 QString bootCounterPath(const QString& directory);
 
 // Reads the boot counter for an engine ID from the file (0 when the file or the entry is
-// missing); throws -507 for an entry without a valid value or an over-long engine ID.
+// missing); throws -507, naming the file, for an entry without a valid value, an over-long
+// engine ID, or a file that is not a regular file of at most 64 KB.
 int readBootCounter(const QString& path, const QString& engineId);
-// Writes the counter for the engine ID, keeping other engines' entries; throws -508.
+// Writes the counter for the engine ID, keeping other engines' entries; throws -508 naming the
+// file.
 void saveBootCounter(const QString& path, const QString& engineId, int boots);
+// The boots of this start from those of the last: one more, and 1 again after 2147483647.
+int nextBoots(int boots);
 
 // The pump: a socket notifier per open Net-SNMP session delivers answers as they arrive, and a
 // timer armed from Net-SNMP's select info drives retransmissions and time-outs.

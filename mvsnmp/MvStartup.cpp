@@ -3,13 +3,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <array>
 #include <limits>
+#include <map>
+#include <memory>
 
 #include "MvDeviceParams.h"
 #include "MvError.h"
 #include "MvIni.h"
-#include <algorithm>
 #include "MvPath.h"
 #include "MvText.h"
 
@@ -33,10 +35,12 @@ struct RegistryLookup {
 
 RegistryLookup lookUp(const QString& fileName, const QString& key, const QString& valueName) {
   RegistryLookup result;
-  QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) return result;
+  QString why;
+  const std::optional<QByteArray> bytes = readLocalFile(fileName, MaxProfileBytes, &why);
+  if (!why.isEmpty()) throw MvException(MvCode::UnknownError, QStringLiteral("Registry file: %1").arg(why));
+  if (!bytes) return result;
   // Paths in the registry file are written by tools of this platform: UTF-8.
-  const QString content = QString::fromUtf8(file.readAll());
+  const QString content = QString::fromUtf8(*bytes);
   const QString wanted = normalizedKey(key);
   bool inKey = false;
   bool valueFound = false;
@@ -105,6 +109,9 @@ qint32 numberOf(const QString& text, const QString& where,
 struct Target {
   MvDeviceParams& device;
   LaunchParameters& launch;
+  // Each profile file is read once per start-up; its values are applied wherever the rules read
+  // the profile (a 46 MB file read once per parameter would hold the start-up for minutes).
+  std::map<QString, std::unique_ptr<MvIni>> profiles = {};
   bool snmpV3() const { return launch.versionText == u"3" || device.version == 3; }
 };
 
@@ -299,7 +306,11 @@ bool applyFirstMatch(const std::array<Rule, N>& rules, Target& t, const QString&
 }
 
 void readProfile(Target& t, const QString& path) {
-  const MvIni profile(path);
+  std::unique_ptr<MvIni>& cached = t.profiles[path];
+  if (!cached) cached = std::make_unique<MvIni>(path);
+  const MvIni& profile = *cached;
+  if (!profile.error().isEmpty())
+    throw MvException(MvCode::UnknownError, QStringLiteral("Device profile: %1").arg(profile.error()));
   const QString section = QString::fromLatin1(MvStartupKeys::ProfileSection);
   auto where = [&](const QString& key) {
     return QStringLiteral("Profile key \"%1\" in \"%2\"").arg(key, path);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -157,6 +159,40 @@ TEST(BootCounter, ReadAddOneSave) {
     EXPECT_EQ(e.code(), -507);
   }
   EXPECT_THROW(readBootCounter(path, QString(33, u'x')), MvException);
+}
+
+// The counter stays within 1 .. 2147483647: past the top it starts again at 1, and a start never
+// fails for it. Errors name the counter file.
+TEST(BootCounter, WrapsAndNamesItsFile) {
+  EXPECT_EQ(nextBoots(0), 1);
+  EXPECT_EQ(nextBoots(41), 42);
+  EXPECT_EQ(nextBoots(2147483646), 2147483647);
+  EXPECT_EQ(nextBoots(2147483647), 1);
+  QTemporaryDir dir;
+  const QString path = bootCounterPath(dir.path());
+  saveBootCounter(path, kLocalEngineId, 2147483647);
+  initSnmpSession(dir.path());
+  EXPECT_EQ(engineBoots(), 1);
+  EXPECT_EQ(readBootCounter(path, kLocalEngineId), 1);
+
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::Append));
+  f.write("broken x\n");
+  f.close();
+  for (const auto& [what, call] :
+       std::initializer_list<std::pair<const char*, std::function<void()>>>{
+           {"bad entry", [&] { readBootCounter(path, "broken"); }},
+           {"not a regular file", [&] { readBootCounter(dir.path(), kLocalEngineId); }},
+           // Below a regular file no directory can be made.
+           {"cannot save", [&] { saveBootCounter(path + QStringLiteral("/inside"), "e", 1); }},
+       }) {
+    try {
+      call();
+      ADD_FAILURE() << what;
+    } catch (const MvException& e) {
+      EXPECT_TRUE(e.message().contains(u'"')) << what << ": " << e.message().toStdString();
+    }
+  }
 }
 
 }  // namespace

@@ -3,11 +3,15 @@
 // LaunchParameters, ModuleDir and ProfileDir (or the error raised) with what the case expects.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMap>
 #include <QTemporaryDir>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -452,3 +456,73 @@ TEST(EngineIdOctets, HexTextOnly) {
   for (const auto& c : cases) EXPECT_EQ(engineIdOctets(QString::fromLatin1(c.text)), c.octets) << c.text;
 }
 
+
+// Local files are read only when they are regular files of a sensible size: a FIFO would block
+// the start-up, /dev/zero would never end, a huge profile would be read for minutes. Each gives
+// a clear error naming the file at once; a catalogue that is not such a file keeps the built-in
+// texts.
+TEST(StartupFiles, OnlyRegularFilesOfASensibleSize) {
+  static int argc = 1;
+  static char name[] = "startup_tests";
+  static char* argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
+  QTemporaryDir dir;
+  QDir(dir.path()).mkpath(QStringLiteral("profiles"));
+  QDir(dir.path()).mkpath(QStringLiteral("module/errmsg"));
+  const QString registry = dir.filePath(QStringLiteral("registry.ini"));
+  auto writeRegistry = [&] {
+    QFile f(registry);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(QByteArray(kRegistry).replace("DIR", dir.path().toUtf8()));
+  };
+  const QString profile = dir.filePath(QStringLiteral("profiles/10.0.0.5.cfg"));
+  struct Bad {
+    const char* what;
+    std::function<void()> make;
+    QString named;
+  };
+  const Bad cases[] = {
+      {"FifoProfile", [&] { ASSERT_EQ(::mkfifo(profile.toLocal8Bit().constData(), 0600), 0); }, profile},
+      {"DevZeroProfile", [&] { ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), profile)); }, profile},
+      {"HugeProfile",
+       [&] {
+         QFile f(profile);
+         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+         f.write(QByteArray(kV3Profile) + QByteArray(2 << 20, ';'));
+       },
+       profile},
+      {"FifoRegistry",
+       [&] {
+         QFile::remove(registry);
+         ASSERT_EQ(::mkfifo(registry.toLocal8Bit().constData(), 0600), 0);
+       },
+       registry},
+  };
+  for (const Bad& c : cases) {
+    SCOPED_TRACE(c.what);
+    QFile::remove(profile);
+    QFile::remove(registry);
+    writeRegistry();
+    c.make();
+    QElapsedTimer took;
+    took.start();
+    try {
+      runStartup({QStringLiteral("/I10.0.0.5"), QStringLiteral("/Rrd")}, MvRegistry(registry));
+      ADD_FAILURE() << "no error";
+    } catch (const MvException& e) {
+      EXPECT_TRUE(e.message().contains(c.named)) << e.message().toStdString();
+    }
+    EXPECT_LT(took.elapsed(), 5000);
+  }
+
+  // A catalogue that is a device keeps the built-in texts.
+  QFile::remove(registry);
+  writeRegistry();
+  QFile::remove(profile);
+  MvCatalogues::resetAll();
+  const QString builtIn = messageOf(-405);
+  ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("module/errmsg/snmpclass.err"))));
+  runStartup({QStringLiteral("/I10.0.0.5"), QStringLiteral("/Rrd")}, MvRegistry(registry));
+  EXPECT_EQ(messageOf(-405), builtIn);
+  MvCatalogues::resetAll();
+}
