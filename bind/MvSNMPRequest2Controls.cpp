@@ -207,6 +207,7 @@ bool MvSNMPRequest2Controls::run(const std::function<void()>& send) {
   Outcome outcome;
   blocking_ = !asynchronous_;
   busy_ = true;
+  if (OnBusyChanged) OnBusyChanged(true);
   if (blocking_) outcome_ = &outcome;
   try {
     send();
@@ -225,7 +226,7 @@ bool MvSNMPRequest2Controls::run(const std::function<void()>& send) {
 void MvSNMPRequest2Controls::refreshStep(const MvSNMPError& error) {
   if (!error.ok()) {
     const bool blocking = blocking_;
-    ReadFailed();
+    ReadFailed(error);
     endOperation(MvException(error.code, error.message));
     if (!blocking) {
       RefreshFailed(error);
@@ -253,6 +254,7 @@ void MvSNMPRequest2Controls::refreshStep(const MvSNMPError& error) {
 
 void MvSNMPRequest2Controls::rowFailed(const MvException& e) {
   const bool blocking = blocking_;
+  ReadFailed(e.error());
   endOperation(e);
   if (blocking) return;
   // Reported as any failed refresh is (status line, else message box).
@@ -316,6 +318,7 @@ void MvSNMPRequest2Controls::endOperation(std::optional<MvException> error) {
   blocking_ = false;
   wakeWaiters();
   OperationEnded();
+  if (OnBusyChanged) OnBusyChanged(false);
 }
 
 void MvSNMPRequest2Controls::fire(const DoneEvent& event, const MvSNMPError& error) {

@@ -47,6 +47,8 @@ class MvSNMPRequest2Controls : public QObject {
   // Fired when an asynchronous refresh or apply ends, in success or failure.
   DoneEvent OnRefreshDone;
   DoneEvent OnApplyDone;
+  // Fired when an operation starts (true) and when it has ended (false).
+  std::function<void(bool busy)> OnBusyChanged;
 
   // Attaches the status control (not owned; nullptr detaches). One target at a time.
   void SetStatusTarget(QPlainTextEdit* memo);
@@ -89,9 +91,9 @@ class MvSNMPRequest2Controls : public QObject {
   virtual void RowReceived() = 0;
   virtual void CollectValues() {}
   virtual void RefreshFailed(const MvSNMPError& error);
-  // A read failed before any value came back (blocking or not): what its controls showed is
-  // no longer the device's.
-  virtual void ReadFailed() {}
+  // A read failed (blocking or not), before the operation ends: what its controls showed is no
+  // longer the device's.
+  virtual void ReadFailed(const MvSNMPError&) {}
   virtual void ApplyFailed(const MvSNMPError& error);
   virtual void AfterRefresh() {}
   virtual void AfterApply() {}

@@ -1,5 +1,13 @@
 #include "MvSNMPRequest2Edits.h"
 
+#include <QSaveFile>
+
+#include <QGuiApplication>
+
+#include <QClipboard>
+
+#include <QAction>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,6 +30,7 @@
 #include "MvOptionList.h"
 #include "MvSNMPRequest2RawValue.h"
 #include "MvValueConversion.h"
+#include "UserNotice.h"
 
 namespace Raw = MvSNMPRequest2RawValue;
 
@@ -640,6 +649,7 @@ void MvSNMPRequest2Edits::BindListView(QTreeWidget* view, bool followSelection) 
   // As a report view's heading-sized last column does, the last column takes the rest.
   view->header()->setStretchLastSection(true);
   view->header()->setSectionResizeMode(QHeaderView::Interactive);
+  addListTools(view);
   selectionConnection_ = QObject::connect(
       view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
       [this](const QItemSelection& selected, const QItemSelection& deselected) {
@@ -672,6 +682,9 @@ void MvSNMPRequest2Edits::ensureColumns() {
   if (!listView_ || listView_->columnCount() >= static_cast<int>(columnItems_.size())) return;
   QStringList headings;
   for (int i : columnItems_) headings.append(list.item(i).label);
+  auto kinds = std::make_shared<std::vector<quint32>>();
+  for (int i : columnItems_) kinds->push_back(list.item(i).options ? 0u : list.item(i).syntax);
+  columnKinds_ = std::move(kinds);
   listView_->setColumnCount(static_cast<int>(columnItems_.size()));
   listView_->setHeaderLabels(headings);
   QHeaderView* header = listView_->header();
@@ -727,7 +740,7 @@ void MvSNMPRequest2Edits::flushRows() {
   if (widenToRows_) widenColumns(pendingRows_);
   QList<QTreeWidgetItem*> rows;
   rows.reserve(static_cast<qsizetype>(pendingRows_.size()));
-  for (const QStringList& texts : pendingRows_) rows.append(new QTreeWidgetItem(texts));
+  for (const QStringList& texts : pendingRows_) rows.append(new MvListRow(texts, columnKinds_));
   pendingRows_.clear();
   listView_->addTopLevelItems(rows);  // the view owns the rows from here on
 }
@@ -742,6 +755,8 @@ void MvSNMPRequest2Edits::SelectItem(QTreeWidgetItem* row, bool selected) {
 // ---- hooks ----
 
 void MvSNMPRequest2Edits::BeforeRefresh() {
+  rowsThisWalk_ = 0;
+  stopReason_.clear();
   if (!listView_) return;
   ensureColumns();
   pendingRows_.clear();
@@ -759,6 +774,10 @@ void MvSNMPRequest2Edits::RowReceived() {
   texts.reserve(static_cast<qsizetype>(columnItems_.size()));
   for (int i : columnItems_) texts.append(list.item(i).value);
   pendingRows_.push_back(std::move(texts));
+  if (++rowsThisWalk_ >= maxRows_ && Request().alive) {
+    Request().alive = false;  // the walk ends at this row
+    stopReason_ = QStringLiteral("the list holds at most %1 rows").arg(maxRows_);
+  }
   if (!flushTimer_.isActive()) flushTimer_.start();
 }
 
@@ -772,22 +791,100 @@ void MvSNMPRequest2Edits::CollectValues() {
 
 void MvSNMPRequest2Edits::AfterRefresh() {
   flushRows();
+  if (listView_ && sortColumn_ >= 0) listView_->sortItems(sortColumn_, sortOrder_);
   if (listView_ && followSelection_ && Request().varList.itemType() == MVT_FMV)
     EnableControls(false);
 }
 
 void MvSNMPRequest2Edits::OperationEnded() { flushRows(); }
 
-void MvSNMPRequest2Edits::ReadFailed() {
+void MvSNMPRequest2Edits::ReadFailed(const MvSNMPError& error) {
+  if (listView_) stopReason_ = error.message;
   // Every control the read covered shows no value, drop-down lists included (no selection):
   // an earlier value left in place would pass for the device's. A table keeps the lines it has.
   if (listView_ || Request().varList.isTableList()) return;
   MvSNMPVarList& list = Request().varList;
   for (int i = 0; i < list.count(); ++i)
     if (list.isReadable(i)) list.item(i).value = QString::fromLatin1(NullValueText);
-  try {
-    ShowValues();
-  } catch (const MvException&) {
-    // A control that cannot show the empty state keeps its text; the failure is reported anyway.
+  // Edits and drop-down lists hold values the user may write back; labels keep their text.
+  const std::vector<Binding> bindings = bindings_;
+  for (const Binding& b : bindings) {
+    QWidget* first = b.controls.empty() ? nullptr : b.controls.front().data();
+    if (!first || !list.isReadable(b.item)) continue;
+    const Kind kind = kindOf(first);
+    if (kind != Kind::Edit && kind != Kind::ComboBox) continue;
+    try {
+      showBinding(b);
+    } catch (const MvException&) {
+      // A control that cannot show the empty state keeps its text; the failure is reported anyway.
+    }
   }
+}
+
+// ---- what users do with a list view ----
+
+void MvSNMPRequest2Edits::StopWalk() {
+  if (!Busy() || !Request().alive) return;
+  Request().alive = false;
+  stopReason_ = QStringLiteral("Stop pressed");
+}
+
+void MvSNMPRequest2Edits::SortBy(int column) {
+  if (!listView_ || column < 0 || column >= listView_->columnCount()) return;
+  sortOrder_ = column == sortColumn_ && sortOrder_ == Qt::AscendingOrder ? Qt::DescendingOrder
+                                                                        : Qt::AscendingOrder;
+  sortColumn_ = column;
+  listView_->header()->setSortIndicatorShown(true);
+  listView_->header()->setSortIndicator(column, sortOrder_);
+  // While a walk fills the view, the rows are sorted once it has ended.
+  if (!Busy()) listView_->sortItems(column, sortOrder_);
+}
+
+void MvSNMPRequest2Edits::CopyRows() {
+  if (!listView_) return;
+  QList<QTreeWidgetItem*> rows;
+  for (int r = 0; r < listView_->topLevelItemCount(); ++r)
+    if (QTreeWidgetItem* row = listView_->topLevelItem(r); row->isSelected()) rows.append(row);
+  if (rows.isEmpty()) return;
+  QGuiApplication::clipboard()->setText(MvListRows::tabSeparated(listView_, rows));
+}
+
+bool MvSNMPRequest2Edits::ExportCsv() {
+  if (!listView_) return false;
+  const QString path = UserNotice::saveFileName(listView_->window(), QStringLiteral("Export CSV"),
+                                                QStringLiteral("CSV files (*.csv);;All files (*)"));
+  if (path.isEmpty()) return false;
+  QSaveFile file(path);
+  const QByteArray content = MvListRows::csv(listView_).toUtf8();
+  if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {
+    UserNotice::message(listView_->window(), UserNotice::windowCaption(listView_),
+                        QStringLiteral("\"%1\" could not be written: %2").arg(path, file.errorString()),
+                        UserNotice::Style::Warning);
+    return false;
+  }
+  return true;
+}
+
+void MvSNMPRequest2Edits::addListTools(QTreeWidget* view) {
+  // Once per view, however often it is bound.
+  if (view->property("kxListTools").toBool()) return;
+  view->setProperty("kxListTools", true);
+  QHeaderView* header = view->header();
+  header->setSectionsClickable(true);
+  QObject::connect(header, &QHeaderView::sectionClicked, this, [this, view](int column) {
+    if (listView_ == view) SortBy(column);
+  });
+  auto* copy = new QAction(QStringLiteral("Copy"), view);
+  copy->setShortcut(QKeySequence::Copy);
+  copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  QObject::connect(copy, &QAction::triggered, this, [this, view] {
+    if (listView_ == view) CopyRows();
+  });
+  auto* exportCsv = new QAction(QStringLiteral("Export CSV..."), view);
+  QObject::connect(exportCsv, &QAction::triggered, this, [this, view] {
+    if (listView_ == view) ExportCsv();
+  });
+  view->addAction(copy);
+  view->addAction(exportCsv);
+  view->setContextMenuPolicy(Qt::ActionsContextMenu);
 }

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "MvEditConstraint.h"
+#include "MvListRows.h"
 #include "MvSNMPRequest2Controls.h"
 
 class MvOptionList;
@@ -82,6 +83,22 @@ class MvSNMPRequest2Edits : public MvSNMPRequest2Controls {
   // them. Errors are reported as the status line of a get.
   virtual void SelectItem(QTreeWidgetItem* row, bool selected);
 
+  // ---- what users do with a list view ----
+  // The most rows a list view takes: past it the walk stops, so an agent whose table never ends
+  // cannot eat the memory.
+  static constexpr int MaxListRows = 1000000;
+  void SetMaxRows(int rows) { maxRows_ = rows; }
+  // Ends a running walk at its next answer; the rows read so far stay.
+  void StopWalk();
+  // Why the last walk of the list view ended before the table's end ("" when it did not).
+  const QString& StopReason() const { return stopReason_; }
+  // Sorts by the column (the same column again: the other way round); kept after each walk.
+  void SortBy(int column);
+  // The selected rows, in the view's order, as tab-separated text on the clipboard.
+  void CopyRows();
+  // Every row as CSV into a file the user chooses; false when cancelled or not written.
+  bool ExportCsv();
+
   // Rebuilds every item's value from the controls (and the selected line of a list view); a
   // text that does not convert raises its error.
   void CollectValues() override;
@@ -90,7 +107,7 @@ class MvSNMPRequest2Edits : public MvSNMPRequest2Controls {
   void BeforeRefresh() override;
   void RowReceived() override;
   void AfterRefresh() override;
-  void ReadFailed() override;
+  void ReadFailed(const MvSNMPError& error) override;
   void OperationEnded() override;
 
  private:
@@ -105,6 +122,7 @@ class MvSNMPRequest2Edits : public MvSNMPRequest2Controls {
   std::optional<QString> pieceText(const Binding& b, const MvOptionList* options) const;
   QString editGroupText(const Binding& b) const;
   void ensureColumns();
+  void addListTools(QTreeWidget* view);
   void widenColumns(const std::vector<QStringList>& rows);
   void readRow(const QTreeWidgetItem* row);
   void readSelectedRow();
@@ -117,6 +135,12 @@ class MvSNMPRequest2Edits : public MvSNMPRequest2Controls {
   QMetaObject::Connection selectionConnection_;
   bool followSelection_ = true;
   std::vector<int> columnItems_;
+  MvColumnKinds columnKinds_;  // per column: the syntax rows sort by (0: as text)
+  int sortColumn_ = -1;
+  Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
+  int maxRows_ = MaxListRows;
+  int rowsThisWalk_ = 0;
+  QString stopReason_;
   std::vector<QStringList> pendingRows_;
   bool widenToRows_ = false;
   QTimer flushTimer_;

@@ -1,6 +1,7 @@
 #include "UserNotice.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -72,6 +73,11 @@ void beep(int frequencyHz, int durationMs) {
   QApplication::beep();
 }
 
+QString saveFileName(QWidget* parent, const QString& caption, const QString& filter) {
+  if (auto& handler = slot<SaveFileHandler>()) return handler(parent, caption, filter);
+  return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
+}
+
 QString programFileName() { return QFileInfo(QCoreApplication::applicationFilePath()).fileName(); }
 
 QString windowCaption(QWidget* widget) {
@@ -86,6 +92,10 @@ ModalRunner setModalRunner(ModalRunner runner) {
 }
 BeepHandler setBeepHandler(BeepHandler handler) {
   return std::exchange(slot<BeepHandler>(), std::move(handler));
+}
+
+SaveFileHandler setSaveFileHandler(SaveFileHandler handler) {
+  return std::exchange(slot<SaveFileHandler>(), std::move(handler));
 }
 
 }  // namespace UserNotice

@@ -28,6 +28,9 @@ using NoticeHandler = std::function<bool(const Notice& notice)>;
 // Shows a dialog modally and returns once it has closed.
 using ModalRunner = std::function<void(QDialog& dialog)>;
 using BeepHandler = std::function<void(int frequencyHz, int durationMs)>;
+// Asks for the name of a file to write; empty when the user cancels.
+using SaveFileHandler =
+    std::function<QString(QWidget* parent, const QString& caption, const QString& filter)>;
 
 bool show(const Notice& notice);
 // A box with one OK button.
@@ -43,6 +46,8 @@ bool confirm(QWidget* parent, const QString& text);
 void runModal(QDialog& dialog);
 // A beep of the given frequency and duration (the platform beep where those cannot be chosen).
 void beep(int frequencyHz, int durationMs);
+// The file dialog for a file to write ("" when cancelled).
+QString saveFileName(QWidget* parent, const QString& caption, const QString& filter);
 
 // The running program's file name without directory: the caption of the bindings' boxes.
 QString programFileName();
@@ -53,5 +58,6 @@ QString windowCaption(QWidget* widget);
 NoticeHandler setNoticeHandler(NoticeHandler handler);
 ModalRunner setModalRunner(ModalRunner runner);
 BeepHandler setBeepHandler(BeepHandler handler);
+SaveFileHandler setSaveFileHandler(SaveFileHandler handler);
 
 }  // namespace UserNotice

@@ -72,6 +72,17 @@ QLabel* TCtrlBtnPanel::Count() const { return qobject_cast<QLabel*>(Control(Coun
 
 void TCtrlBtnPanel::SetCount(int n) { Count()->setText(QString::number(n)); }
 
+void TCtrlBtnPanel::SetCountNote(const QString& note) {
+  auto* label = qobject_cast<QLabel*>(Control(SamplesLabel));
+  const QString text = note.isEmpty() ? QString::fromLatin1(kStack.at(SamplesLabel).caption) : note;
+  if (label->text() == text) return;
+  label->setWordWrap(!note.isEmpty());
+  label->setText(text);
+  label->setToolTip(note);
+  label->setFixedHeight(note.isEmpty() ? QLabel(text).sizeHint().height() : label->heightForWidth(ControlWidth));
+  Arrange();
+}
+
 QString TCtrlBtnPanel::GlyphPath(int which) {
   const char* glyph = kStack.at(static_cast<size_t>(which)).glyph;
   return glyph ? QDir::current().filePath(QString::fromLatin1(glyph)) : QString();

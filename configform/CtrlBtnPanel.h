@@ -43,6 +43,9 @@ class TCtrlBtnPanel : public QFrame {
   QPushButton* Button(int which) const;
   QLabel* Count() const;
   void SetCount(int n);
+  // Under the count: "Samples", or why the rows stopped short ("rows — stopped: ..."), wrapped
+  // and as tall as it needs; the stack is arranged again.
+  void SetCountNote(const QString& note);
 
   // Where the optional glyph files are looked for: the process's current directory.
   static QString GlyphPath(int which);

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QShortcut>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -168,10 +170,22 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* parent, MvSNMPRequest2Edits* bin
   if (EditsPanel()->NothingSettable()) buttons->Control(TCtrlBtnPanel::EditBtn)->hide();
   buttons->Arrange();
   SetContent(listPanel_);
+
+  // While a walk runs, Refresh becomes Stop (Esc too): the rows read so far stay. Afterwards the
+  // count says when the walk ended before the table did.
+  stopKey_ = new QShortcut(QKeySequence(Qt::Key_Escape), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+  stopKey_->setEnabled(false);
+  connect(stopKey_, &QShortcut::activated, this, [this] {
+    if (Binding()) Binding()->StopWalk();
+  });
+  view->installEventFilter(this);
+  if (binding) binding->OnBusyChanged = [this](bool busy) { walkStateChanged(busy); };
 }
 
 TSNMPListViewPanel::~TSNMPListViewPanel() {
+  if (Binding()) Binding()->OnBusyChanged = nullptr;
   QTreeWidget* view = ListView();
+  view->removeEventFilter(this);
   view->viewport()->removeEventFilter(this);
   view->model()->disconnect(this);
   view->disconnect(this);
@@ -207,9 +221,33 @@ void TSNMPListViewPanel::setRowButtons(bool enabled) {
   BtnPanel()->Control(TCtrlBtnPanel::DeleteBtn)->setEnabled(enabled);
 }
 
+void TSNMPListViewPanel::walkStateChanged(bool busy) {
+  MvSNMPRequest2Edits* binding = Binding();
+  if (!binding) return;
+  const bool walking = busy && binding->Asynchronous() && binding->LastOperation() == MvSNMPRequest2Controls::Operation::Get;
+  QPushButton* refresh = BtnPanel()->Button(TCtrlBtnPanel::RefreshBtn);
+  if (!refresh->icon().isNull() || !refresh->text().isEmpty())
+    refresh->setText(walking ? QStringLiteral("Stop") : QStringLiteral("Refresh"));
+  stopKey_->setEnabled(walking);
+  if (busy) {
+    BtnPanel()->SetCountNote(QString());
+    return;
+  }
+  BtnPanel()->SetCount(ListView()->topLevelItemCount());
+  BtnPanel()->SetCountNote(binding->StopReason().isEmpty()
+                               ? QString()
+                               : QStringLiteral("rows \u2014 stopped: %1").arg(binding->StopReason()));
+}
+
 void TSNMPListViewPanel::RefreshTable() {
   MvSNMPRequest2Edits* binding = Binding();
-  if (!binding || (binding->Asynchronous() && binding->Busy())) return;
+  if (!binding) return;
+  // The button reads "Stop" while a walk runs.
+  if (binding->Asynchronous() && binding->Busy()) {
+    binding->StopWalk();
+    return;
+  }
+  binding->Request().alive = true;  // after a Stop
   setRowButtons(false);
   try {
     binding->Refresh();
@@ -249,6 +287,16 @@ void TSNMPListViewPanel::ShowRowHint(const QPoint& pos) {
 bool TSNMPListViewPanel::eventFilter(QObject* watched, QEvent* event) {
   if (watched == ListView()->viewport() && event->type() == QEvent::MouseMove)
     ShowRowHint(static_cast<QMouseEvent*>(event)->position().toPoint());
+  // Enter on a line opens Edit, as a double-click does.
+  if (watched == ListView() && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    QPushButton* edit = BtnPanel()->Button(TCtrlBtnPanel::EditBtn);
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && hasSelection() && !edit->isHidden() &&
+        edit->isEnabled()) {
+      EditBtnClick();
+      return true;
+    }
+  }
   return TSNMPEditorPanel::eventFilter(watched, event);
 }
 

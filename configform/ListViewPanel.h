@@ -12,6 +12,7 @@
 
 class QAbstractButton;
 class QDialog;
+class QShortcut;
 class QTreeWidget;
 
 class TListViewPanel : public QFrame {
@@ -83,6 +84,8 @@ class TSNMPListViewPanel : public TSNMPEditorPanel {
   // The caption the add dialog starts from: the holding window's or tab sheet's.
   QString holderCaption() const;
   void checkStatusValue(int column, const QString& value, const QString& error);
+  void walkStateChanged(bool busy);
 
   TListViewPanel* listPanel_;
+  QShortcut* stopKey_ = nullptr;
 };

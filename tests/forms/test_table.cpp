@@ -1,7 +1,14 @@
 // The table page end to end on the simulator's VLAN table: the walk, the buttons, Add with
 // "createAndGo" at the typed index, Edit without the row-status actions, Delete with "destroy",
 // the read-only case, row hints, and closing the form while a walk runs.
+#include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QTemporaryDir>
+#include <algorithm>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
@@ -15,6 +22,9 @@
 #include "Guiconfigform.h"
 #include "MvOptionList.h"
 #include "MvSNMPRequest2Edits.h"
+#include "MvListRows.h"
+#include "NetSnmpTool.h"
+#include "UserNotice.h"
 
 using formstest::FormAnswers;
 using formstest::snmpGet;
@@ -368,6 +378,144 @@ TEST_F(TablePageTest, ClosingDuringAnAsynchronousWalkEndsCleanly) {
   const int lines = view()->topLevelItemCount();
   QTest::qWait(0);
   EXPECT_EQ(view()->topLevelItemCount(), lines);
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<qint64> numbersIn(QTreeWidget* view, int column) {
+  std::vector<qint64> numbers;
+  for (int i = 0; i < view->topLevelItemCount(); ++i) numbers.push_back(view->topLevelItem(i)->text(column).toLongLong());
+  return numbers;
+}
+
+// A heading click sorts by the column's kind: ports as numbers (10 after 9), addresses as text;
+// again the other way. A row chosen after sorting fills the edits with its own values.
+TEST_F(TablePageTest, HeadingClickSortsByTheValuesKind) {
+  open(kForwarding, false);
+  ASSERT_EQ(view()->topLevelItemCount(), 400);
+  QHeaderView* header = view()->header();
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                    QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+  std::vector<qint64> ports = numbersIn(view(), 1);
+  EXPECT_TRUE(std::is_sorted(ports.begin(), ports.end()));
+  EXPECT_GT(ports.back(), 9);
+  form.BindingAt(0)->SortBy(1);
+  ports = numbersIn(view(), 1);
+  EXPECT_TRUE(std::is_sorted(ports.rbegin(), ports.rend()));
+  form.BindingAt(0)->SortBy(0);
+  for (int i = 1; i < view()->topLevelItemCount(); ++i)
+    EXPECT_LE(view()->topLevelItem(i - 1)->text(0), view()->topLevelItem(i)->text(0));
+  select(123);
+  const QString address = view()->topLevelItem(123)->text(0);
+  EXPECT_EQ(qobject_cast<QLineEdit*>(page->EditsPanel()->RowAt(0).value)->text(), address);
+  // A refresh keeps the order.
+  click(TCtrlBtnPanel::RefreshBtn);
+  ASSERT_TRUE(waitUntil([&] { return walked() && view()->topLevelItemCount() == 400; }));
+  for (int i = 1; i < view()->topLevelItemCount(); ++i)
+    EXPECT_LE(view()->topLevelItem(i - 1)->text(0), view()->topLevelItem(i)->text(0));
+}
+
+// Addresses sort by their octets and numbers numerically; texts that are no value go last.
+TEST(ListRows, SortByKind) {
+  QTreeWidget view;
+  view.setColumnCount(2);
+  auto kinds = std::make_shared<std::vector<quint32>>(std::vector<quint32>{Syntax::IpAddress, Syntax::Integer});
+  for (const auto& [ip, n] : std::vector<std::pair<const char*, const char*>>{
+           {"10.0.0.10", "-5"}, {"9.255.0.1", "(NULL)"}, {"10.0.0.9", "12"}, {"192.168.1.1", "3"}})
+    view.addTopLevelItem(new MvListRow({ip, n}, kinds));
+  auto column = [&](int c) {
+    QStringList texts;
+    for (int i = 0; i < view.topLevelItemCount(); ++i) texts << view.topLevelItem(i)->text(c);
+    return texts.join(u' ');
+  };
+  view.sortItems(0, Qt::AscendingOrder);
+  EXPECT_EQ(column(0), "9.255.0.1 10.0.0.9 10.0.0.10 192.168.1.1");
+  view.sortItems(1, Qt::AscendingOrder);
+  EXPECT_EQ(column(1), "-5 3 12 (NULL)");
+}
+
+// The selected row goes to the clipboard as tab-separated text; Export CSV writes every row,
+// quoting a value with a comma and a quote.
+TEST_F(TablePageTest, CopyAndExportGiveExactText) {
+  ASSERT_EQ(kxtest::runNetSnmpTool({"snmpset", "-v2c", "-c", "private", agent->address(),
+                                    std::string(kVlanName) + "10", "s", "lab, \"north\""})
+                .exitCode,
+            0);
+  open(kVlans);
+  select(lineOf("10"));
+  // Ctrl+C and the context menu: one action of the view.
+  QAction* copy = nullptr;
+  for (QAction* a : view()->actions())
+    if (a->text() == "Copy") copy = a;
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->shortcut(), QKeySequence(QKeySequence::Copy));
+  copy->trigger();
+  const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
+  ASSERT_GE(lines.size(), 2);
+  EXPECT_EQ(lines[0], "VLAN ID\tName\tEgress Ports\tUntagged Ports\tStatus");
+  EXPECT_TRUE(lines[1].startsWith("10\tlab, \"north\"\t")) << lines[1].toStdString();
+
+  QTemporaryDir dir;
+  const QString file = dir.filePath("vlans.csv");
+  UserNotice::setSaveFileHandler([&](QWidget*, const QString&, const QString&) { return file; });
+  EXPECT_TRUE(form.BindingAt(0)->ExportCsv());
+  UserNotice::setSaveFileHandler({});
+  QFile csv(file);
+  ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+  const QList<QByteArray> rows = csv.readAll().split('\n');
+  EXPECT_EQ(rows[0], "VLAN ID,Name,Egress Ports,Untagged Ports,Status\r");
+  bool quoted = false;
+  for (const QByteArray& row : rows) quoted = quoted || row.startsWith("10,\"lab, \"\"north\"\"\",");
+  EXPECT_TRUE(quoted);
+  EXPECT_EQ(rows.size(), view()->topLevelItemCount() + 2);  // heading, rows, the empty end
+}
+
+// While a walk runs, Refresh reads "Stop" (Esc as well): the walk ends with the rows read so far
+// and the count says it stopped. A failed walk and the row limit say so there too.
+TEST_F(TablePageTest, StopEndsAWalkAndTheCountSaysWhy) {
+  agent = formstest::startAgent({"--fdb-entries", "400", "--delay", "20"});
+  formstest::targetAgent(*agent);
+  DeviceTarget.maxRepetitions = 0;  // a row per round trip: the walk takes a while
+  page = form.MakeTableForm(formstest::makeBinding(&form, kForwarding, MVT_FMV, 0));
+  form.show();
+  QPushButton* refresh = page->BtnPanel()->Button(TCtrlBtnPanel::RefreshBtn);
+  ASSERT_TRUE(waitUntil([&] { return view()->topLevelItemCount() >= 10; }));
+  EXPECT_EQ(refresh->text(), "Stop");
+  QTest::keyClick(view(), Qt::Key_Escape);
+  ASSERT_TRUE(waitUntil([&] { return walked(); }));
+  EXPECT_TRUE(form.isVisible());  // Esc stopped the walk, it did not close the page
+  const int rows = view()->topLevelItemCount();
+  EXPECT_LT(rows, 400);
+  auto* note = qobject_cast<QLabel*>(page->BtnPanel()->Control(TCtrlBtnPanel::SamplesLabel));
+  EXPECT_TRUE(note->text().contains("stopped")) << note->text().toStdString();
+  EXPECT_EQ(refresh->text(), "Refresh");
+
+  // The row limit.
+  form.BindingAt(0)->SetMaxRows(25);
+  click(TCtrlBtnPanel::RefreshBtn);
+  ASSERT_TRUE(waitUntil([&] { return walked() && refresh->text() == "Refresh"; }));
+  EXPECT_EQ(view()->topLevelItemCount(), 25);
+  EXPECT_TRUE(note->text().contains("at most 25 rows")) << note->text().toStdString();
+
+  // A walk that fails half way.
+  form.BindingAt(0)->SetMaxRows(MvSNMPRequest2Edits::MaxListRows);
+  form.BindingAt(0)->Request().timeout = 20;
+  click(TCtrlBtnPanel::RefreshBtn);
+  ASSERT_TRUE(waitUntil([&] { return view()->topLevelItemCount() >= 5; }));
+  agent->stop();
+  ASSERT_TRUE(waitUntil([&] { return walked(); }, 30000));
+  EXPECT_TRUE(note->text().contains("stopped: (SNMPClass) SNMP request timed out!")) << note->text().toStdString();
+}
+
+// Enter on a selected line opens Edit, as a double-click does.
+TEST_F(TablePageTest, EnterOpensEdit) {
+  open(kVlans);
+  select(lineOf("1"));
+  answers.onDialog = [](QDialog& dialog) { dialog.reject(); };
+  QTest::keyClick(view(), Qt::Key_Return);
+  EXPECT_EQ(answers.dialogs, 1);
 }
 
 }  // namespace

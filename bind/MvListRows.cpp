@@ -1,0 +1,109 @@
+#include "MvListRows.h"
+
+#include <QTreeWidget>
+#include <optional>
+
+#include "MvSNMPVarList.h"
+#include "MvValueConversion.h"
+
+namespace {
+
+bool isNumeric(quint32 syntax) {
+  switch (syntax) {
+    case Syntax::Integer:
+    case Syntax::Counter:
+    case Syntax::Guage:
+    case Syntax::UInteger:
+    case Syntax::Counter64:
+    case Syntax::TimeTicks:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// A sort key of a text: the value's number or octets when the text is one, else nothing.
+std::optional<MvValue> keyOf(quint32 syntax, const QString& text) {
+  if (!isNumeric(syntax) && syntax != Syntax::IpAddress && syntax != Syntax::NsapAddr) return std::nullopt;
+  const std::optional<MvValue> v = valueOfText(syntax, text);
+  if (!v || v->type == MvValueType::Null) return std::nullopt;
+  return v;
+}
+
+int compareKeys(const MvValue& a, const MvValue& b) {
+  if (a.isNumber() && b.isNumber()) {
+    // Integer32 values are kept sign-extended; the unsigned kinds never exceed 64 bits.
+    if (a.type == MvValueType::Integer || b.type == MvValueType::Integer)
+      return static_cast<qint64>(a.number) < static_cast<qint64>(b.number) ? -1
+             : static_cast<qint64>(a.number) > static_cast<qint64>(b.number) ? 1 : 0;
+    return a.number < b.number ? -1 : a.number > b.number ? 1 : 0;
+  }
+  return a.octets < b.octets ? -1 : b.octets < a.octets ? 1 : 0;
+}
+
+QList<int> shownColumns(const QTreeWidget* view) {
+  QList<int> columns;
+  for (int c = 0; c < view->columnCount(); ++c)
+    if (!view->isColumnHidden(c)) columns.append(c);
+  return columns;
+}
+
+QString csvField(const QString& text) {
+  if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
+    return text;
+  QString quoted = text;
+  quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+  return u'"' + quoted + u'"';
+}
+
+}  // namespace
+
+bool MvListRow::operator<(const QTreeWidgetItem& other) const {
+  const QTreeWidget* view = treeWidget();
+  const int column = view ? view->sortColumn() : 0;
+  const quint32 syntax =
+      kinds_ && column >= 0 && static_cast<size_t>(column) < kinds_->size() ? (*kinds_)[static_cast<size_t>(column)] : 0;
+  const QString mine = text(column), theirs = other.text(column);
+  const std::optional<MvValue> a = keyOf(syntax, mine), b = keyOf(syntax, theirs);
+  if (a && b) {
+    const int order = compareKeys(*a, *b);
+    if (order != 0) return order < 0;
+  } else if (a || b) {
+    return a.has_value();  // values before texts that are none
+  }
+  return mine.compare(theirs, Qt::CaseInsensitive) < 0;
+}
+
+namespace MvListRows {
+
+QString tabSeparated(const QTreeWidget* view, const QList<QTreeWidgetItem*>& rows) {
+  const QList<int> columns = shownColumns(view);
+  QStringList lines;
+  QStringList heading;
+  for (int c : columns) heading << view->headerItem()->text(c);
+  lines << heading.join(u'\t');
+  for (const QTreeWidgetItem* row : rows) {
+    QStringList fields;
+    for (int c : columns) fields << row->text(c);
+    lines << fields.join(u'\t');
+  }
+  return lines.join(u'\n') + u'\n';
+}
+
+QString csv(const QTreeWidget* view) {
+  const QList<int> columns = shownColumns(view);
+  QString out;
+  auto line = [&](auto textOf) {
+    QStringList fields;
+    for (int c : columns) fields << csvField(textOf(c));
+    out += fields.join(u',') + QStringLiteral("\r\n");
+  };
+  line([&](int c) { return view->headerItem()->text(c); });
+  for (int r = 0; r < view->topLevelItemCount(); ++r) {
+    const QTreeWidgetItem* row = view->topLevelItem(r);
+    line([&](int c) { return row->text(c); });
+  }
+  return out;
+}
+
+}  // namespace MvListRows

@@ -1,0 +1,36 @@
+// The rows of a bound list view as the user works with them: a row that sorts by the kind of its
+// column's values, and the rows as tab-separated text (the clipboard) or CSV (a file).
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QTreeWidgetItem>
+#include <memory>
+#include <vector>
+
+class QTreeWidget;
+
+// The syntax of each column's item (0 for a column compared as text, such as one with labels).
+using MvColumnKinds = std::shared_ptr<const std::vector<quint32>>;
+
+class MvListRow : public QTreeWidgetItem {
+ public:
+  MvListRow(const QStringList& texts, MvColumnKinds kinds)
+      : QTreeWidgetItem(texts), kinds_(std::move(kinds)) {}
+  // Numbers, counters and time ticks by value, addresses by their octets, the rest as text;
+  // a text that is no value of the column's kind (a "(NULL)") after every value.
+  bool operator<(const QTreeWidgetItem& other) const override;
+
+ private:
+  MvColumnKinds kinds_;
+};
+
+namespace MvListRows {
+
+// A heading line and one line per row, the shown columns separated by tabs.
+QString tabSeparated(const QTreeWidget* view, const QList<QTreeWidgetItem*>& rows);
+// Every row, the shown columns, as comma-separated values with a heading line (RFC 4180: a
+// field with a comma, a quote or a line break is quoted, its quotes doubled; CRLF line ends).
+QString csv(const QTreeWidget* view);
+
+}  // namespace MvListRows
