@@ -72,6 +72,10 @@ QLabel* TCtrlBtnPanel::Count() const { return qobject_cast<QLabel*>(Control(Coun
 
 void TCtrlBtnPanel::SetCount(int n) { Count()->setText(QString::number(n)); }
 
+void TCtrlBtnPanel::SetCount(int shown, int total) {
+  Count()->setText(shown == total ? QString::number(total) : QStringLiteral("%1 of %2").arg(shown).arg(total));
+}
+
 void TCtrlBtnPanel::SetCountNote(const QString& note) {
   auto* label = qobject_cast<QLabel*>(Control(SamplesLabel));
   const QString text = note.isEmpty() ? QString::fromLatin1(kStack.at(SamplesLabel).caption) : note;

@@ -43,6 +43,8 @@ class TCtrlBtnPanel : public QFrame {
   QPushButton* Button(int which) const;
   QLabel* Count() const;
   void SetCount(int n);
+  // "shown of total" while a filter hides rows.
+  void SetCount(int shown, int total);
   // Under the count: "Samples", or why the rows stopped short ("rows — stopped: ..."), wrapped
   // and as tall as it needs; the stack is arranged again.
   void SetCountNote(const QString& note);

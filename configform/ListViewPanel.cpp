@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QShortcut>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -55,11 +57,16 @@ class RemovedOptions {
 // ---- TListViewPanel ----
 
 TListViewPanel::TListViewPanel(QWidget* parent, MvSNMPRequest2Edits* binding)
-    : QFrame(parent), listView_(new QTreeWidget(this)) {
+    : QFrame(parent), listView_(new QTreeWidget(this)), filter_(new QLineEdit(this)) {
   setObjectName(QStringLiteral("ListViewPanel"));
   listView_->setObjectName(QStringLiteral("ListView"));
+  filter_->setObjectName(QStringLiteral("FilterEdit"));
+  filter_->setPlaceholderText(QStringLiteral("Filter (Ctrl+F)"));
+  filter_->setClearButtonEnabled(true);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(2);
+  layout->addWidget(filter_);
   layout->addWidget(listView_);
   if (binding) binding->BindListView(listView_, false);
   int characters = 0;
@@ -68,6 +75,22 @@ TListViewPanel::TListViewPanel(QWidget* parent, MvSNMPRequest2Edits* binding)
   const int width = 2 * listView_->frameWidth() + PixelsPerHeadingChar * characters;
   designSize_ = QSize(std::min(width, MaxWidth), PanelHeight);
   resize(designSize_);
+}
+
+int TListViewPanel::ApplyFilter(int first) {
+  const QString text = filter_->text();
+  int shown = 0;
+  for (int r = 0; r < listView_->topLevelItemCount(); ++r) {
+    QTreeWidgetItem* row = listView_->topLevelItem(r);
+    if (r >= first) {
+      bool match = text.isEmpty();
+      for (int c = 0; c < listView_->columnCount() && !match; ++c)
+        match = !listView_->isColumnHidden(c) && row->text(c).contains(text, Qt::CaseInsensitive);
+      row->setHidden(!match);
+    }
+    if (!row->isHidden()) ++shown;
+  }
+  return shown;
 }
 
 void TListViewPanel::ArrangeCtrlBtn(TCtrlBtnPanel* panel) {
@@ -152,10 +175,20 @@ TSNMPListViewPanel::TSNMPListViewPanel(QWidget* parent, MvSNMPRequest2Edits* bin
     QPushButton* edit = BtnPanel()->Button(TCtrlBtnPanel::EditBtn);
     if (hasSelection() && !edit->isHidden() && edit->isEnabled()) EditBtnClick();
   });
-  auto count = [this] { BtnPanel()->SetCount(ListView()->topLevelItemCount()); };
-  connect(view->model(), &QAbstractItemModel::rowsInserted, this, count);
-  connect(view->model(), &QAbstractItemModel::rowsRemoved, this, count);
-  connect(view->model(), &QAbstractItemModel::modelReset, this, count);
+  // The count reads "shown of total" while the filter hides rows; rows a walk adds are
+  // filtered as they come.
+  connect(view->model(), &QAbstractItemModel::rowsInserted, this,
+          [this](const QModelIndex& parent, int first) {
+            if (!parent.isValid()) updateCount(first);
+          });
+  connect(view->model(), &QAbstractItemModel::rowsRemoved, this, [this] { updateCount(); });
+  connect(view->model(), &QAbstractItemModel::modelReset, this, [this] { updateCount(); });
+  connect(listPanel_->FilterEdit(), &QLineEdit::textChanged, this, [this] { updateCount(); });
+  auto* find = new QShortcut(QKeySequence::Find, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+  connect(find, &QShortcut::activated, this, [this] {
+    listPanel_->FilterEdit()->setFocus(Qt::ShortcutFocusReason);
+    listPanel_->FilterEdit()->selectAll();
+  });
   view->viewport()->setMouseTracking(true);
   view->viewport()->installEventFilter(this);
 
@@ -233,7 +266,8 @@ void TSNMPListViewPanel::walkStateChanged(bool busy) {
     BtnPanel()->SetCountNote(QString());
     return;
   }
-  BtnPanel()->SetCount(ListView()->topLevelItemCount());
+  updateCount();
+  restoreSelection();
   BtnPanel()->SetCountNote(binding->StopReason().isEmpty()
                                ? QString()
                                : QStringLiteral("rows \u2014 stopped: %1").arg(binding->StopReason()));
@@ -248,13 +282,55 @@ void TSNMPListViewPanel::RefreshTable() {
     return;
   }
   binding->Request().alive = true;  // after a Stop
+  rememberSelection();
   setRowButtons(false);
   try {
     binding->Refresh();
   } catch (const MvException& e) {
     binding->ShowStatus(e.message());
   }
-  BtnPanel()->SetCount(ListView()->topLevelItemCount());
+  updateCount();
+  if (!binding->Asynchronous()) restoreSelection();
+}
+
+void TSNMPListViewPanel::updateCount(int first) {
+  BtnPanel()->SetCount(listPanel_->ApplyFilter(first), ListView()->topLevelItemCount());
+}
+
+QStringList TSNMPListViewPanel::keyOf(const QTreeWidgetItem* row) const {
+  // The index columns name a row whatever its other values; a list without them, its first.
+  QStringList key;
+  MvSNMPRequest2Edits* binding = Binding();
+  if (!binding || !row) return key;
+  const std::vector<int>& items = binding->ColumnItems();
+  const int keyCount = binding->Request().varList.keyCount();
+  for (size_t c = 0; c < items.size(); ++c)
+    if (items[c] < keyCount) key << row->text(static_cast<int>(c));
+  if (key.isEmpty()) key << row->text(0);
+  return key;
+}
+
+void TSNMPListViewPanel::rememberSelection() {
+  const QList<QTreeWidgetItem*> selected = ListView()->selectedItems();
+  if (wantedKey_.isEmpty() && !selected.isEmpty()) wantedKey_ = keyOf(selected.front());
+  wantedScroll_ = ListView()->verticalScrollBar()->value();
+}
+
+void TSNMPListViewPanel::restoreSelection() {
+  // After a refresh (Add, Edit, Delete included) the view stays where it was and the row that
+  // was selected, or the one just added, is selected again when it is still there.
+  const QStringList key = std::exchange(wantedKey_, {});
+  const int scroll = std::exchange(wantedScroll_, -1);
+  QTreeWidget* view = ListView();
+  if (scroll >= 0) view->verticalScrollBar()->setValue(scroll);
+  if (key.isEmpty()) return;
+  for (int r = 0; r < view->topLevelItemCount(); ++r) {
+    QTreeWidgetItem* row = view->topLevelItem(r);
+    if (keyOf(row) != key) continue;
+    view->setCurrentItem(row);
+    view->scrollToItem(row);
+    return;
+  }
 }
 
 void TSNMPListViewPanel::SelectionChanged() {
@@ -360,6 +436,12 @@ void TSNMPListViewPanel::AddRow() {
   dialog.Lend();
   setRowButtons(false);
   dialog.Run();
+  // The refresh that follows selects the row just added, found by the index typed for it.
+  QStringList typedKey;
+  for (int r = 0; r < edits->RowCount(); ++r)
+    if (edits->IsKeyRow(r))
+      if (auto* value = qobject_cast<QLineEdit*>(edits->RowAt(r).value)) typedKey << value->text();
+  if (!typedKey.isEmpty() && !typedKey.join(QString()).isEmpty()) wantedKey_ = typedKey;
 }
 
 void TSNMPListViewPanel::EditRow() {

@@ -5,6 +5,7 @@
 
 #include <QFrame>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -12,8 +13,10 @@
 
 class QAbstractButton;
 class QDialog;
+class QLineEdit;
 class QShortcut;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 class TListViewPanel : public QFrame {
  public:
@@ -23,6 +26,11 @@ class TListViewPanel : public QFrame {
 
   TListViewPanel(QWidget* parent, MvSNMPRequest2Edits* binding);
   QTreeWidget* ListView() const { return listView_; }
+  // Above the list: rows that do not contain its text in a shown column are hidden.
+  QLineEdit* FilterEdit() const { return filter_; }
+  // Hides the rows from `first` on that the filter leaves out (all rows by default); the rows
+  // shown.
+  int ApplyFilter(int first = 0);
   virtual void ArrangeCtrlBtn(TCtrlBtnPanel* panel);
 
   int AddColumn() const { return addColumn_; }
@@ -36,6 +44,7 @@ class TListViewPanel : public QFrame {
 
  private:
   QTreeWidget* listView_;
+  QLineEdit* filter_;
   int addColumn_ = -1;
   QString addValue_;
   int deleteColumn_ = -1;
@@ -85,7 +94,13 @@ class TSNMPListViewPanel : public TSNMPEditorPanel {
   QString holderCaption() const;
   void checkStatusValue(int column, const QString& value, const QString& error);
   void walkStateChanged(bool busy);
+  void updateCount(int first = 0);
+  QStringList keyOf(const QTreeWidgetItem* row) const;
+  void rememberSelection();
+  void restoreSelection();
 
   TListViewPanel* listPanel_;
   QShortcut* stopKey_ = nullptr;
+  QStringList wantedKey_;  // the row to select again after the refresh
+  int wantedScroll_ = -1;
 };

@@ -519,3 +519,48 @@ TEST_F(TablePageTest, EnterOpensEdit) {
 }
 
 }  // namespace
+
+namespace {
+
+// The filter hides rows without its text in any shown column; the count reads "shown of total";
+// Ctrl+F goes to it.
+TEST_F(TablePageTest, FilterHidesRowsAndCountsThem) {
+  open(kForwarding, false);
+  ASSERT_EQ(view()->topLevelItemCount(), 400);
+  QLineEdit* filter = page->ListViewPanel()->FilterEdit();
+  const QString address = view()->topLevelItem(17)->text(0);
+  filter->setText(address);
+  int shown = 0;
+  for (int i = 0; i < view()->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* row = view()->topLevelItem(i);
+    EXPECT_EQ(row->isHidden(), !row->text(0).contains(address, Qt::CaseInsensitive) &&
+                                   !row->text(1).contains(address) && !row->text(2).contains(address));
+    if (!row->isHidden()) ++shown;
+  }
+  EXPECT_GE(shown, 1);
+  EXPECT_EQ(page->BtnPanel()->Count()->text(), QStringLiteral("%1 of 400").arg(shown));
+  // A refresh keeps filtering the rows as they come.
+  click(TCtrlBtnPanel::RefreshBtn);
+  ASSERT_TRUE(waitUntil([&] { return walked() && view()->topLevelItemCount() == 400; }));
+  EXPECT_EQ(page->BtnPanel()->Count()->text(), QStringLiteral("%1 of 400").arg(shown));
+  filter->clear();
+  EXPECT_EQ(page->BtnPanel()->Count()->text(), "400");
+}
+
+// After Edit (and its refresh) the edited row is selected again and the view has not jumped.
+TEST_F(TablePageTest, SelectionAndPlaceKeptAfterEdit) {
+  open(kVlans);
+  select(lineOf("10"));
+  answers.onDialog = [&](QDialog& dialog) {
+    rowValue<QLineEdit>(dialog, Name)->setText("kept");
+    rowCheck(dialog, Name)->click();
+    QTest::mouseClick(dialogButton(dialog, "SetCheckedBtn"), Qt::LeftButton);
+  };
+  click(TCtrlBtnPanel::EditBtn);
+  ASSERT_TRUE(waitUntil([&] { return walked(); }));
+  ASSERT_FALSE(view()->selectedItems().isEmpty());
+  EXPECT_EQ(view()->selectedItems().front()->text(0), "10");
+  EXPECT_EQ(view()->selectedItems().front()->text(1), "kept");
+}
+
+}  // namespace
