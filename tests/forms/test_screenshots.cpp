@@ -3,11 +3,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QtTest/QTest>
+#include <vector>
 
 #include "FormsFixture.h"
 #include "Guiconfigform.h"
@@ -17,6 +20,13 @@
 using formstest::waitUntil;
 
 namespace {
+
+const SnmpVarDef kForwarding[] = {
+    {"1.3.6.1.2.1.17.4.3.1.1", "Address", Syntax::MacAddress, Access::ReadOnly},
+    {"1.3.6.1.2.1.17.4.3.1.2", "Port", Syntax::Integer, Access::ReadOnly},
+    {"1.3.6.1.2.1.17.4.3.1.3", "Status", Syntax::Integer, Access::ReadOnly},
+    {},
+};
 
 const OptionSource kEnableSource[] = {{2, "disabled"}, {3, "enabled"}, {0, nullptr}};
 const MvOptionList kEnable(kEnableSource);
@@ -92,6 +102,34 @@ TEST(Screenshots, RenderPages) {
     form.PageControl()->setCurrentIndex(1);
     ASSERT_TRUE(waitUntil([&] { return idle(form); }));
     EXPECT_TRUE(form.grab().save(dir + "/paged.png"));
+  }
+  {
+    // The forwarding table filtered, sorted by port, one row selected.
+    TConfigForm form;
+    form.setWindowTitle("Forwarding Table : 127.0.0.1");
+    TSNMPListViewPanel* page = form.MakeTableForm(formstest::makeBinding(&form, kForwarding, MVT_FMV, 0));
+    form.show();
+    ASSERT_TRUE(waitUntil([&] { return idle(form) && form.CurrentBinding(); }));
+    form.BindingAt(0)->SortBy(1);
+    page->ListViewPanel()->FilterEdit()->setText(page->ListView()->topLevelItem(1)->text(0).left(8));
+    page->ListView()->setCurrentItem(page->ListView()->topLevelItem(2));
+    EXPECT_TRUE(form.grab().save(dir + "/table-filtered.png"));
+  }
+  {
+    // Seventeen columns: the view scrolls sideways, headings whole.
+    std::vector<QByteArray> labels;
+    std::vector<SnmpVarDef> defs;
+    for (int k = 0; k < 17; ++k) labels.push_back(QByteArray("Column heading ") + QByteArray::number(k + 1));
+    for (int k = 0; k < 17; ++k)
+      defs.push_back({kForwarding[k % 3].oid, labels[static_cast<size_t>(k)].constData(), kForwarding[k % 3].syntax,
+                      Access::ReadOnly});
+    defs.push_back({});
+    TConfigForm form;
+    form.setWindowTitle("Wide Table : 127.0.0.1");
+    form.MakeTableForm(formstest::makeBinding(&form, defs.data(), MVT_FMV, 0));
+    form.show();
+    ASSERT_TRUE(waitUntil([&] { return idle(form) && form.CurrentBinding(); }));
+    EXPECT_TRUE(form.grab().save(dir + "/table-wide.png"));
   }
 }
 
