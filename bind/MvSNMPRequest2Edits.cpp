@@ -636,6 +636,8 @@ void MvSNMPRequest2Edits::BindListView(QTreeWidget* view, bool followSelection) 
   if (!view) return;
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  // Several rows may be selected to copy them; the current one is the row the edits show.
+  view->setSelectionMode(QAbstractItemView::ExtendedSelection);
   view->setRootIsDecorated(false);
   view->setItemsExpandable(false);
   view->setUniformRowHeights(true);
@@ -664,6 +666,12 @@ void MvSNMPRequest2Edits::BindListView(QTreeWidget* view, bool followSelection) 
         try {
           for (QTreeWidgetItem* row : rowsOf(deselected)) SelectItem(row, false);
           for (QTreeWidgetItem* row : rowsOf(selected)) SelectItem(row, true);
+          // With several rows selected, the values shown are the current row's: it is the one
+          // an edit or delete reads, and it may have been selected before this change.
+          QTreeWidgetItem* current = listView_ ? listView_->currentItem() : nullptr;
+          if (current && current->isSelected() &&
+              (listView_->selectedItems().size() > 1 || rowsOf(selected).empty()))
+            SelectItem(current, true);
         } catch (const MvException& e) {
           ReportError(Operation::Get, e.message());
         }
@@ -727,7 +735,9 @@ void MvSNMPRequest2Edits::readRow(const QTreeWidgetItem* row) {
 void MvSNMPRequest2Edits::readSelectedRow() {
   if (!listView_) return;
   const QList<QTreeWidgetItem*> selected = listView_->selectedItems();
-  if (!selected.isEmpty()) readRow(selected.front());
+  if (selected.isEmpty()) return;
+  QTreeWidgetItem* current = listView_->currentItem();
+  readRow(current && current->isSelected() ? current : selected.front());
 }
 
 void MvSNMPRequest2Edits::flushRows() {

@@ -334,9 +334,10 @@ void TSNMPListViewPanel::restoreSelection() {
 }
 
 void TSNMPListViewPanel::SelectionChanged() {
-  const bool selected = hasSelection();
-  setRowButtons(selected);
-  if (!selected) EditsPanel()->ClearRows();
+  const qsizetype selected = ListView()->selectedItems().size();
+  // Edit and Delete act on one row; several are selected to be copied.
+  setRowButtons(selected == 1);
+  if (selected == 0) EditsPanel()->ClearRows();
 }
 
 QString TSNMPListViewPanel::RowHint(const QPoint& pos) const {

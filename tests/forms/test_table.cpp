@@ -564,3 +564,28 @@ TEST_F(TablePageTest, SelectionAndPlaceKeptAfterEdit) {
 }
 
 }  // namespace
+
+namespace {
+
+// Sorted the other way, the first line is VLAN 10: selecting it fills the edits with its values
+// and Delete destroys exactly that row on the agent. Several selected rows are copied together
+// and leave Edit and Delete off.
+TEST_F(TablePageTest, AfterSortingTheSelectedRowIsTheOneActedOn) {
+  open(kVlans);
+  form.BindingAt(0)->SortBy(VlanId);
+  form.BindingAt(0)->SortBy(VlanId);  // descending
+  ASSERT_EQ(view()->topLevelItem(0)->text(0), "10");
+  view()->selectAll();
+  form.BindingAt(0)->CopyRows();
+  EXPECT_EQ(QGuiApplication::clipboard()->text().count(u'\n'), 1 + view()->topLevelItemCount());
+  EXPECT_FALSE(control(TCtrlBtnPanel::DeleteBtn)->isEnabled());
+  select(0);
+  EXPECT_TRUE(control(TCtrlBtnPanel::DeleteBtn)->isEnabled());
+  EXPECT_EQ(qobject_cast<QLineEdit*>(page->EditsPanel()->RowAt(VlanId).value)->text(), "10");
+  answers.confirmAnswer = true;
+  click(TCtrlBtnPanel::DeleteBtn);
+  EXPECT_EQ(snmpGet(*agent, std::string(kVlanStatus) + "10"), "");
+  EXPECT_EQ(snmpGet(*agent, std::string(kVlanStatus) + "1"), "1");
+}
+
+}  // namespace
