@@ -8,25 +8,12 @@
 
 namespace {
 
-bool isNumeric(quint32 syntax) {
-  switch (syntax) {
-    case Syntax::Integer:
-    case Syntax::Counter:
-    case Syntax::Guage:
-    case Syntax::UInteger:
-    case Syntax::Counter64:
-    case Syntax::TimeTicks:
-      return true;
-    default:
-      return false;
-  }
-}
-
-// A sort key of a text: the value's number or octets when the text is one, else nothing.
+// A sort key of a text: the value's number (the integer kinds) or octets (addresses) when the
+// text is one of the column's syntax, else nothing (compared as text).
 std::optional<MvValue> keyOf(quint32 syntax, const QString& text) {
-  if (!isNumeric(syntax) && syntax != Syntax::IpAddress && syntax != Syntax::NsapAddr) return std::nullopt;
+  if (syntax == 0 || !isValueSyntax(syntax)) return std::nullopt;
   const std::optional<MvValue> v = valueOfText(syntax, text);
-  if (!v || v->type == MvValueType::Null) return std::nullopt;
+  if (!v || !(v->isNumber() || v->type == MvValueType::IpAddress)) return std::nullopt;
   return v;
 }
 
@@ -58,20 +45,32 @@ QString csvField(const QString& text) {
 
 }  // namespace
 
+const std::optional<MvValue>& MvListRow::sortKey(int column) const {
+  // Worked out once per row and sort column: a sort compares each row many times.
+  if (keyColumn_ != column) {
+    const quint32 syntax = kinds_ && column >= 0 && static_cast<size_t>(column) < kinds_->size()
+                               ? (*kinds_)[static_cast<size_t>(column)]
+                               : 0;
+    key_ = keyOf(syntax, text(column));
+    keyColumn_ = column;
+  }
+  return key_;
+}
+
 bool MvListRow::operator<(const QTreeWidgetItem& other) const {
   const QTreeWidget* view = treeWidget();
   const int column = view ? view->sortColumn() : 0;
-  const quint32 syntax =
-      kinds_ && column >= 0 && static_cast<size_t>(column) < kinds_->size() ? (*kinds_)[static_cast<size_t>(column)] : 0;
-  const QString mine = text(column), theirs = other.text(column);
-  const std::optional<MvValue> a = keyOf(syntax, mine), b = keyOf(syntax, theirs);
+  const auto* row = dynamic_cast<const MvListRow*>(&other);
+  const std::optional<MvValue> none;
+  const std::optional<MvValue>& a = sortKey(column);
+  const std::optional<MvValue>& b = row ? row->sortKey(column) : none;
   if (a && b) {
     const int order = compareKeys(*a, *b);
     if (order != 0) return order < 0;
   } else if (a || b) {
     return a.has_value();  // values before texts that are none
   }
-  return mine.compare(theirs, Qt::CaseInsensitive) < 0;
+  return text(column).compare(other.text(column), Qt::CaseInsensitive) < 0;
 }
 
 namespace MvListRows {

@@ -6,7 +6,10 @@
 #include <QString>
 #include <QTreeWidgetItem>
 #include <memory>
+#include <optional>
 #include <vector>
+
+#include "MvValue.h"
 
 class QTreeWidget;
 
@@ -22,7 +25,11 @@ class MvListRow : public QTreeWidgetItem {
   bool operator<(const QTreeWidgetItem& other) const override;
 
  private:
+  const std::optional<MvValue>& sortKey(int column) const;
+
   MvColumnKinds kinds_;
+  mutable int keyColumn_ = -1;  // the column key_ belongs to
+  mutable std::optional<MvValue> key_;
 };
 
 namespace MvListRows {

@@ -79,6 +79,8 @@ TListViewPanel::TListViewPanel(QWidget* parent, MvSNMPRequest2Edits* binding)
 
 int TListViewPanel::ApplyFilter(int first) {
   const QString text = filter_->text();
+  // Without a filter, rows a walk adds are shown as they come: nothing to look at.
+  if (text.isEmpty() && first > 0) return listView_->topLevelItemCount();
   int shown = 0;
   for (int r = 0; r < listView_->topLevelItemCount(); ++r) {
     QTreeWidgetItem* row = listView_->topLevelItem(r);
@@ -258,9 +260,8 @@ void TSNMPListViewPanel::walkStateChanged(bool busy) {
   MvSNMPRequest2Edits* binding = Binding();
   if (!binding) return;
   const bool walking = busy && binding->Asynchronous() && binding->LastOperation() == MvSNMPRequest2Controls::Operation::Get;
-  QPushButton* refresh = BtnPanel()->Button(TCtrlBtnPanel::RefreshBtn);
-  if (!refresh->icon().isNull() || !refresh->text().isEmpty())
-    refresh->setText(walking ? QStringLiteral("Stop") : QStringLiteral("Refresh"));
+  BtnPanel()->Button(TCtrlBtnPanel::RefreshBtn)
+      ->setText(walking ? QStringLiteral("Stop") : QStringLiteral("Refresh"));
   stopKey_->setEnabled(walking);
   if (busy) {
     BtnPanel()->SetCountNote(QString());

@@ -355,13 +355,7 @@ void MvSNMPRequest::sendWalkStep(const std::vector<MvVarBind>& vbs, const std::v
             if (kind == MvPduKind::GetBulk) {
               sendWalkStep(vbs, asked, callback, userData, readBack);
             } else {
-              auto plain = std::make_shared<quint64>(0);
-              *plain = MvSnmpTransport::sendAsync(
-                  params(), MvPduKind::GetNext, vbs,
-                  [this, plain, asked, callback, userData, readBack](const MvSnmpAnswer& a) {
-                    completeAsync(*plain, a, asked, callback, userData, readBack);
-                  });
-              track(*plain);
+              sendTracked(MvPduKind::GetNext, vbs, asked, callback, userData, readBack);
             }
           } catch (const MvException& e) {
             MvSNMPError failed;
@@ -407,10 +401,16 @@ void MvSNMPRequest::send(PduKind kind, SnmpCompletion callback, void* userData, 
     sendWalkStep(vbs, asked, callback, userData, readBack);
     return;
   }
+  sendTracked(pduKind, vbs, asked, callback, userData, readBack);
+}
+
+void MvSNMPRequest::sendTracked(MvPduKind kind, const std::vector<MvVarBind>& vbs,
+                                const std::vector<QString>& asked, const SnmpCompletion& callback,
+                                void* userData, bool readBack) {
   // The id is known only once sent; the handler looks it up through a shared slot.
   auto id = std::make_shared<quint64>(0);
   *id = MvSnmpTransport::sendAsync(
-      params(), pduKind, vbs,
+      params(), kind, vbs,
       [this, id, asked, callback, userData, readBack](const MvSnmpAnswer& a) {
         completeAsync(*id, a, asked, callback, userData, readBack);
       });

@@ -17,6 +17,7 @@
 #include "MvValue.h"
 
 struct MvSnmpAnswer;
+enum class MvPduKind;
 struct MvVarBind;
 
 // Called exactly once per asynchronous operation (unless the request is destroyed first).
@@ -108,6 +109,10 @@ class MvSNMPRequest {
   MvSnmpAnswer walkStep(const std::vector<MvVarBind>& vbs);
   void sendWalkStep(const std::vector<MvVarBind>& vbs, const std::vector<QString>& asked,
                     const SnmpCompletion& callback, void* userData, bool readBack);
+  // Sends one PDU whose answer completes the operation (completeAsync), and counts it.
+  void sendTracked(MvPduKind kind, const std::vector<MvVarBind>& vbs,
+                   const std::vector<QString>& asked, const SnmpCompletion& callback,
+                   void* userData, bool readBack);
   void track(quint64 id);
   // A failure mid-walk says how far the walk got.
   MvSNMPError failureOf(const MvSnmpAnswer& answer) const;

@@ -14,12 +14,17 @@ struct CtlRun {
   QString err;
 };
 
-inline CtlRun runKx760ctl(const QString& registryFile, const QString& stateDir, const QStringList& args) {
-  QProcess p;
+// The environment kx760ctl runs in: a registry file and a state directory of the test's own.
+inline QProcessEnvironment kx760ctlEnvironment(const QString& registryFile, const QString& stateDir) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("KX760_REGISTRY"), registryFile);
   env.insert(QStringLiteral("XDG_STATE_HOME"), stateDir);
-  p.setProcessEnvironment(env);
+  return env;
+}
+
+inline CtlRun runKx760ctl(const QString& registryFile, const QString& stateDir, const QStringList& args) {
+  QProcess p;
+  p.setProcessEnvironment(kx760ctlEnvironment(registryFile, stateDir));
   p.start(QStringLiteral(KX_BIN_DIR "/kx760ctl"), args);
   EXPECT_TRUE(p.waitForFinished(120000)) << "kx760ctl did not end";
   CtlRun r{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,

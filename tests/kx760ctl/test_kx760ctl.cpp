@@ -350,10 +350,8 @@ TEST_F(Kx760ctlLongWalk, BadLimitsAreUsageErrors) {
 
 TEST_F(Kx760ctlLongWalk, UnwritableOutputFailsTheCommand) {
   QProcess p;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("KX760_REGISTRY"), dir_.filePath(QStringLiteral("registry.ini")));
-  env.insert(QStringLiteral("XDG_STATE_HOME"), dir_.filePath(QStringLiteral("state")));
-  p.setProcessEnvironment(env);
+  p.setProcessEnvironment(kx760ctlEnvironment(dir_.filePath(QStringLiteral("registry.ini")),
+                                              dir_.filePath(QStringLiteral("state"))));
   p.setStandardOutputFile(QStringLiteral("/dev/full"));
   for (bool asJson : {true, false}) {
     QStringList args = onBig({"walk", kFdbPort});
@@ -370,10 +368,8 @@ TEST_F(Kx760ctlLongWalk, InterruptClosesTheJson) {
   kxtest::SimAgent slow;
   slow.start({"--fdb-entries", "3000", "--delay", "5", "--led-period", "0"});
   QProcess p;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("KX760_REGISTRY"), dir_.filePath(QStringLiteral("registry.ini")));
-  env.insert(QStringLiteral("XDG_STATE_HOME"), dir_.filePath(QStringLiteral("state")));
-  p.setProcessEnvironment(env);
+  p.setProcessEnvironment(kx760ctlEnvironment(dir_.filePath(QStringLiteral("registry.ini")),
+                                              dir_.filePath(QStringLiteral("state"))));
   p.start(QStringLiteral(KX_BIN_DIR "/kx760ctl"),
           {"/I127.0.0.1", "/Rpublic", "/v1", "--port", QString::number(slow.port()), "--json",
            "--max-repetitions", "0", "walk", kFdbPort});
@@ -406,7 +402,9 @@ TEST_F(Kx760ctlTest, LibraryLogLinesOnlyWhenAskedFor) {
     qunsetenv("KX760_SNMP_LOG");
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.err.contains("Created directory"), std::string(setting) == "1") << setting << r.err.toStdString();
-    if (std::string(setting) != "1") EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    if (std::string(setting) != "1") {
+      EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    }
   }
 }
 
