@@ -1,6 +1,7 @@
 #include "CatalogueJson.h"
 
 #include "CatalogueRegistry.h"
+#include "Formoidunit.h"
 #include "MenuMap.h"
 #include "MenuMapText.h"
 #include "MvOptionList.h"
@@ -73,6 +74,25 @@ QByteArray accessKeyword(quint32 access) {
   }
 }
 
+namespace {
+
+QByteArray jsonList(const CatalogueList& list, int kind, int keys) {
+  QByteArray out = "{\"name\":" + jsonString(QString::fromLatin1(list.name)) +
+                   ",\"kind\":" + QByteArray::number(kind) + ",\"keys\":" + QByteArray::number(keys) +
+                   ",\"items\":[";
+  for (int i = 0; list.defs[i].oid; ++i) {
+    const SnmpVarDef& d = list.defs[i];
+    if (i) out += ',';
+    out += "{\"oid\":" + jsonString(QString::fromLatin1(d.oid)) +
+           ",\"label\":" + jsonString(QString::fromLatin1(d.label)) +
+           ",\"syntax\":" + QByteArray::number(d.syntax) + ",\"access\":" + QByteArray::number(d.access) +
+           ",\"options\":" + jsonOptions(d.options) + '}';
+  }
+  return out + "]}";
+}
+
+}  // namespace
+
 QByteArray catalogueJson() {
   QByteArray out = "{\"lists\":[";
   bool firstList = true;
@@ -82,17 +102,20 @@ QByteArray catalogueJson() {
     // A list a menu page uses is reported with that page's kind and keys (the first page, should
     // two ever differ); the registry's for the others.
     const MenuPage* use = firstMenuUseOfList(QString::fromLatin1(list.name));
-    out += "{\"name\":" + jsonString(QString::fromLatin1(list.name)) +
-           ",\"kind\":" + QByteArray::number(use ? use->kind : list.kind) +
-           ",\"keys\":" + QByteArray::number(use ? use->keys : list.keyCount) + ",\"items\":[";
-    for (int i = 0; list.defs[i].oid; ++i) {
-      const SnmpVarDef& d = list.defs[i];
-      if (i) out += ',';
-      out += "{\"oid\":" + jsonString(QString::fromLatin1(d.oid)) +
-             ",\"label\":" + jsonString(QString::fromLatin1(d.label)) +
-             ",\"syntax\":" + QByteArray::number(d.syntax) +
-             ",\"access\":" + QByteArray::number(d.access) +
-             ",\"options\":" + jsonOptions(d.options) + '}';
+    out += jsonList(list, use ? use->kind : list.kind, use ? use->keys : list.keyCount);
+  }
+  out += "],\"forms\":[";
+  bool firstForm = true;
+  for (const CatalogueForm& form : catalogueForms()) {
+    if (!firstForm) out += ',';
+    firstForm = false;
+    out += "{\"class\":" + jsonString(QString::fromLatin1(form.formClass)) +
+           ",\"item\":" + jsonString(QString::fromLatin1(form.item)) + ",\"lists\":[";
+    bool firstList2 = true;
+    for (const CatalogueList* list : form.catalogueLists()) {
+      if (!firstList2) out += ',';
+      firstList2 = false;
+      out += jsonList(*list, list->kind, list->keyCount);
     }
     out += "]}";
   }

@@ -4,7 +4,8 @@
 #include <QByteArray>
 
 // {"lists":[{"name","kind","keys","items":[{"oid","label","syntax","access",
-// "options":[[value,label],...]}]}],"menu":[...]}, one line, keys in that order, UTF-8. "options"
+// "options":[[value,label],...]}]}],"forms":[{"class","item","lists":[...]}],"menu":[...]}, one
+// line, keys in that order, UTF-8; a form's lists are written as "lists" are. "options"
 // is empty for an item without option list; a text-valued list gives its values as strings.
 // "kind" and "keys" are those the menu map builds the list with; "menu" is menuMapJson().
 QByteArray catalogueJson();

@@ -6,6 +6,7 @@
 #include "Cosoidunit.h"
 #include "Cpuacloidunit.h"
 #include "Dhcprelayoidunit.h"
+#include "Formoidunit.h"
 #include "Igmpoidunit.h"
 #include "Ipmacbindingoidunit.h"
 #include "Lagoidunit.h"
@@ -212,6 +213,8 @@ const std::vector<CatalogueList>& catalogueLists() {
 
 const CatalogueList* findCatalogueList(QStringView name) {
   for (const CatalogueList& list : catalogueLists())
+    if (name == QLatin1StringView(list.name)) return &list;
+  for (const CatalogueList& list : formLists())
     if (name == QLatin1StringView(list.name)) return &list;
   return nullptr;
 }

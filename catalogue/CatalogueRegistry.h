@@ -20,7 +20,7 @@ struct CatalogueList {
 
 // Every list, menu group by menu group in menu order.
 const std::vector<CatalogueList>& catalogueLists();
-// The list of that exact (case-sensitive) name, or nullptr.
+// The list of that exact (case-sensitive) name, a page's or a dedicated form's, or nullptr.
 const CatalogueList* findCatalogueList(QStringView name);
 
 // Number of definitions before an array's terminator (0 for nullptr).

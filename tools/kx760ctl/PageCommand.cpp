@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CtlOutput.h"
+#include "Formoidunit.h"
 #include "MenuMap.h"
 #include "MenuMapText.h"
 #include "MvDeviceParams.h"
@@ -168,7 +169,13 @@ void PageCommand::run(const QStringList& args, CtlOutput& out) {
                   {"caption", caption.isEmpty() ? QJsonValue() : QJsonValue(caption)}};
   if (!out.json()) out.write(heading.toUtf8() + (caption.isEmpty() ? "" : "\n" + caption.toUtf8()));
 
-  if (!readsPages(*entry)) {
+  // A dedicated form's lists are read as pages, each headed by its list's name.
+  std::vector<MenuPage> formPages;
+  if (const CatalogueForm* form = entry->form ? findCatalogueForm(QString::fromLatin1(entry->form)) : nullptr)
+    for (const CatalogueList* list : form->catalogueLists())
+      formPages.push_back(MenuPage{list->name, list->name, list->kind, static_cast<quint8>(list->keyCount), -1});
+
+  if (!readsPages(*entry) && formPages.empty()) {
     const QString does = whatItWouldDo(*entry);
     if (entry->tool) doc.insert("tool", QString::fromLatin1(entry->tool));
     if (entry->form) doc.insert("form", QString::fromLatin1(entry->form));
@@ -179,8 +186,9 @@ void PageCommand::run(const QStringList& args, CtlOutput& out) {
     return;
   }
 
+  if (entry->form) doc.insert("form", QString::fromLatin1(entry->form));
   QJsonArray pages;
-  for (const MenuPage& page : entry->pageList()) {
+  for (const MenuPage& page : formPages.empty() ? entry->pageList() : std::span<const MenuPage>(formPages)) {
     const PageContent content = readPage(page, entry->extras);
     if (out.json())
       pages.append(pageJson(content));

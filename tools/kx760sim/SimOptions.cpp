@@ -80,6 +80,7 @@ std::string SimOptions::usage() {
          "                          PRIV: DES AES AES-192 AES-256\n"
          "  --fdb-entries N         replace the forwarding table by N learned addresses\n"
          "  --delay MS              answer every request MS milliseconds late\n"
+         "  --log FILE              one JSON line per request received (varbinds, octets in hex)\n"
          "  --drop PERCENT          drop that share of requests unanswered\n"
          "  --fault MODE[:SUBTREE]  misbehave under SUBTREE (default everything); repeatable.\n"
          "                          MODE: nonincreasing wrongtype shortoctets silent\n"
@@ -140,6 +141,9 @@ std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& args
       int n = 0;
       if (!number(value, n) || n < 0 || n > 16777215) return bad();
       o.fdbEntries = n;
+    } else if (arg == "--log") {
+      if (value.empty()) return bad();
+      o.logFile = value;
     } else if (arg == "--delay") {
       if (!number(value, o.delayMs) || o.delayMs < 0) return bad();
     } else if (arg == "--drop") {

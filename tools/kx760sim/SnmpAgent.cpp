@@ -193,6 +193,7 @@ bool SnmpAgent::start(std::string& error) {
     error = "one agent per process";
     return false;
   }
+  if (!options_.logFile.empty() && !log_.open(options_.logFile, error)) return false;
   try {
     stateDir_ = std::make_unique<TempDir>(std::string(kAppName) + "-" + std::to_string(getpid()));
   } catch (const std::exception& e) {
@@ -296,6 +297,8 @@ bool SnmpAgent::silenced(const snmp_pdu* pdu) const {
 int SnmpAgent::onPacket(int op, snmp_session* session, int reqid, snmp_pdu* pdu, void* magic) {
   SnmpAgent* self = instance_;
   if (self && pdu && op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE) {
+    // Logged as received, also when the request is then dropped or answered late.
+    self->log_.write(*pdu);
     // Returning without processing leaves the request unanswered; the library frees pdu.
     if (self->silenced(pdu)) return 1;
     if (self->options_.dropPercent > 0 &&
@@ -431,14 +434,28 @@ int SnmpAgent::runSetPhase(netsnmp_agent_request_info* reqinfo, netsnmp_request_
       break;
     case MODE_SET_COMMIT:
       // COMMIT comes once for each subtree the PDU touched; the views follow only once.
-      if (txn->commit() && txn->touches(VlanMirror::kStaticEntry))
-        VlanMirror::sync(store_, txn->removals(VlanMirror::kStaticRowStatus),
-                         netsnmp_get_agent_uptime());
+      if (txn->commit()) {
+        if (txn->touches(VlanMirror::kStaticEntry))
+          VlanMirror::sync(store_, txn->removals(VlanMirror::kStaticRowStatus),
+                           netsnmp_get_agent_uptime());
+        deleteGuestVlanIfAsked();
+      }
       break;
     default:  // MODE_SET_FREE: the transaction goes with the request
       break;
   }
   return SNMP_ERR_NOERROR;
+}
+
+void SnmpAgent::deleteGuestVlanIfAsked() {
+  // Writing start(2) to the guest VLAN's delete state removes its name and ports; the state
+  // reads none(1) again afterwards, as on the switch.
+  const Oid guest{1, 3, 6, 1, 4, 1, 48213, 12, 30, 1};
+  auto* state = store_.find(concat(guest, {3, 0}));
+  if (!state || state->value.number != 2) return;
+  state->value.number = 1;
+  if (auto* name = store_.find(concat(guest, {1, 0}))) name->value.octets.clear();
+  if (auto* ports = store_.find(concat(guest, {2, 0}))) ports->value.octets.assign(4, '\0');
 }
 
 }  // namespace kx760sim

@@ -14,6 +14,7 @@
 
 #include "FrontPanel.h"
 #include "MibStore.h"
+#include "RequestLog.h"
 #include "SimOptions.h"
 #include "TempDir.h"
 
@@ -59,12 +60,14 @@ class SnmpAgent {
 
   int answerGet(netsnmp_agent_request_info_s* reqinfo, netsnmp_request_info_s* requests);
   int answerGetNext(netsnmp_handler_registration_s* reginfo, netsnmp_request_info_s* requests);
+  void deleteGuestVlanIfAsked();
   int runSetPhase(netsnmp_agent_request_info_s* reqinfo, netsnmp_request_info_s* requests);
 
   SimOptions options_;
   MibStore& store_;
   std::vector<std::string> systemConfig_;
   FrontPanel panel_;
+  RequestLog log_;
   std::unique_ptr<TempDir> stateDir_;
   std::vector<netsnmp_handler_registration_s*> registrations_;  // owned by Net-SNMP's registry
   std::list<std::unique_ptr<Postponed>> postponed_;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CatalogueRegistry.h"
+#include "Formoidunit.h"
 #include "SampleValues.h"
 
 namespace kx760sim::catalogue {
@@ -56,10 +57,17 @@ class Writer {
   }
 
  private:
-  // Whether the simulator already has the object, or this file gave it already.
+  // Whether the simulator already has the object, or this file gave it already (a dedicated
+  // form may read an object that a page, or another of its own lists, reads too).
   bool skip(const Oid& oid) const {
     return underAny(oid, kAgentServed, std::size(kAgentServed)) || hand_.find(oid) ||
-           hand_.hasObjectsUnder(oid) || hand_.column(oid) || hand_.tableContaining(oid);
+           hand_.hasObjectsUnder(oid) || hand_.column(oid) || hand_.tableContaining(oid) ||
+           emittedUnder(oid);
+  }
+
+  bool emittedUnder(const Oid& oid) const {
+    const auto next = emitted_.lower_bound(oid);
+    return next != emitted_.end() && isPrefix(oid, *next);
   }
 
   void claim(const Oid& oid) {
@@ -148,6 +156,7 @@ class Writer {
 std::string catalogueDataText(const MibStore& handWritten) {
   Writer writer(handWritten);
   for (const CatalogueList& list : catalogueLists()) writer.list(list);
+  for (const CatalogueList& list : formLists()) writer.list(list);
   return writer.text();
 }
 
