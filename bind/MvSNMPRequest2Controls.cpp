@@ -36,7 +36,7 @@ MvSNMPRequest2Controls::~MvSNMPRequest2Controls() {
   *living_ = false;
   if (outcome_) outcome_->done = true;
   for (QEventLoop* loop : waiters_) loop->quit();
-  busy_ = false;
+  setBusy(false);
   request_.alive = false;
   // The request's own destructor lets outstanding completions run (they return at once now)
   // and cancels what is left.
@@ -203,10 +203,21 @@ bool MvSNMPRequest2Controls::ApplyItems(const std::vector<int>& items, bool refr
   return sent;
 }
 
+namespace {
+int busyBindings = 0;
+}  // namespace
+
+int MvSNMPRequest2Controls::BusyBindings() { return busyBindings; }
+
+void MvSNMPRequest2Controls::setBusy(bool on) {
+  if (on != busy_) busyBindings += on ? 1 : -1;
+  busy_ = on;
+}
+
 bool MvSNMPRequest2Controls::run(const std::function<void()>& send) {
   Outcome outcome;
   blocking_ = !asynchronous_;
-  busy_ = true;
+  setBusy(true);
   if (OnBusyChanged) OnBusyChanged(true);
   if (blocking_) outcome_ = &outcome;
   try {
@@ -314,7 +325,7 @@ void MvSNMPRequest2Controls::endOperation(std::optional<MvException> error) {
     outcome_->error = std::move(error);
     outcome_ = nullptr;
   }
-  busy_ = false;
+  setBusy(false);
   blocking_ = false;
   wakeWaiters();
   OperationEnded();

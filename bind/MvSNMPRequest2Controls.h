@@ -39,6 +39,8 @@ class MvSNMPRequest2Controls : public QObject {
   const MvSNMPRequest& Request() const { return request_; }
   QWidget* Owner() const { return owner_; }
   bool Busy() const { return busy_; }
+  // How many bindings of the program are busy now (a picture of a window waits for none).
+  static int BusyBindings();
   bool Asynchronous() const { return asynchronous_; }
   void SetAsynchronous(bool on) { asynchronous_ = on; }
   bool RefreshAfterApply() const { return refreshAfterApply_; }
@@ -112,6 +114,7 @@ class MvSNMPRequest2Controls : public QObject {
     std::optional<MvException> error;
   };
 
+  void setBusy(bool on);
   void startRefresh();
   void startApply();
   void refreshStep(const MvSNMPError& error);

@@ -205,20 +205,22 @@ const SnmpVarDef ForwardingList[] = {
 
 namespace {
 
+// Kind 2 lists disable the bound controls after each refresh until a row is selected (the IGMP
+// and DHCP relay forms); the forms that type a new row's key use kind 3.
 constinit const CatalogueList kFormLists[] = {
-    {"TrustHostList", TrustHostList, MVT_FMV, 1},
+    {"TrustHostList", TrustHostList, MVT_UMV, 1},
     {"SummerTimeList", SummerTimeList, SVT_SV, 0},
     {"SmtpControlList", SmtpControlList, SVT_SV, 0},
     {"LogSaveControlList", LogSaveControlList, SVT_SV, 0},
     {"StpBridgeList", StpBridgeList, SVT_SV, 0},
-    {"StpPortList", StpPortList, MVT_FMV, 1},
-    {"ForwardingList", ForwardingList, MVT_FMV, 1},
-    {"VlanStaticList", VlanStaticList, MVT_FMV, 1},
+    {"StpPortList", StpPortList, MVT_UMV, 1},
+    {"ForwardingList", ForwardingList, MVT_UMV, 1},
+    {"VlanStaticList", VlanStaticList, MVT_UMV, 1},
     {"VlanNextFreeList", VlanNextFreeList, SVT_SV, 0},
-    {"VlanCurrentList", VlanCurrentList, MVT_FMV, 2},
+    {"VlanCurrentList", VlanCurrentList, MVT_UMV, 2},
     {"VlanNumDeletesList", VlanNumDeletesList, SVT_SV, 0},
-    {"UnicastFilterList", UnicastFilterList, MVT_FMV, 3},
-    {"MulticastFilterList", MulticastFilterList, MVT_FMV, 3},
+    {"UnicastFilterList", UnicastFilterList, MVT_UMV, 3},
+    {"MulticastFilterList", MulticastFilterList, MVT_UMV, 3},
     {"GuestVlanEditList", GuestVlanEditList, SVT_SV, 0},
     {"GuestVlanNameList", GuestVlanNameList, SVT_SV, 0},
     {"GuestVlanDeleteList", GuestVlanDeleteList, SVT_SV, 0},

@@ -18,6 +18,8 @@
 
 #include "About.h"
 #include "CatalogueRegistry.h"
+#include "DedicatedForm.h"
+#include "DedicatedForms.h"
 #include "UserNotice.h"
 #include "Guiconfigform.h"
 #include "HelpViewer.h"
@@ -275,7 +277,7 @@ void TMainForm::buildMenus() {
     const MenuEntry* e = &entry;
     switch (entry.family) {
       case MenuFamily::Form:
-        action->setEnabled(false);  // enabled once its dedicated form exists
+        action->setEnabled(isDedicatedFormBuilt(QString::fromLatin1(entry.form)));
         break;
       default:
         break;
@@ -328,6 +330,7 @@ void TMainForm::handle(const MenuEntry& entry) {
       LaunchTool(QString::fromLatin1(entry.tool));
       return;
     case MenuFamily::Form:
+      openDedicatedForm(entry);
       return;
     case MenuFamily::Action:
       switch (entry.action) {
@@ -419,6 +422,16 @@ void TMainForm::openConfigForm(const MenuEntry& entry) {
     if (getIpFrom_) connect(getIpFrom_, &QComboBox::activated, this, &TMainForm::GetIpFromChange);
   }
   UserNotice::runModal(form);
+}
+
+void TMainForm::openDedicatedForm(const MenuEntry& entry) {
+  const QString formClass = QString::fromLatin1(entry.form);
+  std::unique_ptr<TDedicatedForm> form = createDedicatedForm(formClass, this);
+  if (!form) return;
+  if (entry.title.hasPrefix()) form->setWindowTitle(entry.title.caption(launch_.addressText));
+  if (entry.extras.keepsInstance) setDedicatedFormInstance(formClass, form.get());
+  UserNotice::runModal(*form);
+  if (entry.extras.keepsInstance) setDedicatedFormInstance(formClass, nullptr);
 }
 
 void TMainForm::GetIpFromChange(int index) {

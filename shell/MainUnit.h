@@ -100,6 +100,7 @@ class TMainForm : public QMainWindow {
   void buildMenus();
   void handle(const MenuEntry& entry);
   void openConfigForm(const MenuEntry& entry);
+  void openDedicatedForm(const MenuEntry& entry);
   void saveChanges(const MenuEntry& entry);
   void reboot(const MenuEntry& entry);
   void about();

@@ -1,15 +1,19 @@
 // kx760: the management module for one KX-760 switch. Besides the module's own switches it takes
 // --port N (the agent's UDP port), --screenshot FILE (save the main window as a picture after
-// start-up and end, for runs without a display) and --open-menu NAME (a top-level menu, by its
-// component name, shown open in that picture).
+// start-up and end, for runs without a display), --open-menu NAME (a top-level menu, by its
+// component name, shown open in that picture) and --open ITEM (choose a menu entry, by component
+// name or caption path, after start-up; with --screenshot the picture is of the window it opened).
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
+#include "EntryOpener.h"
 #include "MainUnit.h"
+#include "MenuMap.h"
 #include "ScreenFit.h"
 
 int main(int argc, char** argv) {
@@ -20,9 +24,10 @@ int main(int argc, char** argv) {
   TMainForm::Options options;
   QString screenshot;
   QString openMenu;
+  QString openItem;
   for (qsizetype k = 0; k < parameters.size();) {
     const QString& a = parameters.at(k);
-    if ((a == u"--port" || a == u"--screenshot" || a == u"--open-menu") && k + 1 < parameters.size()) {
+    if ((a == u"--port" || a == u"--screenshot" || a == u"--open-menu" || a == u"--open") && k + 1 < parameters.size()) {
       const QString value = parameters.at(k + 1);
       if (a == u"--port") {
         bool ok = false;
@@ -34,6 +39,9 @@ int main(int argc, char** argv) {
         options.agentPort = static_cast<quint16>(port);
       } else if (a == u"--open-menu") {
         openMenu = value;
+      } else if (a == u"--open") {
+        openItem = value;
+        options.confirmExit = false;
       } else {
         screenshot = value;
         options.confirmExit = false;
@@ -43,10 +51,27 @@ int main(int argc, char** argv) {
       ++k;
     }
   }
+  const MenuEntry* entry = nullptr;
+  if (!openItem.isEmpty()) {
+    entry = findMenuEntry(openItem);
+    if (!entry) {
+      std::fprintf(stderr, "kx760: no menu entry \"%s\"\n", qPrintable(openItem));
+      return 2;
+    }
+  }
   TMainForm form(parameters, options);
   if (form.Ended()) return form.ExitCode();
   form.show();
-  if (!screenshot.isEmpty()) {
+  std::unique_ptr<EntryOpener> opener;
+  if (entry) {
+    QString why;
+    if (!EntryOpener::canOpen(form, *entry, !screenshot.isEmpty(), why)) {
+      std::fprintf(stderr, "kx760: cannot open %s: %s\n", qPrintable(openItem), qPrintable(why));
+      return 2;
+    }
+    opener = std::make_unique<EntryOpener>(form, *entry, screenshot);
+    opener->start();
+  } else if (!screenshot.isEmpty()) {
     QMenu* menu = openMenu.isEmpty() ? nullptr : form.TopMenu(openMenu);
     if (menu) QTimer::singleShot(100, &form, [&form, menu] { form.menuBar()->setActiveAction(menu->menuAction()); });
     QTimer::singleShot(600, &form, [&form, menu, screenshot] {

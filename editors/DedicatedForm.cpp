@@ -1,0 +1,172 @@
+#include "DedicatedForm.h"
+
+#include <QAbstractItemModel>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "CatalogueRegistry.h"
+#include "MvError.h"
+#include "MvSNMPRequest2Edits.h"
+#include "PortUitFormUnit.h"
+
+TDedicatedForm::TDedicatedForm(QWidget* owner, const QString& caption) : QDialog(owner) {
+  setWindowTitle(caption);
+  setSizeGripEnabled(true);
+}
+
+TDedicatedForm::~TDedicatedForm() {
+  ReleaseAll();
+  for (const QMetaObject::Connection& c : followers_) disconnect(c);
+  for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
+}
+
+MvSNMPRequest2Edits* TDedicatedForm::AddBinding(const char* listName) {
+  const CatalogueList* list = findCatalogueList(QString::fromLatin1(listName));
+  if (!list) throw MvException(-1, QStringLiteral("Unknown descriptor list %1").arg(QLatin1String(listName)));
+  auto binding = std::make_unique<MvSNMPRequest2Edits>(this);
+  binding->Request().varList = list->makeVarList();
+  bindings_.push_back(std::move(binding));
+  return bindings_.back().get();
+}
+
+TPortUitForm* TDedicatedForm::AddPortGrid(QWidget* parent) {
+  auto* grid = new TPortUitForm(parent);
+  grid->AddUnit(QStringLiteral("Unit1"), 1, GridBoxes, GridColumns);
+  grid->ShowUnit(QStringLiteral("1"), QStringLiteral("KX760"), VisiblePorts);
+  auto* layout = parent->layout() ? parent->layout() : new QVBoxLayout(parent);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(grid);
+  grid->show();
+  return grid;
+}
+
+QString TDedicatedForm::PortBitList() {
+  QStringList bits;
+  for (int i = 0; i < GridBoxes; ++i) bits << QString::number(i);
+  return bits.join(u',');
+}
+
+void TDedicatedForm::UncheckAll(const TPortUitForm* grid) {
+  for (QCheckBox* box : grid->PortCheckBoxes()) box->setChecked(false);
+}
+
+void TDedicatedForm::EnableAll(const TPortUitForm* grid, bool on) {
+  for (QCheckBox* box : grid->PortCheckBoxes()) box->setEnabled(on);
+}
+
+bool TDedicatedForm::Guard(MvSNMPRequest2Controls* binding, const std::function<void()>& action) {
+  return Guard([binding](const QString& message) { if (binding) binding->ShowStatus(message); }, action);
+}
+
+bool TDedicatedForm::Guard(const std::function<void(const QString&)>& sink, const std::function<void()>& action) {
+  try {
+    action();
+    return true;
+  } catch (const MvException& e) {
+    sink(e.message());
+    return false;
+  }
+}
+
+void TDedicatedForm::Release(MvSNMPRequest2Edits* binding) {
+  for (auto it = bindings_.begin(); it != bindings_.end(); ++it) {
+    if (it->get() != binding) continue;
+    // Moved out first: a completion that arrives while we wait must not find it half destroyed.
+    std::unique_ptr<MvSNMPRequest2Edits> owned = std::move(*it);
+    bindings_.erase(it);
+    owned->Request().alive = false;
+    owned->WaitWhileBusy();
+    return;
+  }
+}
+
+void TDedicatedForm::ReleaseAll() {
+  while (!bindings_.empty()) Release(bindings_.front().get());
+}
+
+void TDedicatedForm::ShowRowCount(QLabel* label, const QTreeWidget* view) {
+  if (label && view) label->setText(QString::number(view->topLevelItemCount()));
+}
+
+void TDedicatedForm::FollowRowCount(QLabel* label, QTreeWidget* view) {
+  QAbstractItemModel* model = view->model();
+  const auto update = [label, view] { ShowRowCount(label, view); };
+  followers_.push_back(connect(model, &QAbstractItemModel::rowsInserted, label, update));
+  followers_.push_back(connect(model, &QAbstractItemModel::rowsRemoved, label, update));
+  followers_.push_back(connect(model, &QAbstractItemModel::modelReset, label, update));
+}
+
+bool TDedicatedForm::FirstRefreshDone() const {
+  for (const auto& b : bindings_)
+    if (b->Busy()) return false;
+  return true;
+}
+
+QPlainTextEdit* TDedicatedForm::MakeMemo(QWidget* parent, const char* name) {
+  auto* memo = new QPlainTextEdit(parent);
+  memo->setObjectName(QLatin1String(name));
+  memo->setReadOnly(true);
+  return memo;
+}
+
+QPushButton* TDedicatedForm::MakeButton(QWidget* parent, const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(QLatin1String(name));
+  button->setAutoDefault(false);  // Enter in an edit must not press a button
+  return button;
+}
+
+QLabel* TDedicatedForm::MakeStaticText(QWidget* parent, const char* name) {
+  auto* text = new QLabel(parent);
+  text->setObjectName(QLatin1String(name));
+  text->setFrameShape(QFrame::Panel);
+  text->setFrameShadow(QFrame::Sunken);
+  text->setMinimumWidth(80);
+  text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return text;
+}
+
+QTreeWidget* TDedicatedForm::MakeListView(QWidget* parent, const char* name) {
+  auto* view = new QTreeWidget(parent);
+  view->setObjectName(QLatin1String(name));
+  return view;
+}
+
+QWidget* TDedicatedForm::AddGridSheet(QTabWidget* pages, const char* sheetName, const QString& caption,
+                                      const char* boxName) {
+  auto* sheet = new QWidget;
+  sheet->setObjectName(QLatin1String(sheetName));
+  pages->addTab(sheet, caption);  // the page control owns the sheet
+  auto* layout = new QVBoxLayout(sheet);
+  layout->setContentsMargins(2, 2, 2, 2);
+  auto* box = new QWidget(sheet);
+  box->setObjectName(QLatin1String(boxName));
+  layout->addWidget(box);
+  return box;
+}
+
+QStatusBar* TDedicatedForm::MakeStatusBar(QWidget* parent, QLabel** panel) {
+  auto* bar = new QStatusBar(parent);
+  bar->setObjectName(QStringLiteral("StatusBar1"));
+  bar->setSizeGripEnabled(false);
+  *panel = new QLabel(bar);
+  (*panel)->setObjectName(QStringLiteral("StatusPanel0"));
+  bar->addWidget(*panel, 1);
+  return bar;
+}
+
+void TDedicatedForm::done(int result) {
+  if (!closed_) {
+    if (!CanClose()) return;
+    closed_ = true;
+    FormClose();
+    ReleaseAll();
+  }
+  QDialog::done(result);
+}

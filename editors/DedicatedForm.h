@@ -1,0 +1,88 @@
+// TDedicatedForm: what the dedicated editor forms share. It owns their bindings (each over one
+// of the catalogue's form lists) and their port grids, runs an action under the error guard that
+// turns a raised error into a status line of the right binding (or a bare line of the form's own
+// choosing), and on close stops every binding, waits while it is busy and destroys it.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class MvSNMPRequest2Controls;
+class MvSNMPRequest2Edits;
+class QCheckBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QStatusBar;
+class QTreeWidget;
+class TPortUitForm;
+
+class TDedicatedForm : public QDialog {
+ public:
+  // Boxes per port grid and the ports the KX-760 shows of them: box k stands for bit k-1 of a
+  // port list, counted from the most significant bit of the first octet.
+  static constexpr int GridBoxes = 32;
+  static constexpr int GridColumns = 12;
+  static constexpr int VisiblePorts = 18;
+
+  TDedicatedForm(QWidget* owner, const QString& caption);
+  // Releases the bindings, then cuts the widgets' signals to the form: the list views empty
+  // themselves while they are destroyed, after the form's own handlers have gone.
+  ~TDedicatedForm() override;
+
+  // A binding over the catalogue's form list of that name, owned by the form; asynchronous
+  // unless the form says otherwise. Raises -1 for a list the catalogue does not have.
+  MvSNMPRequest2Edits* AddBinding(const char* listName);
+  // The port grid of one unit (32 boxes in 12 columns, 18 shown for the KX760) filling `parent`.
+  TPortUitForm* AddPortGrid(QWidget* parent);
+  // "0,1,...,31": every box of a grid bound to its bit.
+  static QString PortBitList();
+  static void UncheckAll(const TPortUitForm* grid);
+  static void EnableAll(const TPortUitForm* grid, bool on);
+
+  // Runs `action`; an error it raises becomes a status line of `binding` (ShowStatus), and false
+  // is returned so that the steps after it in the same guard are skipped.
+  static bool Guard(MvSNMPRequest2Controls* binding, const std::function<void()>& action);
+  // As above, the error's bare message handed to `sink`.
+  static bool Guard(const std::function<void(const QString&)>& sink, const std::function<void()>& action);
+
+  // Stops the binding (its request's `alive` cleared), waits while it is busy with the windows
+  // painting, and destroys it. Bindings the form still holds when it closes go the same way.
+  void Release(MvSNMPRequest2Edits* binding);
+  void ReleaseAll();
+
+  // The number of rows of a list view as its "Samples" text.
+  static void ShowRowCount(QLabel* label, const QTreeWidget* view);
+  // Keeps `label` at the row count of `view` whenever rows come or go.
+  void FollowRowCount(QLabel* label, QTreeWidget* view);
+
+  // The form's first refresh has ended (every binding's first operation, well or not).
+  bool FirstRefreshDone() const;
+
+  // Common parts of the forms' resources.
+  static QPlainTextEdit* MakeMemo(QWidget* parent, const char* name = "Memo1");
+  static QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption);
+  // A static text: a sunken label that shows a value.
+  static QLabel* MakeStaticText(QWidget* parent, const char* name);
+  static QTreeWidget* MakeListView(QWidget* parent, const char* name);
+  // The page control's sheets each get a box (named `boxName`) that a port grid fills.
+  static QWidget* AddGridSheet(QTabWidget* pages, const char* sheetName, const QString& caption, const char* boxName);
+  // A status bar with one panel, which receives the bindings' lines and the form's messages.
+  static QStatusBar* MakeStatusBar(QWidget* parent, QLabel** panel);
+
+ protected:
+  // Whether the form may close now (FormCloseQuery); true unless a form says otherwise.
+  virtual bool CanClose() { return true; }
+  // Runs once when the form closes, before its bindings are released (FormClose).
+  virtual void FormClose() {}
+  void done(int result) override;
+
+ private:
+  std::vector<std::unique_ptr<MvSNMPRequest2Edits>> bindings_;
+  std::vector<QMetaObject::Connection> followers_;
+  bool closed_ = false;
+};

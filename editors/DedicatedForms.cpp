@@ -1,0 +1,61 @@
+#include "DedicatedForms.h"
+
+#include <QHash>
+#include <QPointer>
+#include <functional>
+
+#include "DedicatedForm.h"
+#include "GuestVlanForm.h"
+#include "IGMPRouterPortsForm.h"
+#include "VLanCurrentTableForm.h"
+#include "VlanStaticForm.h"
+
+namespace {
+
+template <class Form>
+std::unique_ptr<TDedicatedForm> make(QWidget* owner) {
+  return std::make_unique<Form>(owner);
+}
+
+struct Maker {
+  const char* formClass;
+  std::unique_ptr<TDedicatedForm> (*create)(QWidget* owner);
+};
+
+constexpr Maker kMakers[] = {
+    {"TVlanStaticForm", &make<TVlanStaticForm>},
+    {"TVLanCurrentTableForm", &make<TVLanCurrentTableForm>},
+    {"TIGMPRouterPortsForm", &make<TIGMPRouterPortsForm>},
+    {"TGuestVlanForm", &make<TGuestVlanForm>},
+};
+
+const Maker* find(QStringView formClass) {
+  for (const Maker& m : kMakers)
+    if (formClass == QLatin1StringView(m.formClass)) return &m;
+  return nullptr;
+}
+
+QHash<QString, QPointer<TDedicatedForm>>& instances() {
+  static QHash<QString, QPointer<TDedicatedForm>> refs;
+  return refs;
+}
+
+}  // namespace
+
+std::unique_ptr<TDedicatedForm> createDedicatedForm(QStringView formClass, QWidget* owner) {
+  const Maker* m = find(formClass);
+  return m ? m->create(owner) : nullptr;
+}
+
+bool isDedicatedFormBuilt(QStringView formClass) { return find(formClass) != nullptr; }
+
+TDedicatedForm* dedicatedFormInstance(QStringView formClass) {
+  return instances().value(formClass.toString()).data();
+}
+
+void setDedicatedFormInstance(QStringView formClass, TDedicatedForm* form) {
+  if (form)
+    instances().insert(formClass.toString(), form);
+  else
+    instances().remove(formClass.toString());
+}

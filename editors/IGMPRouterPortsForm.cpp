@@ -1,0 +1,154 @@
+#include "IGMPRouterPortsForm.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "MvSNMPRequest2Edits.h"
+#include "PortUitFormUnit.h"
+#include "UserNotice.h"
+
+TIGMPRouterPortsForm::TIGMPRouterPortsForm(QWidget* owner)
+    : TDedicatedForm(owner, QStringLiteral("IGMP Router ports")) {
+  setObjectName(QStringLiteral("IGMPRouterPortsForm"));
+  resize(640, 540);
+
+  list_ = MakeListView(this, "ListView1");
+  stVlanId_ = MakeStaticText(this, "stVlanID");
+  stVlanName_ = MakeStaticText(this, "stVlanName");
+  auto* fields = new QFormLayout;
+  fields->addRow(QStringLiteral("VLAN ID"), stVlanId_);
+  fields->addRow(QStringLiteral("VLAN Name"), stVlanName_);
+
+  pages_ = new QTabWidget(this);
+  pages_->setObjectName(QStringLiteral("PageControl1"));
+  QWidget* staticBox = AddGridSheet(pages_, "tbsStatic", QStringLiteral("Static Ports"), "ScrollBox1");
+  QWidget* dynamicBox = AddGridSheet(pages_, "tbsDynamic", QStringLiteral("Dynamic Ports"), "ScrollBox2");
+  // The forbidden ports have no object on this device: the sheet exists, its tab is hidden.
+  auto* forbidden = new QWidget;
+  forbidden->setObjectName(QStringLiteral("tbsForbidden"));
+  pages_->setTabVisible(pages_->addTab(forbidden, QStringLiteral("Forbidden Ports")), false);
+  dynamicBox->setEnabled(false);  // learned ports are only shown
+
+  btnGet_ = MakeButton(this, "btnGet", QStringLiteral("Refresh"));
+  btnSet_ = MakeButton(this, "btnSet", QStringLiteral("Set"));
+  btnStop_ = MakeButton(this, "btnStop", QStringLiteral("Stop"));
+  btnClose_ = MakeButton(this, "btnClose", QStringLiteral("Close"));
+  auto* buttons = new QVBoxLayout;
+  for (QPushButton* b : {btnGet_, btnSet_, btnStop_, btnClose_}) buttons->addWidget(b);
+  buttons->addStretch();
+  memo_ = MakeMemo(this);
+  memo_->setMaximumHeight(90);
+
+  auto* middle = new QVBoxLayout;
+  middle->addLayout(fields);
+  middle->addWidget(pages_, 1);
+  auto* body = new QGridLayout(this);
+  body->addWidget(list_, 0, 0);
+  body->addLayout(middle, 1, 0);
+  body->addLayout(buttons, 0, 1, 2, 1);
+  body->addWidget(memo_, 2, 0, 1, 2);
+  body->setRowStretch(0, 2);
+  body->setRowStretch(1, 3);
+
+  connect(btnGet_, &QPushButton::clicked, this, &TIGMPRouterPortsForm::btnGetClick);
+  connect(btnSet_, &QPushButton::clicked, this, &TIGMPRouterPortsForm::btnSetClick);
+  connect(btnStop_, &QPushButton::clicked, this, &TIGMPRouterPortsForm::btnStopClick);
+  connect(btnClose_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(list_, &QTreeWidget::itemSelectionChanged, this, &TIGMPRouterPortsForm::ListView1Click);
+  grids_[0] = AddPortGrid(staticBox);
+  grids_[1] = AddPortGrid(dynamicBox);
+  FormCreate();
+}
+
+void TIGMPRouterPortsForm::startFailed(const QString& message) {
+  dataComplete_ = true;
+  memo_->appendPlainText(message);
+}
+
+void TIGMPRouterPortsForm::refreshDone() {
+  dataComplete_ = true;
+  for (TPortUitForm* grid : grids_) EnableAll(grid, true);
+}
+
+void TIGMPRouterPortsForm::FormCreate() {
+  const QString bits = PortBitList();
+  const auto sink = [this](const QString& m) { startFailed(m); };
+  Guard(sink, [&] {
+    binding_ = AddBinding("IgmpRouterPortList");
+    binding_->BindListView(list_, true);
+    binding_->BindControl(0, stVlanId_);
+    binding_->BindControl(1, stVlanName_);
+    binding_->BindBits(2, bits, grids_[0]->PortCheckBoxes());
+    binding_->BindBits(3, bits, grids_[1]->PortCheckBoxes());
+    binding_->SetStatusTarget(memo_);
+    binding_->OnRefreshDone = [this](MvSNMPRequest2Controls*, const MvSNMPError&) { refreshDone(); };
+    // The refresh runs only once the apply has ended, so the two never overlap and the
+    // apply's own status line (its error too) comes first.
+    binding_->OnApplyDone = [this](MvSNMPRequest2Controls*, const MvSNMPError&) {
+      Guard([this](const QString& m) { startFailed(m); }, [this] {
+        binding_->Request().alive = true;
+        if (!binding_->Refresh()) dataComplete_ = true;
+      });
+    };
+    if (!binding_->Refresh()) dataComplete_ = true;
+    btnSet_->setEnabled(false);
+  });
+}
+
+void TIGMPRouterPortsForm::clearSelectionDisplay() {
+  for (TPortUitForm* grid : grids_) UncheckAll(grid);
+  stVlanName_->clear();
+  stVlanId_->clear();
+  btnSet_->setEnabled(false);
+}
+
+void TIGMPRouterPortsForm::btnGetClick() {
+  if (!binding_ || !dataComplete_ || binding_->Busy()) return;
+  Guard([this](const QString& m) { startFailed(m); }, [this] {
+    dataComplete_ = false;
+    binding_->Request().alive = true;  // a Stop may have cleared it
+    if (!binding_->Refresh()) dataComplete_ = true;
+    clearSelectionDisplay();
+  });
+}
+
+void TIGMPRouterPortsForm::btnSetClick() {
+  if (list_->selectedItems().isEmpty()) return;
+  if (binding_ && (!dataComplete_ || binding_->Busy())) {
+    UserNotice::message(this, UserNotice::windowCaption(this), QStringLiteral("Get data not complete"),
+                        UserNotice::Style::Information);
+    return;
+  }
+  if (!binding_) return;
+  // Only the static port list is written: the other items are keys or read-only.
+  Guard([this](const QString& m) { startFailed(m); }, [this] {
+    dataComplete_ = false;
+    binding_->Request().alive = true;
+    if (!binding_->Apply(false, true)) dataComplete_ = true;
+    clearSelectionDisplay();
+  });
+}
+
+void TIGMPRouterPortsForm::btnStopClick() {
+  if (binding_) binding_->Request().alive = false;
+}
+
+void TIGMPRouterPortsForm::ListView1Click() {
+  if (!list_->selectedItems().isEmpty()) {
+    btnSet_->setEnabled(true);
+  } else {
+    clearSelectionDisplay();
+  }
+}
+
+void TIGMPRouterPortsForm::FormClose() {
+  list_->clearSelection();
+  Release(binding_);
+  binding_ = nullptr;
+}

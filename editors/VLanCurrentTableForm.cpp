@@ -1,0 +1,107 @@
+#include "VLanCurrentTableForm.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "MvSNMPRequest2Edits.h"
+#include "PortUitFormUnit.h"
+
+TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget* owner)
+    : TDedicatedForm(owner, QStringLiteral("VLAN Current Table")) {
+  setObjectName(QStringLiteral("VLanCurrentTableForm"));
+  resize(693, 566);
+
+  list_ = MakeListView(this, "LV_dot1qVlanCurrentEntry");
+  numDeletes_ = MakeStaticText(this, "VlanNumDeletes");
+  vlanIndex_ = MakeStaticText(this, "StaticText1");
+  count_ = MakeStaticText(this, "ST_Count2");
+  auto* fields = new QFormLayout;
+  fields->addRow(QStringLiteral("VLAN Delete Numbers"), numDeletes_);
+  fields->addRow(QStringLiteral("VLAN Index"), vlanIndex_);
+
+  auto* pages = new QTabWidget(this);
+  pages->setObjectName(QStringLiteral("PageControl1"));
+  QWidget* boxes[2] = {
+      AddGridSheet(pages, "TabSheet1", QStringLiteral("Egress Port"), "ScrollBox1"),
+      AddGridSheet(pages, "TabSheet2", QStringLiteral("Untagged Port"), "ScrollBox2"),
+  };
+
+  refreshBtn_ = MakeButton(this, "RefreshBtn", QStringLiteral("Refresh"));
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(refreshBtn_);
+  buttons->addSpacing(12);
+  buttons->addWidget(new QLabel(QStringLiteral("Samples"), this));
+  buttons->addWidget(count_);
+  buttons->addStretch();
+  memo_ = MakeMemo(this);
+  memo_->setMaximumHeight(90);
+
+  auto* middle = new QVBoxLayout;
+  middle->addLayout(fields);
+  middle->addWidget(pages, 1);
+  auto* body = new QGridLayout(this);
+  body->addWidget(list_, 0, 0);
+  body->addLayout(middle, 1, 0);
+  body->addLayout(buttons, 0, 1, 2, 1);
+  body->addWidget(memo_, 2, 0, 1, 2);
+  body->setRowStretch(0, 2);
+  body->setRowStretch(1, 3);
+
+  connect(refreshBtn_, &QPushButton::clicked, this, &TVLanCurrentTableForm::RefreshBtnClick);
+  connect(list_, &QTreeWidget::itemSelectionChanged, this, &TVLanCurrentTableForm::LV_dot1qVlanCurrentEntryClick);
+  for (int i = 0; i < 2; ++i) grids_[i] = AddPortGrid(boxes[i]);
+  FormCreate();
+}
+
+void TVLanCurrentTableForm::FormCreate() {
+  const QString bits = PortBitList();
+  deletes_ = AddBinding("VlanNumDeletesList");
+  Guard(deletes_, [&] {
+    deletes_->BindControl(0, numDeletes_);
+    deletes_->SetStatusTarget(memo_);
+    deletes_->Refresh();
+  });
+  table_ = AddBinding("VlanCurrentList");
+  Guard(table_, [&] {
+    table_->BindListView(list_, true);
+    table_->BindControl(1, vlanIndex_);
+    table_->BindBits(3, bits, grids_[0]->PortCheckBoxes());
+    table_->BindBits(4, bits, grids_[1]->PortCheckBoxes());
+    table_->SetStatusTarget(memo_);
+    FollowRowCount(count_, list_);
+    table_->Refresh();
+    ShowRowCount(count_, list_);
+  });
+}
+
+void TVLanCurrentTableForm::clearSelectionDisplay() {
+  for (TPortUitForm* grid : grids_) UncheckAll(grid);
+  vlanIndex_->clear();
+}
+
+void TVLanCurrentTableForm::RefreshBtnClick() {
+  Guard(deletes_, [&] { deletes_->Refresh(); });
+  Guard(table_, [&] {
+    table_->Refresh();
+    ShowRowCount(count_, list_);
+    clearSelectionDisplay();
+  });
+}
+
+void TVLanCurrentTableForm::LV_dot1qVlanCurrentEntryClick() {
+  if (list_->selectedItems().isEmpty()) clearSelectionDisplay();
+}
+
+void TVLanCurrentTableForm::LV_dot1qVlanCurrentEntryChange() { ShowRowCount(count_, list_); }
+
+void TVLanCurrentTableForm::FormClose() {
+  Release(table_);
+  Release(deletes_);
+  table_ = deletes_ = nullptr;
+}
