@@ -150,10 +150,6 @@ INSTANTIATE_TEST_SUITE_P(
                       "MIB II › IF Table  (IfTable1, tool \"/TMIB_IFTable\")\n"
                       "would start the sibling tool with the device's parameters and "
                       "\"/TMIB_IFTable\"\n"},
-        DescribedCase{"StauticTable1",
-                      "VLAN › 802.1Q › 802.1Q VLAN › Static Table  (StauticTable1, form "
-                      "TVlanStaticForm)\nVLAN Static: 127.0.0.1\n"
-                      "would open the dedicated form TVlanStaticForm\n"},
         DescribedCase{"Reset2",
                       "Configuration › Reboot  (Reset2, action reboot SystemResetList)\n"
                       "would ask \"Are you sure?\" (Device Reboot), then set SystemResetList's "
@@ -161,6 +157,88 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<DescribedCase>& info) {
       return std::string(info.param.item);
     });
+
+// A dedicated form's entry reads the form's lists from the agent, each under its list's name.
+TEST_F(PageTest, FormEntriesReadTheirLists) {
+  EXPECT_EQ(page({"StauticTable1"}).out.toStdString(),
+            "VLAN › 802.1Q › 802.1Q VLAN › Static Table  (StauticTable1, form TVlanStaticForm)\n"
+            "VLAN Static: 127.0.0.1\n"
+            "\n[VlanStaticList]\n"
+            "VLAN ID | VLAN Name | Egress Ports | Tagged Ports | Untagged Ports | Status\n"
+            "1 | default | FFFFC000 | 00000000 | FFFFC000 | Active\n"
+            "10 | engineering | F000C000 | 0000C000 | F0000000 | Active\n"
+            "\n[VlanNextFreeList]\n"
+            "VLAN Index: 4096\n");
+  struct Case {
+    const char* item;
+    QStringList lists;
+  };
+  const Case cases[] = {
+      {"CurrentTable1", {"VlanCurrentList", "VlanNumDeletesList"}},
+      {"IGMPRouterPort1", {"IgmpRouterPortList"}},
+      {"GuestVLAN1", {"GuestVlanEditList", "GuestVlanNameList", "GuestVlanDeleteList"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.item);
+    const QJsonObject doc = pageJson(QString::fromLatin1(c.item));
+    EXPECT_EQ(doc.value("family").toString(), "form");
+    QStringList lists;
+    for (const QJsonValue& p : doc.value("pages").toArray()) {
+      const QJsonObject o = p.toObject();
+      lists << o.value("list").toString();
+      if (o.contains("rows")) {
+        EXPECT_EQ(o.value("rows").toArray().size(), 2);
+      } else {
+        for (const QJsonValue& item : o.value("items").toArray())
+          EXPECT_NE(item.toObject().value("value").toString(), "(NULL)");
+      }
+    }
+    EXPECT_EQ(lists, c.lists);
+  }
+}
+
+// The catalogue names every dedicated form of the menu with its lists, items written as the
+// page lists' are.
+TEST_F(PageTest, CatalogueListsTheDedicatedForms) {
+  const CtlRun r = run({"catalogue", "--json"});
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  const QJsonObject doc = QJsonDocument::fromJson(r.out.toUtf8()).object();
+  QStringList menuForms;
+  for (const QJsonValue& e : doc.value("menu").toArray())
+    if (e.toObject().value("family").toString() == "form")
+      menuForms << e.toObject().value("item").toString() + ' ' + e.toObject().value("form").toString();
+  QStringList forms;
+  QJsonObject vlanStatic;
+  for (const QJsonValue& f : doc.value("forms").toArray()) {
+    const QJsonObject o = f.toObject();
+    forms << o.value("item").toString() + ' ' + o.value("class").toString();
+    EXPECT_FALSE(o.value("lists").toArray().isEmpty());
+    if (o.value("class").toString() == "TVlanStaticForm") vlanStatic = o;
+  }
+  EXPECT_EQ(forms.size(), 14);
+  EXPECT_EQ(forms, menuForms);
+  const QJsonArray lists = vlanStatic.value("lists").toArray();
+  ASSERT_EQ(lists.size(), 2);
+  const QJsonObject table = lists.at(0).toObject();
+  EXPECT_EQ(table.value("name").toString(), "VlanStaticList");
+  EXPECT_EQ(table.value("kind").toInt(), 3);
+  EXPECT_EQ(table.value("keys").toInt(), 1);
+  QStringList items;
+  for (const QJsonValue& i : table.value("items").toArray()) {
+    const QJsonObject o = i.toObject();
+    items << QStringLiteral("%1 %2 %3 %4").arg(o.value("oid").toString(), o.value("label").toString())
+                 .arg(o.value("syntax").toInt()).arg(o.value("access").toInt());
+  }
+  EXPECT_EQ(items, QStringList({"1.3.6.1.2.1.17.7.1.4.2.1.2 VLAN ID 66 1",
+                                "1.3.6.1.2.1.17.7.1.4.3.1.1 VLAN Name 76 6",
+                                "1.3.6.1.2.1.17.7.1.4.3.1.2 Egress Ports 4 6",
+                                "1.3.6.1.4.1.48213.11.63.2.2.19.1.1.7 Tagged Ports 4 2",
+                                "1.3.6.1.2.1.17.7.1.4.3.1.4 Untagged Ports 4 6",
+                                "1.3.6.1.2.1.17.7.1.4.3.1.5 Status 2 6"}));
+  EXPECT_EQ(table.value("items").toArray().at(5).toObject().value("options").toArray(),
+            QJsonArray({QJsonArray{1, "Active"}, QJsonArray{4, "CreateAndGo"}, QJsonArray{6, "Destroy"}}));
+  EXPECT_EQ(lists.at(1).toObject().value("name").toString(), "VlanNextFreeList");
+}
 
 TEST_F(PageTest, UnknownEntryIsAUsageErrorWithNearEntries) {
   const CtlRun r = run({"/I127.0.0.1", "/Rpublic", "/v1", "--port", QString::number(agent_->port()),

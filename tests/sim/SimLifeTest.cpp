@@ -195,3 +195,43 @@ TEST(Kx760simLife, OwnUsersReplaceTheBuiltInOnes) {
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<std::string> fileLines(const std::string& path) {
+  std::ifstream in(path);
+  std::vector<std::string> out;
+  for (std::string line; std::getline(in, line);) out.push_back(line);
+  return out;
+}
+
+}  // namespace
+
+// --log: one JSON line per request as it arrives, varbinds in the PDU's order, octets in hex,
+// the community named; a set of the guest VLAN's delete state removes the guest VLAN.
+TEST(Kx760simLife, LogWritesEveryRequestAsOneLine) {
+  const std::string log =
+      (std::filesystem::temp_directory_path() / ("kx760sim-log-" + std::to_string(getpid()) + ".jsonl")).string();
+  SimAgent agent;
+  agent.start({"--led-period", "0", "--log", log});
+  const std::string guest = "1.3.6.1.4.1.48213.12.30.1.";
+  ASSERT_EQ(tool("snmpset", kV2Write, agent, {guest + "2.0", "x", "C0000000", guest + "1.0", "s", "a\"b"}).exitCode, 0);
+  ASSERT_EQ(tool("snmpset", kV2Write, agent, {guest + "3.0", "i", "2"}).exitCode, 0);
+  ASSERT_EQ(tool("snmpget", kV2Read, agent, {guest + "1.0", guest + "2.0", guest + "3.0"}).exitCode, 0);
+  const auto lines = fileLines(log);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0],
+            "{\"pdu\":\"set\",\"community\":\"private\",\"varbinds\":["
+            "{\"oid\":\"1.3.6.1.4.1.48213.12.30.1.2.0\",\"type\":\"octets\",\"value\":\"C0000000\"},"
+            "{\"oid\":\"1.3.6.1.4.1.48213.12.30.1.1.0\",\"type\":\"octets\",\"value\":\"612262\"}]}");
+  EXPECT_EQ(lines[1],
+            "{\"pdu\":\"set\",\"community\":\"private\",\"varbinds\":["
+            "{\"oid\":\"1.3.6.1.4.1.48213.12.30.1.3.0\",\"type\":\"integer\",\"value\":2}]}");
+  EXPECT_EQ(lines[2].rfind("{\"pdu\":\"get\",\"community\":\"public\"", 0), 0u) << lines[2];
+  const auto after = tool("snmpget", kV2Read, agent, {guest + "1.0", guest + "2.0", guest + "3.0"}).out;
+  EXPECT_NE(after.find("= \"\""), std::string::npos) << after;  // the name is gone
+  EXPECT_NE(after.find("00 00 00 00"), std::string::npos) << after;
+  EXPECT_NE(after.find("INTEGER: 1"), std::string::npos) << after;
+  EXPECT_TRUE(exitedCleanly(agent.stop())) << agent.stderrText();
+  std::filesystem::remove(log);
+}

@@ -1,0 +1,133 @@
+// The menu's dedicated-form entries: each opens its form modally, captioned with the entry's
+// prefix and the device address, held in its class's instance reference while it lives, and
+// filled from the device without an error line; the form is gone once it has closed.
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTreeWidget>
+
+#include "DedicatedForm.h"
+#include "DedicatedForms.h"
+#include "MainFormFixture.h"
+
+using shelltest::MainFormTest;
+using shelltest::waitUntil;
+
+namespace {
+
+// Runs dedicated forms for the test: shows one, hands it over, closes it.
+struct FormRunner {
+  std::function<void(TDedicatedForm&)> onForm;
+  UserNotice::ModalRunner previous;
+  FormRunner() {
+    previous = UserNotice::setModalRunner([this](QDialog& dialog) {
+      auto* form = dynamic_cast<TDedicatedForm*>(&dialog);
+      if (!form) {
+        if (previous) previous(dialog);
+        return;
+      }
+      form->show();
+      onForm(*form);
+      if (form->isVisible()) form->close();
+    });
+  }
+  ~FormRunner() { UserNotice::setModalRunner(std::move(previous)); }
+};
+
+// The lines a form's bindings left: its memo, or its status bar's panel.
+QString statusText(const TDedicatedForm& form) {
+  if (auto* memo = form.findChild<QPlainTextEdit*>("Memo1")) return memo->toPlainText();
+  if (auto* panel = form.findChild<QLabel*>("StatusPanel0")) return panel->text();
+  return {};
+}
+
+}  // namespace
+
+TEST_F(MainFormTest, DedicatedFormEntriesOpenTheirFormsFilled) {
+  auto main = open();
+  struct Case {
+    const char* item;
+    const char* formClass;
+    const char* caption;
+    const char* filledChild;  // a control that shows a device value once the form is filled
+  };
+  const Case cases[] = {
+      {"StauticTable1", "TVlanStaticForm", "VLAN Static: 127.0.0.1", "NextFreeLocalVlanIndex"},
+      {"CurrentTable1", "TVLanCurrentTableForm", "VLAN Current Table: 127.0.0.1", "VlanNumDeletes"},
+      {"IGMPRouterPort1", "TIGMPRouterPortsForm", "IGMP Snooping Router Ports: 127.0.0.1", nullptr},
+      {"GuestVLAN1", "TGuestVlanForm", "Guest VLAN: 127.0.0.1", "edtName"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.item);
+    FormRunner runner;
+    QPointer<TDedicatedForm> seen;
+    runner.onForm = [&](TDedicatedForm& form) {
+      seen = &form;
+      EXPECT_EQ(form.windowTitle(), c.caption);
+      EXPECT_EQ(dedicatedFormInstance(QString::fromLatin1(c.formClass)), &form);
+      EXPECT_EQ(form.parentWidget(), main.get());
+      ASSERT_TRUE(waitUntil([&] { return form.FirstRefreshDone() && !statusText(form).isEmpty(); }));
+      EXPECT_FALSE(statusText(form).contains("failed")) << statusText(form).toStdString();
+      EXPECT_FALSE(statusText(form).contains("(NULL)"));
+      if (c.filledChild) {
+        QWidget* child = form.findChild<QWidget*>(c.filledChild);
+        ASSERT_NE(child, nullptr);
+        const QString text = qobject_cast<QLabel*>(child) ? qobject_cast<QLabel*>(child)->text()
+                                                          : qobject_cast<QLineEdit*>(child)->text();
+        EXPECT_FALSE(text.isEmpty());
+      } else {
+        EXPECT_GT(form.findChild<QTreeWidget*>()->topLevelItemCount(), 0);
+      }
+    };
+    QAction* action = main->MenuAction(c.item);
+    ASSERT_NE(action, nullptr);
+    ASSERT_TRUE(action->isEnabled());
+    action->trigger();
+    EXPECT_TRUE(seen.isNull());  // destroyed once closed
+    EXPECT_EQ(dedicatedFormInstance(QString::fromLatin1(c.formClass)), nullptr);
+  }
+}
+
+// kx760 --open ITEM --screenshot FILE pictures the window the entry opened and ends; an entry
+// that cannot be opened or opens no window ends the program with an error.
+TEST_F(MainFormTest, OpenSwitchPicturesTheEntrysWindow) {
+  struct Case {
+    const char* item;
+    int exitCode;
+    bool picture;
+  };
+  const Case cases[] = {
+      {"StauticTable1", 0, true},
+      {"Configuration › Basic Information", 0, true},
+      {"NoSuchEntry1", 2, false},
+      {"Information3", 2, false},  // a sibling tool opens no window of the program
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.item);
+    QTemporaryDir dir;
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_STATE_HOME", dir.path());
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(KX_BIN_DIR "/kx760"),
+                  {"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1", "--port", QString::number(agent_->port()),
+                   "--open", QString::fromUtf8(c.item), "--screenshot", dir.filePath("shot.png")});
+    ASSERT_TRUE(program.waitForStarted());
+    const bool ended = program.waitForFinished(120000);
+    if (!ended) program.kill();
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(program.exitCode(), c.exitCode) << program.readAllStandardError().toStdString();
+    EXPECT_EQ(QFile::exists(dir.filePath("shot.png")), c.picture);
+    if (c.picture) {
+      const QImage shot(dir.filePath("shot.png"));
+      EXPECT_LT(shot.width(), 900);  // the opened window, not the main window with it
+      EXPECT_GT(shot.height(), 200);
+    }
+  }
+}
