@@ -1,5 +1,5 @@
 // What the benchmarks walk: kx760sim's forwarding table (dot1dTpFdbTable, address, port and
-// status), and the engine's bare asynchronous walk of it, one row per step.
+// status), and the engine's bare asynchronous walk of a table, one row per step.
 #pragma once
 
 #include <QCoreApplication>
@@ -19,10 +19,10 @@ inline void waitFor(const std::function<bool()>& done) {
   while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-// Walks the table, each next step sent from the previous step's completion; the rows read.
-inline int asyncFdbWalk() {
+// Walks a table list, each next step sent from the previous step's completion; the rows read.
+inline int asyncWalk(const MvSNMPVarList& list) {
   MvSNMPRequest r;
-  r.varList = MvSNMPVarList(kFdbTable, MVT_FMV, 0);
+  r.varList = list;
   int rows = 0;
   bool done = false;
   SnmpCompletion step = [&](void*, const MvSNMPError& e, MvSNMPVarList&) {
@@ -37,3 +37,5 @@ inline int asyncFdbWalk() {
   waitFor([&] { return done; });
   return rows;
 }
+
+inline int asyncFdbWalk() { return asyncWalk(MvSNMPVarList(kFdbTable, MVT_FMV, 0)); }

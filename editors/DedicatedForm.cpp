@@ -31,8 +31,34 @@ MvSNMPRequest2Edits* TDedicatedForm::AddBinding(const char* listName) {
   if (!list) throw MvException(-1, QStringLiteral("Unknown descriptor list %1").arg(QLatin1String(listName)));
   auto binding = std::make_unique<MvSNMPRequest2Edits>(this);
   binding->Request().varList = list->makeVarList();
+  MvSNMPRequest2Edits* b = binding.get();
+  b->OnApplyDone = [this, b](MvSNMPRequest2Controls*, const MvSNMPError& error) {
+    for (auto it = afterApply_.begin(); it != afterApply_.end(); ++it) {
+      if (it->first != b) continue;
+      auto then = std::move(it->second);
+      afterApply_.erase(it);
+      then(error);
+      return;
+    }
+  };
   bindings_.push_back(std::move(binding));
-  return bindings_.back().get();
+  return b;
+}
+
+bool TDedicatedForm::ApplyThen(MvSNMPRequest2Edits* binding, bool collectFirst,
+                               std::function<void(const MvSNMPError& error)> then) {
+  afterApply_.emplace_back(binding, std::move(then));
+  const auto drop = [this, binding] {
+    std::erase_if(afterApply_, [binding](const auto& p) { return p.first == binding; });
+  };
+  try {
+    if (binding->Apply(false, collectFirst)) return true;
+  } catch (...) {
+    drop();
+    throw;
+  }
+  drop();
+  return false;
 }
 
 TPortUitForm* TDedicatedForm::AddPortGrid(QWidget* parent) {
@@ -80,6 +106,7 @@ void TDedicatedForm::Release(MvSNMPRequest2Edits* binding) {
     // Moved out first: a completion that arrives while we wait must not find it half destroyed.
     std::unique_ptr<MvSNMPRequest2Edits> owned = std::move(*it);
     bindings_.erase(it);
+    std::erase_if(afterApply_, [binding](const auto& p) { return p.first == binding; });
     owned->Request().alive = false;
     owned->WaitWhileBusy();
     return;

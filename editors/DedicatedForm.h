@@ -11,6 +11,7 @@
 #include <vector>
 
 class MvSNMPRequest2Controls;
+struct MvSNMPError;
 class MvSNMPRequest2Edits;
 class QCheckBox;
 class QLabel;
@@ -50,6 +51,13 @@ class TDedicatedForm : public QDialog {
   // As above, the error's bare message handed to `sink`.
   static bool Guard(const std::function<void(const QString&)>& sink, const std::function<void()>& action);
 
+  // Starts an apply of an asynchronous binding without a refresh after it; `then` runs once the
+  // apply has ended, well or not (its error already reported by the binding). A refresh started
+  // from there does not meet the binding still busy with the apply. False, and `then` dropped,
+  // when nothing was started; an error raised while starting passes through.
+  bool ApplyThen(MvSNMPRequest2Edits* binding, bool collectFirst,
+                 std::function<void(const MvSNMPError& error)> then);
+
   // Stops the binding (its request's `alive` cleared), waits while it is busy with the windows
   // painting, and destroys it. Bindings the form still holds when it closes go the same way.
   void Release(MvSNMPRequest2Edits* binding);
@@ -84,5 +92,6 @@ class TDedicatedForm : public QDialog {
  private:
   std::vector<std::unique_ptr<MvSNMPRequest2Edits>> bindings_;
   std::vector<QMetaObject::Connection> followers_;
+  std::vector<std::pair<MvSNMPRequest2Edits*, std::function<void(const MvSNMPError&)>>> afterApply_;
   bool closed_ = false;
 };

@@ -4,9 +4,13 @@
 #include <QPointer>
 #include <functional>
 
+#include "BOOTCtrlTableForm.h"
 #include "DedicatedForm.h"
+#include "ForwardingTableForm.h"
 #include "GuestVlanForm.h"
+#include "HostTableForm.h"
 #include "IGMPRouterPortsForm.h"
+#include "StaticFilterForms.h"
 #include "VLanCurrentTableForm.h"
 #include "VlanStaticForm.h"
 
@@ -27,6 +31,11 @@ constexpr Maker kMakers[] = {
     {"TVLanCurrentTableForm", &make<TVLanCurrentTableForm>},
     {"TIGMPRouterPortsForm", &make<TIGMPRouterPortsForm>},
     {"TGuestVlanForm", &make<TGuestVlanForm>},
+    {"TUnicastFilterInformationForm", &make<TUnicastFilterInformationForm>},
+    {"TMulticastFilterInformationForm", &make<TMulticastFilterInformationForm>},
+    {"THostTableForm", &make<THostTableForm>},
+    {"TBOOTCtrlTableForm", &make<TBOOTCtrlTableForm>},
+    {"TForwarding_Table", &make<TForwarding_Table>},
 };
 
 const Maker* find(QStringView formClass) {

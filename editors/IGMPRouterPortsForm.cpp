@@ -88,16 +88,15 @@ void TIGMPRouterPortsForm::FormCreate() {
     binding_->BindBits(3, bits, grids_[1]->PortCheckBoxes());
     binding_->SetStatusTarget(memo_);
     binding_->OnRefreshDone = [this](MvSNMPRequest2Controls*, const MvSNMPError&) { refreshDone(); };
-    // The refresh runs only once the apply has ended, so the two never overlap and the
-    // apply's own status line (its error too) comes first.
-    binding_->OnApplyDone = [this](MvSNMPRequest2Controls*, const MvSNMPError&) {
-      Guard([this](const QString& m) { startFailed(m); }, [this] {
-        binding_->Request().alive = true;
-        if (!binding_->Refresh()) dataComplete_ = true;
-      });
-    };
     if (!binding_->Refresh()) dataComplete_ = true;
     btnSet_->setEnabled(false);
+  });
+}
+
+void TIGMPRouterPortsForm::refreshAfterApply() {
+  Guard([this](const QString& m) { startFailed(m); }, [this] {
+    binding_->Request().alive = true;
+    if (!binding_->Refresh()) dataComplete_ = true;
   });
 }
 
@@ -130,7 +129,9 @@ void TIGMPRouterPortsForm::btnSetClick() {
   Guard([this](const QString& m) { startFailed(m); }, [this] {
     dataComplete_ = false;
     binding_->Request().alive = true;
-    if (!binding_->Apply(false, true)) dataComplete_ = true;
+    // The refresh runs only once the apply has ended, so the two never overlap and the apply's
+    // own status line (its error too) comes first.
+    if (!ApplyThen(binding_, true, [this](const MvSNMPError&) { refreshAfterApply(); })) dataComplete_ = true;
     clearSelectionDisplay();
   });
 }

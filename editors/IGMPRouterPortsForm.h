@@ -37,6 +37,7 @@ class TIGMPRouterPortsForm : public TDedicatedForm {
   void clearSelectionDisplay();
   void startFailed(const QString& message);
   void refreshDone();
+  void refreshAfterApply();
 
   bool dataComplete_ = false;
   QTreeWidget* list_ = nullptr;

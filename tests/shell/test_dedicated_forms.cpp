@@ -61,6 +61,12 @@ TEST_F(MainFormTest, DedicatedFormEntriesOpenTheirFormsFilled) {
       {"CurrentTable1", "TVLanCurrentTableForm", "VLAN Current Table: 127.0.0.1", "VlanNumDeletes"},
       {"IGMPRouterPort1", "TIGMPRouterPortsForm", "IGMP Snooping Router Ports: 127.0.0.1", nullptr},
       {"GuestVLAN1", "TGuestVlanForm", "Guest VLAN: 127.0.0.1", "edtName"},
+      {"UnicastStaticFiltering1", "TUnicastFilterInformationForm", "Unicast Filter Information : 127.0.0.1", nullptr},
+      {"MulticastStaticFiltering1", "TMulticastFilterInformationForm", "Multicast Filter Information : 127.0.0.1",
+       nullptr},
+      {"TrustHostTable1", "THostTableForm", "Trust Host Table : 127.0.0.1", nullptr},
+      {"DHCPRelayControlTable1", "TBOOTCtrlTableForm", "DHCP Relay Control Table: 127.0.0.1", nullptr},
+      {"ForwardingTable1", "TForwarding_Table", " Transparent Bridge Forwarding Table: 127.0.0.1", nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.item);
@@ -69,7 +75,9 @@ TEST_F(MainFormTest, DedicatedFormEntriesOpenTheirFormsFilled) {
     runner.onForm = [&](TDedicatedForm& form) {
       seen = &form;
       EXPECT_EQ(form.windowTitle(), c.caption);
-      EXPECT_EQ(dedicatedFormInstance(QString::fromLatin1(c.formClass)), &form);
+      const MenuEntry* entry = findMenuItem(QString::fromLatin1(c.item));
+      EXPECT_EQ(dedicatedFormInstance(QString::fromLatin1(c.formClass)),
+                entry->extras.keepsInstance ? &form : nullptr);
       EXPECT_EQ(form.parentWidget(), main.get());
       ASSERT_TRUE(waitUntil([&] { return form.FirstRefreshDone() && !statusText(form).isEmpty(); }));
       EXPECT_FALSE(statusText(form).contains("failed")) << statusText(form).toStdString();

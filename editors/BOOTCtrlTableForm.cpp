@@ -1,0 +1,193 @@
+#include "BOOTCtrlTableForm.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "MvDeviceParams.h"
+#include "MvError.h"
+#include "MvSNMPRequest2Edits.h"
+#include "UserNotice.h"
+
+namespace {
+
+// Row status entries: 0 active ... 3 createAndGo, 4 createAndWait, 5 destroy.
+constexpr int kCreateAndGo = 3;
+constexpr int kDestroy = 5;
+const QString kNotComplete = QStringLiteral("Get data not complete");
+
+void inform(QWidget* form, const QString& text) {
+  UserNotice::message(form, UserNotice::windowCaption(form), text, UserNotice::Style::Information);
+}
+
+}  // namespace
+
+TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget* owner) : TDedicatedForm(owner, QStringLiteral("BOOTCtrlTableForm")) {
+  setObjectName(QStringLiteral("BOOTCtrlTableForm"));
+  resize(680, 420);
+  list_ = MakeListView(this, "ListView1");
+  memo_ = MakeMemo(this);
+  memo_->setMaximumHeight(90);
+  combo_ = new QComboBox(this);
+  combo_->setObjectName(QStringLiteral("ComboBox1"));
+  combo_->hide();
+  refreshBtn_ = MakeButton(this, "RefreshBtn", QStringLiteral("Refresh"));
+  deleteBtn_ = MakeButton(this, "DeleteBtn", QStringLiteral("Delete"));
+  addBtn_ = MakeButton(this, "AddBtn", QStringLiteral("Add"));
+  closeBtn_ = MakeButton(this, "CloseBtn", QStringLiteral("Close"));
+  stopBtn_ = MakeButton(this, "btnStop", QStringLiteral("Stop"));
+  auto* side = new QVBoxLayout;
+  for (QPushButton* b : {refreshBtn_, deleteBtn_, addBtn_, closeBtn_, stopBtn_}) side->addWidget(b);
+  side->addStretch();
+  auto* body = new QGridLayout(this);
+  body->addWidget(list_, 0, 0);
+  body->addLayout(side, 0, 1);
+  body->addWidget(memo_, 1, 0, 1, 2);
+  connect(refreshBtn_, &QPushButton::clicked, this, &TBOOTCtrlTableForm::RefreshBtnClick);
+  connect(deleteBtn_, &QPushButton::clicked, this, &TBOOTCtrlTableForm::DeleteBtnClick);
+  connect(addBtn_, &QPushButton::clicked, this, &TBOOTCtrlTableForm::AddBtnClick);
+  connect(closeBtn_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(stopBtn_, &QPushButton::clicked, this, &TBOOTCtrlTableForm::btnStopClick);
+  connect(list_, &QTreeWidget::itemSelectionChanged, this, &TBOOTCtrlTableForm::ListView1SelectItem);
+  FormCreate();
+}
+
+void TBOOTCtrlTableForm::startFailed(const QString& message) {
+  dataComplete_ = true;
+  memo_->appendPlainText(message);
+}
+
+void TBOOTCtrlTableForm::FormCreate() {
+  Guard([this](const QString& m) { startFailed(m); }, [this] {
+    new_ = new TNewBootpCtrlForm(this);
+    binding_ = AddBinding("DhcpRelayControlList");
+    binding_->BindListView(list_, true);
+    binding_->BindEdits(InterfaceName, QStringLiteral("%s"), {new_->InterfaceEdit()});
+    binding_->BindEdits(Server, QStringLiteral("%s"), {new_->ServerEdit()});
+    binding_->BindComboBox(RowStatus, combo_);
+    binding_->OnRefreshDone = [this](MvSNMPRequest2Controls*, const MvSNMPError&) { dataComplete_ = true; };
+    binding_->SetStatusTarget(memo_);
+    if (!binding_->Refresh()) dataComplete_ = true;
+    deleteBtn_->setEnabled(false);
+  });
+}
+
+void TBOOTCtrlTableForm::RefreshBtnClick() {
+  if (!dataComplete_ || !binding_ || binding_->Busy()) return;
+  Guard([this](const QString& m) { startFailed(m); }, [this] {
+    dataComplete_ = false;
+    binding_->Request().alive = true;
+    if (!binding_->Refresh()) dataComplete_ = true;
+    deleteBtn_->setEnabled(false);
+  });
+}
+
+void TBOOTCtrlTableForm::ListView1SelectItem() { deleteBtn_->setEnabled(!list_->selectedItems().isEmpty()); }
+
+void TBOOTCtrlTableForm::applyThenRefresh() {
+  binding_->Request().alive = true;
+  dataComplete_ = false;
+  const bool started = ApplyThen(binding_, true, [this](const MvSNMPError&) {
+    Guard([this](const QString& m) { startFailed(m); }, [this] {
+      binding_->Request().alive = true;
+      if (!binding_->Refresh()) dataComplete_ = true;
+    });
+  });
+  if (!started) dataComplete_ = true;
+}
+
+void TBOOTCtrlTableForm::DeleteBtnClick() {
+  if (list_->selectedItems().isEmpty()) return;
+  if (!dataComplete_) return inform(this, kNotComplete);
+  combo_->setCurrentIndex(kDestroy);
+  if (binding_->Busy()) return inform(this, kNotComplete);
+  // Only the row status (destroy) of the selected row travels; the table is read again once
+  // the agent has answered.
+  Guard([this](const QString& m) { startFailed(m); }, [this] { applyThenRefresh(); });
+  deleteBtn_->setEnabled(false);
+}
+
+void TBOOTCtrlTableForm::AddBtnClick() {
+  if (!dataComplete_) return inform(this, kNotComplete);
+  Guard([this](const QString& m) { startFailed(m); }, [this] {
+    new_->setWindowTitle(QStringLiteral("New DHCP Control: ") + DeviceTarget.address);
+    if (binding_->Busy())
+      inform(this, kNotComplete);
+    else
+      UserNotice::runModal(*new_);
+  });
+}
+
+void TBOOTCtrlTableForm::btnStopClick() {
+  if (binding_) binding_->Request().alive = false;
+}
+
+int TBOOTCtrlTableForm::ServersOf(const QString& interfaceName) const {
+  int n = 0;
+  for (int i = 0; i < list_->topLevelItemCount(); ++i)
+    if (list_->topLevelItem(i)->text(0) == interfaceName) ++n;
+  return n;
+}
+
+void TBOOTCtrlTableForm::AddServer() {
+  combo_->setCurrentIndex(kCreateAndGo);
+  Guard(binding_, [this] { applyThenRefresh(); });
+}
+
+bool TBOOTCtrlTableForm::CanClose() {
+  if (dataComplete_) return true;
+  inform(this, kNotComplete);
+  return false;
+}
+
+// ---- the add dialog ----
+
+TNewBootpCtrlForm::TNewBootpCtrlForm(TBOOTCtrlTableForm* table) : QDialog(table), table_(table) {
+  setObjectName(QStringLiteral("NewBootpCtrlForm"));
+  setWindowTitle(QStringLiteral("New DHCP Ctrl Entry"));
+  edit1_ = new QLineEdit(this);
+  edit1_->setObjectName(QStringLiteral("Edit1"));
+  edit2_ = new QLineEdit(this);
+  edit2_->setObjectName(QStringLiteral("Edit2"));
+  setBtn_ = TDedicatedForm::MakeButton(this, "DeleteBtn", QStringLiteral("Set"));
+  QPushButton* close = TDedicatedForm::MakeButton(this, "BitBtn1", QStringLiteral("Close"));
+  auto* fields = new QFormLayout;
+  fields->addRow(QStringLiteral("Interface Name"), edit1_);
+  fields->addRow(QStringLiteral("DHCP Server IP"), edit2_);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(setBtn_);
+  buttons->addWidget(close);
+  auto* body = new QVBoxLayout(this);
+  body->addLayout(fields);
+  body->addLayout(buttons);
+  connect(setBtn_, &QPushButton::clicked, this, &TNewBootpCtrlForm::SetClick);
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TNewBootpCtrlForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  FormActivate();
+}
+
+void TNewBootpCtrlForm::FormActivate() {
+  edit1_->setEnabled(true);
+  edit2_->setEnabled(true);
+  edit1_->clear();
+  edit2_->clear();
+}
+
+void TNewBootpCtrlForm::SetClick() {
+  if (table_->ServersOf(edit1_->text()) >= TBOOTCtrlTableForm::MaxServersPerInterface)
+    return UserNotice::warning(this, QStringLiteral("One interface can support four bootp servers at most."));
+  table_->AddServer();
+  edit1_->clear();
+  edit2_->clear();
+  accept();
+}

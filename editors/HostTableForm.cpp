@@ -1,0 +1,255 @@
+#include "HostTableForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "MvError.h"
+#include "MvSNMPRequest2Edits.h"
+#include "TrustHostAddress.h"
+#include "UserNotice.h"
+
+namespace {
+
+// Row status entries: 0 active, 1 createAndGo, 2 destroy.
+constexpr int kCreateAndGo = 1;
+constexpr int kDestroy = 2;
+
+void inform(QWidget* form, const QString& text) {
+  UserNotice::message(form, UserNotice::windowCaption(form), text, UserNotice::Style::Information);
+}
+
+}  // namespace
+
+THostTableForm::THostTableForm(QWidget* owner) : TDedicatedForm(owner, QStringLiteral("Host Table")) {
+  setObjectName(QStringLiteral("HostTableForm"));
+  resize(560, 420);
+  list_ = MakeListView(this, "ListView1");
+  memo_ = MakeMemo(this);
+  memo_->setMaximumHeight(90);
+  count_ = MakeStaticText(this, "StaticText1");
+  getBtn_ = MakeButton(this, "GetButton", QStringLiteral("Refresh"));
+  addBtn_ = MakeButton(this, "AddButton", QStringLiteral("Add"));
+  deleteBtn_ = MakeButton(this, "DeleteButton", QStringLiteral("Delete"));
+  closeBtn_ = MakeButton(this, "CloseButton", QStringLiteral("Close"));
+  auto* side = new QVBoxLayout;
+  for (QPushButton* b : {getBtn_, addBtn_, deleteBtn_, closeBtn_}) side->addWidget(b);
+  side->addSpacing(12);
+  side->addWidget(new QLabel(QStringLiteral("Samples"), this));
+  side->addWidget(count_);
+  side->addStretch();
+  auto* body = new QGridLayout(this);
+  body->addWidget(list_, 0, 0);
+  body->addLayout(side, 0, 1);
+  body->addWidget(memo_, 1, 0, 1, 2);
+  connect(getBtn_, &QPushButton::clicked, this, &THostTableForm::GetButtonClick);
+  connect(addBtn_, &QPushButton::clicked, this, &THostTableForm::AddButtonClick);
+  connect(deleteBtn_, &QPushButton::clicked, this, &THostTableForm::DeleteButtonClick);
+  connect(closeBtn_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(list_, &QTreeWidget::itemSelectionChanged, this, &THostTableForm::ListView1SelectItem);
+  FormCreate();
+}
+
+THostTableForm::~THostTableForm() { ReleaseAll(); }
+
+void THostTableForm::AppendLine(const QString& message) { memo_->appendPlainText(message); }
+
+void THostTableForm::FormCreate() {
+  count_->setText(QStringLiteral("0"));
+  Guard([this](const QString& m) { AppendLine(m); }, [this] {
+    edit_ = new THostTableEditForm(this);
+    binding_ = AddBinding("TrustHostList");
+    binding_->BindListView(list_, true);
+    binding_->BindEdits(Index, QStringLiteral("%i{n1x10l2}"), {edit_->IndexEdit()});
+    binding_->BindEdits(Address, QStringLiteral("%s{l16}"), {edit_->IpEdit()});
+    binding_->BindComboBox(RowStatus, edit_->StatusComboBox());
+    binding_->BindEdits(Mask, QStringLiteral("%s{l16}"), {edit_->SubnetEdit()});
+    binding_->SetStatusTarget(memo_);
+    FollowRowCount(count_, list_);
+    binding_->Refresh();
+  });
+  deleteBtn_->setEnabled(false);
+}
+
+void THostTableForm::GetButtonClick() {
+  if (!binding_ || binding_->Busy()) return;
+  Guard([this](const QString& m) { AppendLine(m); }, [this] { binding_->Refresh(); });
+  deleteBtn_->setEnabled(false);
+}
+
+void THostTableForm::ListView1SelectItem() { deleteBtn_->setEnabled(!list_->selectedItems().isEmpty()); }
+
+void THostTableForm::ListView1Change() { ShowRowCount(count_, list_); }
+
+void THostTableForm::AddButtonClick() {
+  Guard([this](const QString& m) { AppendLine(m); }, [this] {
+    edit_->setWindowTitle(windowTitle() + QStringLiteral(" (Add)"));
+    UserNotice::runModal(*edit_);
+  });
+  list_->clearSelection();
+  deleteBtn_->setEnabled(false);
+}
+
+void THostTableForm::setItemsWritable() {
+  MvSNMPVarList& items = binding_->Request().varList;
+  items.item(Address).access = Access::ReadWrite;
+  items.item(Mask).access = Access::ReadWrite;
+}
+
+void THostTableForm::DeleteButtonClick() {
+  if (list_->selectedItems().isEmpty()) return inform(this, QStringLiteral("Choose the item first."));
+  if (binding_->Busy()) return inform(this, QStringLiteral("Get data not complete"));
+  edit_->StatusComboBox()->setCurrentIndex(kDestroy);
+  MvSNMPVarList& items = binding_->Request().varList;
+  items.item(Address).access = Access::Invalid;
+  items.item(Mask).access = Access::Invalid;
+  // Only the row status travels; the table is read again once the agent has answered, and a
+  // refused delete shows its status line.
+  Guard(binding_, [this] {
+    ApplyThen(binding_, true, [this](const MvSNMPError&) {
+      Guard([this](const QString& m) { AppendLine(m); }, [this] { binding_->Refresh(); });
+    });
+  });
+  setItemsWritable();
+  list_->clearSelection();
+  deleteBtn_->setEnabled(false);
+  if (list_->topLevelItemCount() == 0) count_->setText(QStringLiteral("0"));
+}
+
+bool THostTableForm::CanClose() {
+  // The binding goes before the add dialog whose controls it fills.
+  Release(binding_);
+  binding_ = nullptr;
+  delete edit_;
+  edit_ = nullptr;
+  return true;
+}
+
+// ---- the add dialog ----
+
+THostTableEditForm::THostTableEditForm(THostTableForm* table) : QDialog(table), table_(table) {
+  setObjectName(QStringLiteral("HostTableEditForm"));
+  setWindowTitle(QStringLiteral("Host Table Edit"));
+  resize(500, 400);
+  const auto edit = [this](const char* name) {
+    auto* e = new QLineEdit(this);
+    e->setObjectName(QLatin1String(name));
+    return e;
+  };
+  const auto check = [this](const char* name) {
+    auto* c = new QCheckBox(this);
+    c->setObjectName(QLatin1String(name));
+    return c;
+  };
+  indexEdit_ = edit("IndexEdit");
+  ipEdit_ = edit("IpEdit");
+  subnetEdit_ = edit("IPSubnetEdit");
+  status_ = new QComboBox(this);
+  status_->setObjectName(QStringLiteral("StatusComboBox"));
+  status_->setEnabled(false);
+  indexBox_ = check("IndexCBox");
+  indexBox_->setChecked(true);
+  ipBox_ = check("IPCBox");
+  subnetBox_ = check("IPnetCBox");
+  statusBox_ = check("StatusCBox");
+  statusBox_->setChecked(true);
+  statusBox_->setEnabled(false);
+
+  auto* rows = new QGridLayout;
+  const struct {
+    QCheckBox* box;
+    const char* label;
+    QWidget* field;
+  } lines[] = {{indexBox_, "Trust Host Index", indexEdit_},
+               {ipBox_, "Trust Host IP Address", ipEdit_},
+               {subnetBox_, "Trust Host IP Subnet Mask", subnetEdit_},
+               {statusBox_, "Trust Host Status", status_}};
+  int row = 0;
+  for (const auto& l : lines) {
+    rows->addWidget(l.box, row, 0);
+    rows->addWidget(new QLabel(QString::fromLatin1(l.label), this), row, 1);
+    rows->addWidget(l.field, row, 2);
+    ++row;
+  }
+  rows->setColumnStretch(2, 1);
+  setBtn_ = TDedicatedForm::MakeButton(this, "SetButton", QStringLiteral("Set Checked"));
+  QPushButton* checkAll = TDedicatedForm::MakeButton(this, "CheckAllButton", QStringLiteral("CheckAll"));
+  QPushButton* clear = TDedicatedForm::MakeButton(this, "ClearButton", QStringLiteral("Clear Checked"));
+  QPushButton* close = TDedicatedForm::MakeButton(this, "CloseButton", QStringLiteral("Close"));
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  for (QPushButton* b : {setBtn_, checkAll, clear, close}) buttons->addWidget(b);
+  auto* body = new QVBoxLayout(this);
+  body->addLayout(rows);
+  body->addStretch();
+  body->addLayout(buttons);
+
+  connect(setBtn_, &QPushButton::clicked, this, &THostTableEditForm::SetButtonClick);
+  connect(checkAll, &QPushButton::clicked, this, [this] {
+    ipBox_->setChecked(true);
+    subnetBox_->setChecked(true);
+  });
+  connect(clear, &QPushButton::clicked, this, [this] {
+    ipBox_->setChecked(false);
+    subnetBox_->setChecked(false);
+  });
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void THostTableEditForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  FormActivate();
+}
+
+void THostTableEditForm::FormActivate() {
+  // Every opening starts from an empty entry, whatever row was selected.
+  ipEdit_->setEnabled(true);
+  indexBox_->show();
+  ipBox_->show();
+  statusBox_->setChecked(true);
+  subnetBox_->setChecked(false);
+  subnetBox_->show();
+  status_->setEnabled(false);
+  status_->setCurrentIndex(kCreateAndGo);
+  ipEdit_->clear();
+  indexEdit_->clear();
+  subnetEdit_->clear();
+}
+
+bool THostTableEditForm::refuse(const QString& message, QLineEdit* edit) {
+  inform(this, message);
+  if (edit->isEnabled()) edit->setFocus();
+  return false;
+}
+
+void THostTableEditForm::SetButtonClick() {
+  MvSNMPRequest2Edits* binding = table_->Binding();
+  if (!binding || binding->Busy()) return;
+  if (ipBox_->isChecked()) {
+    const QString ip = ipEdit_->text();
+    if (ip.isEmpty()) return void(refuse(QStringLiteral("IP Address can't be empty"), ipEdit_));
+    if (const QString e = TrustHostAddress::plausibilityError(ip); !e.isEmpty()) return void(refuse(e, ipEdit_));
+    if (const QString e = TrustHostAddress::syntaxError(ip); !e.isEmpty()) return void(refuse(e, ipEdit_));
+  }
+  if (subnetBox_->isChecked() && subnetEdit_->text().isEmpty())
+    return void(refuse(QStringLiteral("you have choosed the Trust Host IP Subnet Mask,it can't be empty"), subnetEdit_));
+  SnmpVarItem& mask = binding->Request().varList.item(THostTableForm::Mask);
+  if (!subnetBox_->isChecked()) mask.access = Access::Invalid;
+  status_->setCurrentIndex(kCreateAndGo);
+  // Address, createAndGo and (when ticked) the mask for the typed index; the table is read again
+  // once the agent has answered.
+  TDedicatedForm::Guard([this](const QString& m) { table_->AppendLine(m); }, [this, binding] {
+    table_->ApplyThen(binding, true, [this, binding](const MvSNMPError&) {
+      TDedicatedForm::Guard([this](const QString& m) { table_->AppendLine(m); }, [binding] { binding->Refresh(); });
+    });
+  });
+  mask.access = Access::ReadWrite;
+  accept();
+}

@@ -1,0 +1,280 @@
+#include "StaticFilterForms.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "MvError.h"
+#include "MvSNMPRequest2Edits.h"
+#include "PortUitFormUnit.h"
+#include "UserNotice.h"
+
+namespace {
+
+// Status combo entries (1 other, 2 invalid, 3 permanent, 4 deleteOnReset, 5 deleteOnTimeout).
+constexpr int kInvalidEntry = 1;
+constexpr int kPermanentEntry = 2;
+
+void inform(QWidget* form, const QString& text) {
+  UserNotice::message(form, UserNotice::windowCaption(form), text, UserNotice::Style::Information);
+}
+
+}  // namespace
+
+// ---- shared ----
+
+TStaticFilterForm::TStaticFilterForm(QWidget* owner, const QString& caption, const Names& names)
+    : TDedicatedForm(owner, caption), listName_(names.list), macLabel_(names.macLabel) {
+  resize(720, 560);
+  list_ = MakeListView(this, names.listView);
+  vid_ = new QLineEdit(this);
+  vid_->setObjectName(QLatin1String(names.vid));
+  mac_ = new QLineEdit(this);
+  mac_->setObjectName(QLatin1String(names.mac));
+  status_ = new QComboBox(this);
+  status_->setObjectName(QLatin1String(names.status));
+  count_ = MakeStaticText(this, "ST_Count");
+  memo_ = MakeMemo(this);
+  memo_->setMaximumHeight(90);
+  refreshBtn_ = MakeButton(this, "RefreshBtn", QStringLiteral("Refresh"));
+}
+
+void TStaticFilterForm::layOut(QWidget* gridHolder, const QList<QPushButton*>& buttons, bool countLabel) {
+  auto* fields = new QFormLayout;
+  fields->addRow(QStringLiteral("VID"), vid_);
+  fields->addRow(QString::fromLatin1(macLabel_), mac_);
+  fields->addRow(QStringLiteral("Status"), status_);
+  auto* side = new QVBoxLayout;
+  for (QPushButton* b : buttons) side->addWidget(b);
+  side->addSpacing(12);
+  if (countLabel) side->addWidget(new QLabel(QStringLiteral("Samples"), this));
+  side->addWidget(count_);
+  side->addStretch();
+  auto* middle = new QVBoxLayout;
+  middle->addLayout(fields);
+  middle->addWidget(gridHolder, 1);
+  auto* body = new QGridLayout(this);
+  body->addWidget(list_, 0, 0);
+  body->addLayout(middle, 1, 0);
+  body->addLayout(side, 0, 1, 2, 1);
+  body->addWidget(memo_, 2, 0, 1, 2);
+  body->setRowStretch(0, 2);
+  body->setRowStretch(1, 3);
+}
+
+bool TStaticFilterForm::bindAndRefresh(QWidget* gridParent) {
+  grid_ = AddPortGrid(gridParent);
+  binding_ = AddBinding(listName_);
+  return Guard(binding_, [this] {
+    binding_->BindListView(list_, true);
+    binding_->BindEdits(VlanKey, QStringLiteral("%i{n1x4094}"), {vid_});
+    binding_->BindEdits(MacKey, QStringLiteral("%h"), {mac_});
+    binding_->BindBits(PortList, PortBitList(), grid_->PortCheckBoxes());
+    binding_->BindComboBox(RowStatus, status_);
+    binding_->SetStatusTarget(memo_);
+    FollowRowCount(count_, list_);
+    binding_->Refresh();
+    showCount();
+  });
+}
+
+void TStaticFilterForm::exclude(int item) { binding_->Request().varList.item(item).access = Access::Invalid; }
+void TStaticFilterForm::include(int item) { binding_->Request().varList.item(item).access = Access::ReadWrite; }
+void TStaticFilterForm::showCount() { ShowRowCount(count_, list_); }
+void TStaticFilterForm::appendLine(const QString& message) { memo_->appendPlainText(message); }
+
+// ---- unicast ----
+
+TUnicastFilterInformationForm::TUnicastFilterInformationForm(QWidget* owner)
+    : TStaticFilterForm(owner, QStringLiteral("Unicast Filter Information"),
+                        {"UnicastFilterList", "LV_dot1qStaticUnicastEntry", "ED_UnicastVID", "UnicastAddress",
+                         "MAC  Address", "UStatus"}) {
+  setObjectName(QStringLiteral("UnicastFilterInformationForm"));
+  setBtn_ = MakeButton(this, "SetBtn", QStringLiteral("Add"));
+  deleteBtn_ = MakeButton(this, "DeleteBtn", QStringLiteral("Delete"));
+  auto* box = new QGroupBox(QStringLiteral("Allow To Go To Port"), this);
+  box->setObjectName(QStringLiteral("GroupBox1"));
+  layOut(box, {refreshBtn_, setBtn_, deleteBtn_}, false);
+  connect(refreshBtn_, &QPushButton::clicked, this, &TUnicastFilterInformationForm::RefreshBtnClick);
+  connect(setBtn_, &QPushButton::clicked, this, &TUnicastFilterInformationForm::SetBtnClick);
+  connect(deleteBtn_, &QPushButton::clicked, this, &TUnicastFilterInformationForm::DeleteBtnClick);
+  connect(list_, &QTreeWidget::itemSelectionChanged, this, &TUnicastFilterInformationForm::LV_dot1qStaticUnicastEntryClick);
+  bindAndRefresh(box);
+  FormCreate();
+}
+
+void TUnicastFilterInformationForm::FormCreate() { deleteBtn_->setEnabled(false); }
+
+void TUnicastFilterInformationForm::clearEditor() {
+  UncheckAll(grid_);
+  for (QLineEdit* edit : {vid_, mac_}) {
+    edit->clear();
+    edit->setEnabled(true);
+    edit->setReadOnly(false);
+  }
+  setBtn_->setEnabled(true);
+  deleteBtn_->setEnabled(false);
+  showCount();
+}
+
+void TUnicastFilterInformationForm::RefreshBtnClick() {
+  Guard(binding_, [this] {
+    binding_->Refresh();
+    clearEditor();
+  });
+}
+
+void TUnicastFilterInformationForm::SetBtnClick() {
+  int ticked = 0;
+  for (const QCheckBox* box : grid_->PortCheckBoxes()) ticked += box->isChecked() ? 1 : 0;
+  if (ticked > 1) return inform(this, QStringLiteral("Allow To Go To Port just for one Port."));
+  if (vid_->text().isEmpty() || mac_->text().isEmpty())
+    return UserNotice::warning(this, QStringLiteral("Please fill the empty."));
+  if (status_->currentText() != u"permanent")
+    return UserNotice::warning(this, QStringLiteral("Status must be Permanent."));
+  if (binding_->Busy()) return inform(this, QStringLiteral("Get data not complete"));
+  status_->setCurrentIndex(kPermanentEntry);
+  Guard([this](const QString& m) { appendLine(m); }, [this] { binding_->Apply(true, true); });
+  clearEditor();
+}
+
+void TUnicastFilterInformationForm::DeleteBtnClick() {
+  if (vid_->text().isEmpty() || mac_->text().isEmpty())
+    return UserNotice::warning(this, QStringLiteral("Please select which entry you want to delete."));
+  exclude(PortList);
+  status_->setCurrentIndex(kInvalidEntry);
+  // The apply reads the table again once it has ended (refresh after).
+  Guard(binding_, [this] { binding_->Apply(true, true); });
+  include(PortList);
+  clearEditor();
+}
+
+void TUnicastFilterInformationForm::LV_dot1qStaticUnicastEntryClick() {
+  const QList<QTreeWidgetItem*> rows = list_->selectedItems();
+  if (rows.isEmpty()) {
+    clearEditor();
+    deleteBtn_->setEnabled(false);
+    return;
+  }
+  // A selected row's key cannot be changed: the edits show it read-only.
+  vid_->setText(rows.first()->text(0));
+  mac_->setText(rows.first()->text(1));
+  deleteBtn_->setEnabled(true);
+  vid_->setReadOnly(true);
+  mac_->setReadOnly(true);
+}
+
+void TUnicastFilterInformationForm::LV_dot1qStaticUnicastEntryChange() { showCount(); }
+
+// ---- multicast ----
+
+TMulticastFilterInformationForm::TMulticastFilterInformationForm(QWidget* owner)
+    : TStaticFilterForm(owner, QStringLiteral("Multicast Filter Information"),
+                        {"MulticastFilterList", "LV_dot1qStaticMulticastEntry", "ED_MulticastVID", "ED_MACAddress",
+                         "MAC Address", "Status"}) {
+  setObjectName(QStringLiteral("MulticastFilterInformationForm"));
+  setBtn_ = MakeButton(this, "SetBtn", QStringLiteral("Set"));
+  addBtn_ = MakeButton(this, "AddBtn", QStringLiteral("Add"));
+  deleteBtn_ = MakeButton(this, "btnDelete", QStringLiteral("Delete"));
+  auto* pages = new QTabWidget(this);
+  pages->setObjectName(QStringLiteral("PageControl1"));
+  QWidget* box = AddGridSheet(pages, "TabSheet1", QStringLiteral("Egress Ports"), "ScrollBox1");
+  // The forbidden egress ports are not edited here: the sheet exists, its tab is hidden.
+  auto* forbidden = new QWidget;
+  forbidden->setObjectName(QStringLiteral("TabSheet2"));
+  pages->setTabVisible(pages->addTab(forbidden, QStringLiteral("Forbidden Ports")), false);
+  layOut(pages, {refreshBtn_, setBtn_, addBtn_, deleteBtn_}, true);
+  connect(refreshBtn_, &QPushButton::clicked, this, &TMulticastFilterInformationForm::RefreshBtnClick);
+  connect(setBtn_, &QPushButton::clicked, this, &TMulticastFilterInformationForm::SetBtnClick);
+  connect(addBtn_, &QPushButton::clicked, this, &TMulticastFilterInformationForm::AddBtnClick);
+  connect(deleteBtn_, &QPushButton::clicked, this, &TMulticastFilterInformationForm::btnDeleteClick);
+  connect(list_, &QTreeWidget::itemSelectionChanged, this,
+          &TMulticastFilterInformationForm::LV_dot1qStaticMulticastEntryClick);
+  bindAndRefresh(box);
+  FormCreate();
+}
+
+void TMulticastFilterInformationForm::FormCreate() {
+  setBtn_->setEnabled(false);
+  deleteBtn_->setEnabled(false);
+}
+
+void TMulticastFilterInformationForm::clearEditor() {
+  UncheckAll(grid_);
+  setBtn_->setEnabled(false);
+  deleteBtn_->setEnabled(false);
+  vid_->clear();
+  mac_->clear();
+  status_->setCurrentIndex(-1);
+}
+
+void TMulticastFilterInformationForm::RefreshBtnClick() {
+  Guard(binding_, [this] {
+    binding_->Refresh();
+    clearEditor();
+    showCount();
+  });
+}
+
+void TMulticastFilterInformationForm::AddBtnClick() {
+  if (vid_->text().isEmpty() || mac_->text().isEmpty()) return inform(this, QStringLiteral("Some Edit is empty!"));
+  status_->setCurrentIndex(kPermanentEntry);
+  // The row is created first, with its status alone; its egress ports follow in a second request
+  // only once the agent has created it. Both take the values the form shows now.
+  Guard(binding_, [this] {
+    binding_->CollectValues();
+    exclude(PortList);
+    try {
+      ApplyThen(binding_, false, [this](const MvSNMPError& e) { sendEgress(e); });
+    } catch (...) {
+      include(PortList);
+      throw;
+    }
+    include(PortList);
+    showCount();
+  });
+  clearEditor();
+}
+
+void TMulticastFilterInformationForm::sendEgress(const MvSNMPError& creation) {
+  if (!creation.ok()) return;  // reported by the binding; nothing more is sent
+  exclude(RowStatus);
+  Guard(binding_, [this] { binding_->Apply(true, false); });
+  include(RowStatus);
+}
+
+void TMulticastFilterInformationForm::SetBtnClick() {
+  if (binding_->Busy()) return inform(this, QStringLiteral("Get data not complete"));
+  Guard(binding_, [this] {
+    binding_->Apply(true, true);
+    showCount();
+  });
+  clearEditor();
+}
+
+void TMulticastFilterInformationForm::btnDeleteClick() {
+  status_->setCurrentIndex(kInvalidEntry);
+  exclude(PortList);
+  Guard(binding_, [this] { binding_->Apply(true, true); });
+  include(PortList);
+  binding_->WaitWhileBusy();
+  RefreshBtnClick();
+}
+
+void TMulticastFilterInformationForm::LV_dot1qStaticMulticastEntryClick() {
+  const bool selected = !list_->selectedItems().isEmpty();
+  setBtn_->setEnabled(selected);
+  deleteBtn_->setEnabled(selected);
+  if (!selected) clearEditor();
+}
+
+void TMulticastFilterInformationForm::LV_dot1qStaticMulticastEntryChange() { showCount(); }
