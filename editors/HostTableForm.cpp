@@ -30,7 +30,7 @@ void inform(QWidget* form, const QString& text) {
 
 THostTableForm::THostTableForm(QWidget* owner) : TDedicatedForm(owner, QStringLiteral("Host Table")) {
   setObjectName(QStringLiteral("HostTableForm"));
-  resize(560, 420);
+  resize(680, 420);
   list_ = MakeListView(this, "ListView1");
   memo_ = MakeMemo(this);
   memo_->setMaximumHeight(90);
