@@ -356,7 +356,18 @@ bool TEditsPanel::valueEmpty(int r) const {
   const QWidget* value = RowAt(r).value;
   if (auto* edit = qobject_cast<const QLineEdit*>(value)) return edit->text().isEmpty();
   if (auto* combo = qobject_cast<const QComboBox*>(value)) return combo->currentIndex() < 0;
-  return false;
+  return value->property("text").toString().isEmpty();
+}
+
+void TEditsPanel::ReplaceValue(int r, QWidget* value) {
+  Row& x = row(r);
+  value->setParent(x.value->parentWidget());
+  value->setGeometry(x.value->geometry());
+  value->setEnabled(x.value->isEnabled());
+  value->setVisible(!x.value->isHidden());
+  delete x.value;
+  x.value = value;
+  LayOut();
 }
 
 void TEditsPanel::ApplyChecked(QAbstractButton* button) {

@@ -68,6 +68,10 @@ class TEditsPanel : public QFrame {
   void ClearRows();
   void UntickRow(int row);
   void SetRowValue(int row, const QString& text);
+  // Puts `value` (a composite of parts, say) in the place of the row's value control, which is
+  // destroyed; the row's item must already be unbound. A value that is neither an edit nor a
+  // drop-down list counts as empty while its "text" property is empty.
+  void ReplaceValue(int row, QWidget* value);
   void HideRow(int row);
   void ShowRow(int row);
   void LayOut();

@@ -9,8 +9,12 @@
 #include "ForwardingTableForm.h"
 #include "GuestVlanForm.h"
 #include "HostTableForm.h"
+#include "LogSaveControlForm.h"
+#include "SmtpControlForm.h"
 #include "IGMPRouterPortsForm.h"
 #include "StaticFilterForms.h"
+#include "StpForms.h"
+#include "SummerTimeForm.h"
 #include "VLanCurrentTableForm.h"
 #include "VlanStaticForm.h"
 
@@ -36,6 +40,11 @@ constexpr Maker kMakers[] = {
     {"THostTableForm", &make<THostTableForm>},
     {"TBOOTCtrlTableForm", &make<TBOOTCtrlTableForm>},
     {"TForwarding_Table", &make<TForwarding_Table>},
+    {"TSTP_Info", &make<TSTP_Info>},
+    {"TSTP_Port", &make<TSTP_Port>},
+    {"TSummerTimeForm", &make<TSummerTimeForm>},
+    {"TSMTPControlForm", &make<TSMTPControlForm>},
+    {"TLogSaveControlForm", &make<TLogSaveControlForm>},
 };
 
 const Maker* find(QStringView formClass) {

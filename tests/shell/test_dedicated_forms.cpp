@@ -1,6 +1,7 @@
 // The menu's dedicated-form entries: each opens its form modally, captioned with the entry's
 // prefix and the device address, held in its class's instance reference while it lives, and
 // filled from the device without an error line; the form is gone once it has closed.
+#include <QComboBox>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -42,6 +43,7 @@ struct FormRunner {
 // The lines a form's bindings left: its memo, or its status bar's panel.
 QString statusText(const TDedicatedForm& form) {
   if (auto* memo = form.findChild<QPlainTextEdit*>("Memo1")) return memo->toPlainText();
+  if (auto* memo = form.findChild<QPlainTextEdit*>("Memo")) return memo->toPlainText();  // an editor page's
   if (auto* panel = form.findChild<QLabel*>("StatusPanel0")) return panel->text();
   return {};
 }
@@ -67,7 +69,16 @@ TEST_F(MainFormTest, DedicatedFormEntriesOpenTheirFormsFilled) {
       {"TrustHostTable1", "THostTableForm", "Trust Host Table : 127.0.0.1", nullptr},
       {"DHCPRelayControlTable1", "TBOOTCtrlTableForm", "DHCP Relay Control Table: 127.0.0.1", nullptr},
       {"ForwardingTable1", "TForwarding_Table", " Transparent Bridge Forwarding Table: 127.0.0.1", nullptr},
+      {"Information2", "TSTP_Info", "Spanning Tree Control : 127.0.0.1", "ET_Priority"},
+      {"PortTable2", "TSTP_Port", "STP Port Table :127.0.0.1", nullptr},
+      {"DaylightSavingTimeSummerTime1", "TSummerTimeForm", "Summer Time : 127.0.0.1", "Value1"},
+      {"SMTPControlTable1", "TSMTPControlForm", "SMTP Control Table : 127.0.0.1", "Ed_SourceAddress"},
+      {"LogSaveControl1", "TLogSaveControlForm", "Log Save Control: 127.0.0.1", "EdLogSavetimeInterval"},
   };
+  // Every dedicated form of the menu is here.
+  int formEntries = 0;
+  for (const MenuEntry& e : menuEntries()) formEntries += e.family == MenuFamily::Form ? 1 : 0;
+  EXPECT_EQ(std::size(cases), static_cast<size_t>(formEntries));
   for (const Case& c : cases) {
     SCOPED_TRACE(c.item);
     FormRunner runner;
@@ -85,8 +96,10 @@ TEST_F(MainFormTest, DedicatedFormEntriesOpenTheirFormsFilled) {
       if (c.filledChild) {
         QWidget* child = form.findChild<QWidget*>(c.filledChild);
         ASSERT_NE(child, nullptr);
-        const QString text = qobject_cast<QLabel*>(child) ? qobject_cast<QLabel*>(child)->text()
-                                                          : qobject_cast<QLineEdit*>(child)->text();
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(child)) text = label->text();
+        if (auto* edit = qobject_cast<QLineEdit*>(child)) text = edit->text();
+        if (auto* combo = qobject_cast<QComboBox*>(child)) text = combo->currentText();
         EXPECT_FALSE(text.isEmpty());
       } else {
         EXPECT_GT(form.findChild<QTreeWidget*>()->topLevelItemCount(), 0);

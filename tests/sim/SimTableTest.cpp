@@ -46,7 +46,7 @@ TEST_F(Kx760simTables, MulticastRowInTwoRequestsThenInvalid) {
   ASSERT_EQ(tool("snmpset", kV2Write, agent(), {kMulticast + ".5" + row, "i", "2"}).exitCode, 0);
   walk = tool("snmpwalk", kV2Read, agent(), {kMulticast});
   EXPECT_EQ(walk.out.find(row + " "), std::string::npos) << walk.out;
-  EXPECT_EQ(lines(walk.out).size(), 3u) << walk.out;  // the data file's one row, three columns
+  EXPECT_EQ(lines(walk.out).size(), 6u) << walk.out;  // the data file's two rows, three columns
 }
 
 struct EndOfMib {
