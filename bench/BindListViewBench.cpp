@@ -25,13 +25,6 @@ namespace {
 constexpr int kRows = 10000;
 constexpr int kRuns = 5;
 
-double seconds(const std::function<void()>& f) {
-  QElapsedTimer t;
-  t.start();
-  f();
-  return t.nsecsElapsed() / 1e9;
-}
-
 size_t heapInUse() {
   malloc_trim(0);
   return mallinfo2().uordblks;
@@ -46,12 +39,7 @@ int main(int argc, char** argv) {
   qputenv("XDG_STATE_HOME", state.path().toUtf8());
   initSnmpSession();
   kxtest::SimAgent sim;
-  sim.start({"--fdb-entries", std::to_string(kRows), "--led-period", "0"});
-  DeviceTarget.address = "127.0.0.1";
-  DeviceTarget.agentPort = static_cast<quint16>(sim.port());
-  DeviceTarget.version = 1;
-  DeviceTarget.readCommunity = "public";
-  DeviceTarget.timeout = 500;
+  startFdbAgent(sim, kRows);
 
   QWidget window;
   auto* layout = new QVBoxLayout(&window);

@@ -3,9 +3,13 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <functional>
+#include <string>
 
+#include "MvDeviceParams.h"
 #include "MvSNMPRequest.h"
+#include "SimAgent.h"
 
 inline const SnmpVarDef kFdbTable[] = {
     {"1.3.6.1.2.1.17.4.3.1.1", "Address", Syntax::MacAddress, Access::ReadOnly},
@@ -39,3 +43,22 @@ inline int asyncWalk(const MvSNMPVarList& list) {
 }
 
 inline int asyncFdbWalk() { return asyncWalk(MvSNMPVarList(kFdbTable, MVT_FMV, 0)); }
+
+// Wall-clock seconds that f takes.
+inline double seconds(const std::function<void()>& f) {
+  QElapsedTimer t;
+  t.start();
+  f();
+  return t.nsecsElapsed() / 1e9;
+}
+
+// Starts kx760sim with `rows` learned addresses and still LEDs, and points the device target at
+// it (SNMPv2c, "public", 5 s).
+inline void startFdbAgent(kxtest::SimAgent& sim, int rows) {
+  sim.start({"--fdb-entries", std::to_string(rows), "--led-period", "0"});
+  DeviceTarget.address = "127.0.0.1";
+  DeviceTarget.agentPort = static_cast<quint16>(sim.port());
+  DeviceTarget.version = 1;
+  DeviceTarget.readCommunity = "public";
+  DeviceTarget.timeout = 500;
+}

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemModel>
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -176,6 +177,30 @@ QWidget* TDedicatedForm::AddGridSheet(QTabWidget* pages, const char* sheetName, 
   box->setObjectName(QLatin1String(boxName));
   layout->addWidget(box);
   return box;
+}
+
+void TDedicatedForm::LayOutListEditor(QTreeWidget* list, QLayout* fields, QWidget* lower,
+                                      const QList<QPushButton*>& buttons, QLabel* count, QPlainTextEdit* memo,
+                                      bool samplesLabel) {
+  auto* side = new QVBoxLayout;
+  for (QPushButton* b : buttons) side->addWidget(b);
+  if (count) {
+    side->addSpacing(12);
+    if (samplesLabel) side->addWidget(new QLabel(QStringLiteral("Samples"), this));
+    side->addWidget(count);
+  }
+  side->addStretch();
+  memo->setMaximumHeight(90);
+  auto* middle = new QVBoxLayout;
+  middle->addLayout(fields);
+  middle->addWidget(lower, 1);
+  auto* body = new QGridLayout(this);
+  body->addWidget(list, 0, 0);
+  body->addLayout(middle, 1, 0);
+  body->addLayout(side, 0, 1, 2, 1);
+  body->addWidget(memo, 2, 0, 1, 2);
+  body->setRowStretch(0, 2);
+  body->setRowStretch(1, 3);
 }
 
 QStatusBar* TDedicatedForm::MakeStatusBar(QWidget* parent, QLabel** panel) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -15,6 +16,7 @@ struct MvSNMPError;
 class MvSNMPRequest2Edits;
 class QCheckBox;
 class QLabel;
+class QLayout;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
@@ -79,6 +81,11 @@ class TDedicatedForm : public QDialog {
   static QTreeWidget* MakeListView(QWidget* parent, const char* name);
   // The page control's sheets each get a box (named `boxName`) that a port grid fills.
   static QWidget* AddGridSheet(QTabWidget* pages, const char* sheetName, const QString& caption, const char* boxName);
+  // The layout of the list editors: the list view on top, the fields and the grid pages below
+  // it, the buttons (and, when given, "Samples" with the row count) on the right, the memo at
+  // the bottom.
+  void LayOutListEditor(QTreeWidget* list, QLayout* fields, QWidget* lower, const QList<QPushButton*>& buttons,
+                        QLabel* count, QPlainTextEdit* memo, bool samplesLabel = true);
   // A status bar with one panel, which receives the bindings' lines and the form's messages.
   static QStatusBar* MakeStatusBar(QWidget* parent, QLabel** panel);
 

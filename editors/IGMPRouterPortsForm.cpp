@@ -39,22 +39,8 @@ TIGMPRouterPortsForm::TIGMPRouterPortsForm(QWidget* owner)
   btnSet_ = MakeButton(this, "btnSet", QStringLiteral("Set"));
   btnStop_ = MakeButton(this, "btnStop", QStringLiteral("Stop"));
   btnClose_ = MakeButton(this, "btnClose", QStringLiteral("Close"));
-  auto* buttons = new QVBoxLayout;
-  for (QPushButton* b : {btnGet_, btnSet_, btnStop_, btnClose_}) buttons->addWidget(b);
-  buttons->addStretch();
   memo_ = MakeMemo(this);
-  memo_->setMaximumHeight(90);
-
-  auto* middle = new QVBoxLayout;
-  middle->addLayout(fields);
-  middle->addWidget(pages_, 1);
-  auto* body = new QGridLayout(this);
-  body->addWidget(list_, 0, 0);
-  body->addLayout(middle, 1, 0);
-  body->addLayout(buttons, 0, 1, 2, 1);
-  body->addWidget(memo_, 2, 0, 1, 2);
-  body->setRowStretch(0, 2);
-  body->setRowStretch(1, 3);
+  LayOutListEditor(list_, fields, pages_, {btnGet_, btnSet_, btnStop_, btnClose_}, nullptr, memo_);
 
   connect(btnGet_, &QPushButton::clicked, this, &TIGMPRouterPortsForm::btnGetClick);
   connect(btnSet_, &QPushButton::clicked, this, &TIGMPRouterPortsForm::btnSetClick);

@@ -44,7 +44,6 @@ TStaticFilterForm::TStaticFilterForm(QWidget* owner, const QString& caption, con
   status_->setObjectName(QLatin1String(names.status));
   count_ = MakeStaticText(this, "ST_Count");
   memo_ = MakeMemo(this);
-  memo_->setMaximumHeight(90);
   refreshBtn_ = MakeButton(this, "RefreshBtn", QStringLiteral("Refresh"));
 }
 
@@ -53,22 +52,7 @@ void TStaticFilterForm::layOut(QWidget* gridHolder, const QList<QPushButton*>& b
   fields->addRow(QStringLiteral("VID"), vid_);
   fields->addRow(QString::fromLatin1(macLabel_), mac_);
   fields->addRow(QStringLiteral("Status"), status_);
-  auto* side = new QVBoxLayout;
-  for (QPushButton* b : buttons) side->addWidget(b);
-  side->addSpacing(12);
-  if (countLabel) side->addWidget(new QLabel(QStringLiteral("Samples"), this));
-  side->addWidget(count_);
-  side->addStretch();
-  auto* middle = new QVBoxLayout;
-  middle->addLayout(fields);
-  middle->addWidget(gridHolder, 1);
-  auto* body = new QGridLayout(this);
-  body->addWidget(list_, 0, 0);
-  body->addLayout(middle, 1, 0);
-  body->addLayout(side, 0, 1, 2, 1);
-  body->addWidget(memo_, 2, 0, 1, 2);
-  body->setRowStretch(0, 2);
-  body->setRowStretch(1, 3);
+  LayOutListEditor(list_, fields, gridHolder, buttons, count_, memo_, countLabel);
 }
 
 bool TStaticFilterForm::bindAndRefresh(QWidget* gridParent) {

@@ -33,25 +33,8 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget* owner)
   };
 
   refreshBtn_ = MakeButton(this, "RefreshBtn", QStringLiteral("Refresh"));
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(refreshBtn_);
-  buttons->addSpacing(12);
-  buttons->addWidget(new QLabel(QStringLiteral("Samples"), this));
-  buttons->addWidget(count_);
-  buttons->addStretch();
   memo_ = MakeMemo(this);
-  memo_->setMaximumHeight(90);
-
-  auto* middle = new QVBoxLayout;
-  middle->addLayout(fields);
-  middle->addWidget(pages, 1);
-  auto* body = new QGridLayout(this);
-  body->addWidget(list_, 0, 0);
-  body->addLayout(middle, 1, 0);
-  body->addLayout(buttons, 0, 1, 2, 1);
-  body->addWidget(memo_, 2, 0, 1, 2);
-  body->setRowStretch(0, 2);
-  body->setRowStretch(1, 3);
+  LayOutListEditor(list_, fields, pages, {refreshBtn_}, count_, memo_);
 
   connect(refreshBtn_, &QPushButton::clicked, this, &TVLanCurrentTableForm::RefreshBtnClick);
   connect(list_, &QTreeWidget::itemSelectionChanged, this, &TVLanCurrentTableForm::LV_dot1qVlanCurrentEntryClick);

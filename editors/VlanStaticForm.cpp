@@ -48,26 +48,8 @@ TVlanStaticForm::TVlanStaticForm(QWidget* owner) : TDedicatedForm(owner, QString
   setBtn_ = MakeButton(this, "SetBtn", QStringLiteral("Set"));
   addBtn_ = MakeButton(this, "AddBtn", QStringLiteral("Add"));
   deleteBtn_ = MakeButton(this, "DeleteBtn", QStringLiteral("Delete"));
-  auto* buttons = new QVBoxLayout;
-  for (QPushButton* b : {refreshBtn_, setBtn_, addBtn_, deleteBtn_}) buttons->addWidget(b);
-  buttons->addSpacing(12);
-  buttons->addWidget(new QLabel(QStringLiteral("Samples"), this));
-  buttons->addWidget(count_);
-  buttons->addStretch();
-
   memo_ = MakeMemo(this);
-  memo_->setMaximumHeight(90);
-
-  auto* middle = new QVBoxLayout;
-  middle->addLayout(fields);
-  middle->addWidget(pages, 1);
-  auto* body = new QGridLayout(this);
-  body->addWidget(list_, 0, 0);
-  body->addLayout(middle, 1, 0);
-  body->addLayout(buttons, 0, 1, 2, 1);
-  body->addWidget(memo_, 2, 0, 1, 2);
-  body->setRowStretch(0, 2);
-  body->setRowStretch(1, 3);
+  LayOutListEditor(list_, fields, pages, {refreshBtn_, setBtn_, addBtn_, deleteBtn_}, count_, memo_);
 
   connect(refreshBtn_, &QPushButton::clicked, this, &TVlanStaticForm::RefreshBtnClick);
   connect(setBtn_, &QPushButton::clicked, this, &TVlanStaticForm::SetBtnClick);

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -78,6 +79,32 @@ struct Answers {
 inline QPlainTextEdit* memoOf(TConfigForm& form) {
   QWidget* page = form.PageControl() ? form.PageControl()->currentWidget() : &form;
   return page->findChild<QPlainTextEdit*>("Memo");
+}
+
+// What a run of the kx760 program of this build ended with.
+struct ProgramRun {
+  bool ended = false;  // within two minutes
+  int exitCode = -1;
+  QString err;
+};
+
+// Runs kx760 offscreen with the v2c switches on an agent's port and `extra` arguments, its state
+// in `stateDir`, and waits for it to end.
+inline ProgramRun runProgram(int port, const QStringList& extra, const QString& stateDir) {
+  QProcess program;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  env.insert("XDG_STATE_HOME", stateDir);
+  program.setProcessEnvironment(env);
+  program.start(QStringLiteral(KX_BIN_DIR "/kx760"),
+                QStringList{"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1", "--port", QString::number(port)} + extra);
+  ProgramRun run;
+  if (!program.waitForStarted()) return run;
+  run.ended = program.waitForFinished(120000);
+  if (!run.ended) program.kill();
+  run.exitCode = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+  run.err = QString::fromLocal8Bit(program.readAllStandardError());
+  return run;
 }
 
 class MainFormTest : public ::testing::Test {

@@ -131,19 +131,10 @@ TEST_F(MainFormTest, OpenSwitchPicturesTheEntrysWindow) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.item);
     QTemporaryDir dir;
-    QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("XDG_STATE_HOME", dir.path());
-    program.setProcessEnvironment(env);
-    program.start(QStringLiteral(KX_BIN_DIR "/kx760"),
-                  {"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1", "--port", QString::number(agent_->port()),
-                   "--open", QString::fromUtf8(c.item), "--screenshot", dir.filePath("shot.png")});
-    ASSERT_TRUE(program.waitForStarted());
-    const bool ended = program.waitForFinished(120000);
-    if (!ended) program.kill();
-    ASSERT_TRUE(ended);
-    EXPECT_EQ(program.exitCode(), c.exitCode) << program.readAllStandardError().toStdString();
+    const shelltest::ProgramRun run = shelltest::runProgram(
+        agent_->port(), {"--open", QString::fromUtf8(c.item), "--screenshot", dir.filePath("shot.png")}, dir.path());
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
     EXPECT_EQ(QFile::exists(dir.filePath("shot.png")), c.picture);
     if (c.picture) {
       const QImage shot(dir.filePath("shot.png"));

@@ -340,20 +340,9 @@ TEST_F(MainFormTest, ProgramEndsWhileABlockingReadWaits) {
   kxtest::SimAgent slow;
   slow.start({"--led-period", "0", "--delay", "1500"});
   QTemporaryDir dir;
-  QProcess program;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("QT_QPA_PLATFORM", "offscreen");
-  env.insert("XDG_STATE_HOME", dir.path());
-  program.setProcessEnvironment(env);
-  program.start(QStringLiteral(KX_BIN_DIR "/kx760"),
-                {"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1", "--port", QString::number(slow.port()),
-                 "--screenshot", dir.filePath("main.png")});
-  ASSERT_TRUE(program.waitForStarted());
-  const bool ended = program.waitForFinished(120000);
-  if (!ended) program.kill();
-  ASSERT_TRUE(ended) << "kx760 did not end";
-  EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+  const shelltest::ProgramRun run = shelltest::runProgram(slow.port(), {"--screenshot", dir.filePath("main.png")}, dir.path());
+  ASSERT_TRUE(run.ended) << "kx760 did not end";
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
   EXPECT_TRUE(QFile::exists(dir.filePath("main.png")));
 }
 
