@@ -344,6 +344,7 @@ int SnmpAgent::answerGet(netsnmp_agent_request_info* reqinfo, netsnmp_request_in
     if (r->processed) continue;
     netsnmp_variable_list* vb = r->requestvb;
     const Oid name = toOid(vb->name, vb->name_length);
+    store_.advance(name);  // a moving counter has grown since it was last read
     const MibStore::Entry* entry = store_.find(name);
     if (!entry) {
       // An object we know with an instance we lack is noSuchInstance; anything else noSuchObject.
@@ -374,6 +375,7 @@ int SnmpAgent::answerGetNext(netsnmp_handler_registration* reginfo,
     if (!next || !isPrefix(root, next->first))
       continue;  // left unanswered, the agent goes on to the next subtree
     Oid name = next->first;
+    store_.advance(name);
     Value value = next->second.value;
     if (faulty(FaultMode::WrongType, name)) value = wrongTyped(value);
     if (faulty(FaultMode::ShortOctets, name) && value.type == ValueType::OctetString)
