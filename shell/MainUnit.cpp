@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -92,6 +91,7 @@ void TMainForm::startUp(const QStringList& parameters, const Options& options) {
     launch_ = result.launch;
     snmpV3_ = result.snmpV3;
     if (options.agentPort) {
+      agentPort_ = options.agentPort;
       DeviceTarget.agentPort = *options.agentPort;
       launch_.portText = QString::number(*options.agentPort);
     }
@@ -437,7 +437,6 @@ void TMainForm::about() {
 void TMainForm::help() { ShowHelpContents(this, ProgramDir() + QLatin1String(HelpFileName)); }
 
 void TMainForm::LaunchTool(const QString& argument) {
-  const ToolCommandLine line = ComposeToolCommandLine(argument, launch_, DeviceTarget.version, ProgramDir());
-  if (!QProcess::startDetached(line.executable, line.parameters))
-    statusPanel_->setText(QStringLiteral("Could not start %1").arg(line.executable));
+  const ToolStart start = PlanToolStart(argument, launch_, DeviceTarget.version, ProgramDir(), agentPort_);
+  if (!StartTool(start)) statusPanel_->setText(QStringLiteral("Could not start %1").arg(start.program));
 }

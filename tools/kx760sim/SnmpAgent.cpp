@@ -375,7 +375,10 @@ int SnmpAgent::answerGetNext(netsnmp_handler_registration* reginfo,
     if (!next || !isPrefix(root, next->first))
       continue;  // left unanswered, the agent goes on to the next subtree
     Oid name = next->first;
-    store_.advance(name);
+    // Asked from within the same object (a column walk, or the scalar's own name), the read
+    // advances a moving counter; arriving from the object before (the end of the previous
+    // column's walk) it does not, so a table walk advances each counter exactly once.
+    if (isPrefix(Oid(name.begin(), name.end() - 1), asked)) store_.advance(name);
     Value value = next->second.value;
     if (faulty(FaultMode::WrongType, name)) value = wrongTyped(value);
     if (faulty(FaultMode::ShortOctets, name) && value.type == ValueType::OctetString)
