@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config ninja-build
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   libsnmp-dev snmp snmpd
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core xauth xvfb desktop-file-utils

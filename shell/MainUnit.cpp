@@ -8,7 +8,6 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProcess>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
@@ -98,6 +97,7 @@ void TMainForm::startUp(const QStringList& parameters, const Options& options) {
     launch_ = result.launch;
     snmpV3_ = result.snmpV3;
     if (options.agentPort) {
+      agentPort_ = options.agentPort;
       DeviceTarget.agentPort = *options.agentPort;
       launch_.portText = QString::number(*options.agentPort);
     }
@@ -477,7 +477,6 @@ void TMainForm::about() {
 void TMainForm::help() { ShowHelpContents(this, ProgramDir() + QLatin1String(HelpFileName)); }
 
 void TMainForm::LaunchTool(const QString& argument) {
-  const ToolCommandLine line = ComposeToolCommandLine(argument, launch_, DeviceTarget.version, ProgramDir());
-  if (!QProcess::startDetached(line.executable, line.parameters))
-    statusPanel_->setText(QStringLiteral("Could not start %1").arg(line.executable));
+  const ToolStart start = PlanToolStart(argument, launch_, DeviceTarget.version, ProgramDir(), agentPort_);
+  if (!StartTool(start)) statusPanel_->setText(QStringLiteral("Could not start %1").arg(start.program));
 }

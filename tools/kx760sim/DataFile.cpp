@@ -1,5 +1,7 @@
 #include "DataFile.h"
 
+#include <charconv>
+
 #include <fstream>
 #include <sstream>
 
@@ -148,6 +150,15 @@ bool DataFile::parse(const std::string& text, const std::string& name, MibStore&
         def.access = *access;
         def.initial = *initial;
         if (!store.declareColumn(std::move(def), why)) return fail(lineNo, why);
+      } else if (directive == "@moving") {
+        const auto f = splitFields(rest, 2);
+        const auto prefix = f.size() == 2 ? parseOid(trim(f[0])) : std::nullopt;
+        std::uint64_t step = 0;
+        const std::string_view stepText = f.size() == 2 ? trim(f[1]) : std::string_view();
+        const auto [end, ec] = std::from_chars(stepText.data(), stepText.data() + stepText.size(), step);
+        if (!prefix || stepText.empty() || ec != std::errc() || end != stepText.data() + stepText.size())
+          return fail(lineNo, "expected @moving PREFIX|STEP");
+        store.setMoving(*prefix, step);
       } else {
         return fail(lineNo, "unknown directive " + std::string(directive));
       }

@@ -107,4 +107,27 @@ const ColumnDef* MibStore::column(const Oid& columnOid) const {
   return it == columns_.end() ? nullptr : &it->second;
 }
 
+bool MibStore::advance(const Oid& oid) {
+  // A few dozen prefixes at most: the longest one that holds oid decides.
+  const Oid* best = nullptr;
+  std::uint64_t step = 0;
+  for (const auto& [prefix, s] : moving_)
+    if (isPrefix(prefix, oid) && (!best || prefix.size() > best->size())) {
+      best = &prefix;
+      step = s;
+    }
+  const bool found = best != nullptr;
+  if (!found || step == 0) return false;
+  Entry* entry = find(oid);
+  if (!entry) return false;
+  Value& v = entry->value;
+  if (v.type == ValueType::Counter)
+    v.number = static_cast<std::int64_t>((static_cast<std::uint64_t>(v.number) + step) & 0xFFFFFFFFull);
+  else if (v.type == ValueType::Counter64)
+    v.number64 += step;  // unsigned: wraps at 2^64
+  else
+    return false;
+  return true;
+}
+
 }  // namespace kx760sim

@@ -2,6 +2,7 @@
 // table definitions (columns, how rows are created and deleted) that writes follow.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -68,11 +69,18 @@ class MibStore {
 
   const Map& entries() const { return entries_; }
 
+  // Counters under `prefix` move: every read of one advances it by `step` first (a Counter32
+  // wraps at 2^32, a Counter64 at 2^64). The longest matching prefix decides; step 0 stops one.
+  void setMoving(const Oid& prefix, std::uint64_t step) { moving_[prefix] = step; }
+  // Advances the counter at `oid` if it moves; returns whether it did.
+  bool advance(const Oid& oid);
+
  private:
   Map entries_;
   std::map<Oid, ColumnDef> columns_;
   std::map<Oid, TableDef> tables_;
   std::vector<Oid> subtrees_;
+  std::map<Oid, std::uint64_t> moving_;
 };
 
 }  // namespace kx760sim

@@ -347,6 +347,7 @@ int SnmpAgent::answerGet(netsnmp_agent_request_info* reqinfo, netsnmp_request_in
     if (r->processed) continue;
     netsnmp_variable_list* vb = r->requestvb;
     const Oid name = toOid(vb->name, vb->name_length);
+    store_.advance(name);  // a moving counter has grown since it was last read
     const MibStore::Entry* entry = store_.find(name);
     if (!entry) {
       // An object we know with an instance we lack is noSuchInstance; anything else noSuchObject.
@@ -377,6 +378,10 @@ int SnmpAgent::answerGetNext(netsnmp_handler_registration* reginfo,
     if (!next || !isPrefix(root, next->first))
       continue;  // left unanswered, the agent goes on to the next subtree
     Oid name = next->first;
+    // Asked from within the same object (a column walk, or the scalar's own name), the read
+    // advances a moving counter; arriving from the object before (the end of the previous
+    // column's walk) it does not, so a table walk advances each counter exactly once.
+    if (isPrefix(Oid(name.begin(), name.end() - 1), asked)) store_.advance(name);
     Value value = next->second.value;
     if (faulty(FaultMode::WrongType, name)) value = wrongTyped(value);
     if (faulty(FaultMode::ShortOctets, name) && value.type == ValueType::OctetString)

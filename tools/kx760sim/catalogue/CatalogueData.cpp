@@ -8,6 +8,7 @@
 
 #include "CatalogueRegistry.h"
 #include "Formoidunit.h"
+#include "MibToolPages.h"
 #include "SampleValues.h"
 
 namespace kx760sim::catalogue {
@@ -15,14 +16,17 @@ namespace kx760sim::catalogue {
 namespace {
 
 // Subtrees this file serves besides those of the hand-written one: IEEE 802.1X PAE, RADIUS
-// client, SNMP target, notification, USM users, VACM and community.
+// client, SNMP target, notification, USM users, VACM and community; and of the standard MIBs,
+// RMON, IF-MIB and ENTITY-MIB.
 const char* const kRoots[] = {
     "1.3.6.1.2.1.17", "1.3.6.1.4.1.48213",  "1.0.8802.1.1.1", "1.3.6.1.2.1.67", "1.3.6.1.6.3.12",
-    "1.3.6.1.6.3.13", "1.3.6.1.6.3.15.1.2", "1.3.6.1.6.3.16", "1.3.6.1.6.3.18",
+    "1.3.6.1.6.3.13", "1.3.6.1.6.3.15.1.2", "1.3.6.1.6.3.16", "1.3.6.1.6.3.18", "1.3.6.1.2.1.16",
+    "1.3.6.1.2.1.31", "1.3.6.1.2.1.47",
 };
-// Served by Net-SNMP's own modules in the simulator: snmpEngine, snmpMPDStats, usmStats.
+// Served by Net-SNMP's own modules in the simulator: snmpEngine, snmpMPDStats, usmStats, the
+// system group and the snmp group.
 const char* const kAgentServed[] = {"1.3.6.1.6.3.10.2.1", "1.3.6.1.6.3.11.2.1",
-                                    "1.3.6.1.6.3.15.1.1"};
+                                    "1.3.6.1.6.3.15.1.1", "1.3.6.1.2.1.1", "1.3.6.1.2.1.11"};
 
 Oid oidOf(const std::string& text) {
   auto oid = parseOid(text);
@@ -57,18 +61,26 @@ class Writer {
   }
 
  private:
-  // Whether the simulator already has the object, or this file gave it already (a dedicated
-  // form may read an object that a page, or another of its own lists, reads too).
+  // Whether the simulator already has the object, or (once objects are shared) this file gave
+  // it already.
   bool skip(const Oid& oid) const {
     return underAny(oid, kAgentServed, std::size(kAgentServed)) || hand_.find(oid) ||
            hand_.hasObjectsUnder(oid) || hand_.column(oid) || hand_.tableContaining(oid) ||
-           emittedUnder(oid);
+           (shareObjects_ && emittedAtOrUnder(oid));
   }
 
-  bool emittedUnder(const Oid& oid) const {
-    const auto next = emitted_.lower_bound(oid);
-    return next != emitted_.end() && isPrefix(oid, *next);
+  bool emittedAtOrUnder(const Oid& oid) const {
+    const auto it = emitted_.lower_bound(oid);
+    return it != emitted_.end() && isPrefix(oid, *it);
   }
+
+ public:
+  // The dedicated forms' and the standard-MIB lists overlap each other and the pages' lists
+  // (the guest VLAN name, dot1dGmrpStatus, the 802.1p base group): from here on an object given
+  // already is left out instead of refused.
+  void shareObjects() { shareObjects_ = true; }
+
+ private:
 
   void claim(const Oid& oid) {
     for (const char* root : kRoots)
@@ -149,6 +161,7 @@ class Writer {
   std::ostringstream out_;
   std::set<std::string> usedRoots_;
   std::set<Oid> emitted_;
+  bool shareObjects_ = false;
 };
 
 }  // namespace
@@ -156,7 +169,10 @@ class Writer {
 std::string catalogueDataText(const MibStore& handWritten) {
   Writer writer(handWritten);
   for (const CatalogueList& list : catalogueLists()) writer.list(list);
+  // The dedicated forms and the standard MIBs read objects that pages read too.
+  writer.shareObjects();
   for (const CatalogueList& list : formLists()) writer.list(list);
+  for (const CatalogueList& list : standardMibLists()) writer.list(list);
   return writer.text();
 }
 
