@@ -73,7 +73,7 @@ std::unique_ptr<MvSNMPRequest2Edits> bindingOver(QWidget* owner, const char* lis
 }  // namespace
 
 TMainForm::TMainForm(const QStringList& parameters, const Options& options, QWidget* parent)
-    : QMainWindow(parent), confirmExit_(options.confirmExit) {
+    : QMainWindow(parent), confirmExit_(options.confirmExit), toolDir_(options.toolDir) {
   setObjectName(QStringLiteral("MainForm"));
   buildClientArea();
   startUp(parameters, options);
@@ -477,6 +477,8 @@ void TMainForm::about() {
 void TMainForm::help() { ShowHelpContents(this, ProgramDir() + QLatin1String(HelpFileName)); }
 
 void TMainForm::LaunchTool(const QString& argument) {
-  const ToolStart start = PlanToolStart(argument, launch_, DeviceTarget.version, ProgramDir(), agentPort_);
+  QString dir = toolDir_.isEmpty() ? ProgramDir() : toolDir_;
+  if (!dir.endsWith(u'/')) dir += u'/';
+  const ToolStart start = PlanToolStart(argument, launch_, DeviceTarget.version, dir, agentPort_);
   if (!StartTool(start)) statusPanel_->setText(QStringLiteral("Could not start %1").arg(start.program));
 }

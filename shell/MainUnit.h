@@ -41,6 +41,7 @@ class TMainForm : public QMainWindow {
   struct Options {
     std::optional<quint16> agentPort;  // overrides the port the command line and profile gave
     bool confirmExit = true;           // ask "Are you sure to exit?" before closing
+    QString toolDir;                   // where the sibling tools lie; empty: the program's own directory
   };
 
   // `parameters`: the command line without the program name.
@@ -115,6 +116,7 @@ class TMainForm : public QMainWindow {
   bool activated_ = false;
   bool deviceStateRead_ = false;
   bool confirmExit_ = true;
+  QString toolDir_;
 
   QWidget* scrollBox_ = nullptr;
   QStatusBar* statusBar_ = nullptr;
