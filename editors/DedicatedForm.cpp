@@ -48,6 +48,12 @@ MvSNMPRequest2Edits* TDedicatedForm::AddBinding(const char* listName) {
 
 bool TDedicatedForm::ApplyThen(MvSNMPRequest2Edits* binding, bool collectFirst,
                                std::function<void(const MvSNMPError& error)> then) {
+  if (!binding->Asynchronous()) {
+    // A blocking apply has ended when it returns (its error raised); no completion follows.
+    const bool sent = binding->Apply(false, collectFirst);
+    if (sent) then(MvSNMPError{});
+    return sent;
+  }
   afterApply_.emplace_back(binding, std::move(then));
   const auto drop = [this, binding] {
     std::erase_if(afterApply_, [binding](const auto& p) { return p.first == binding; });

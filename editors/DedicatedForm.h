@@ -53,10 +53,10 @@ class TDedicatedForm : public QDialog {
   // As above, the error's bare message handed to `sink`.
   static bool Guard(const std::function<void(const QString&)>& sink, const std::function<void()>& action);
 
-  // Starts an apply of an asynchronous binding without a refresh after it; `then` runs once the
-  // apply has ended, well or not (its error already reported by the binding). A refresh started
-  // from there does not meet the binding still busy with the apply. False, and `then` dropped,
-  // when nothing was started; an error raised while starting passes through.
+  // Starts an apply without a refresh after it; `then` runs once the apply has ended, well or not
+  // (its error already reported by the binding; a blocking binding's error is raised instead). A
+  // refresh started from there does not meet the binding still busy with the apply. False, and
+  // `then` dropped, when nothing was started; an error raised while starting passes through.
   bool ApplyThen(MvSNMPRequest2Edits* binding, bool collectFirst,
                  std::function<void(const MvSNMPError& error)> then);
 
