@@ -59,6 +59,10 @@ void warning(QWidget* parent, const QString& text) {
   message(parent, windowCaption(parent), text, Style::Warning);
 }
 
+void information(QWidget* parent, const QString& text) {
+  message(parent, windowCaption(parent), text, Style::Information);
+}
+
 bool confirm(QWidget* parent, const QString& text) {
   return askOkCancel(parent, windowCaption(parent), text, Style::Question, true);
 }

@@ -41,6 +41,8 @@ bool askOkCancel(QWidget* parent, const QString& caption, const QString& text,
 bool askYesNo(QWidget* parent, const QString& caption, const QString& text);
 // A form's warning: one OK button, captioned with the form's title.
 void warning(QWidget* parent, const QString& text);
+// A form's information box: one OK button, captioned with the form's title.
+void information(QWidget* parent, const QString& text);
 // A form's OK/Cancel question, captioned with the form's title, Cancel by default.
 bool confirm(QWidget* parent, const QString& text);
 void runModal(QDialog& dialog);

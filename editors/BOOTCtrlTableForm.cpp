@@ -22,10 +22,6 @@ constexpr int kCreateAndGo = 3;
 constexpr int kDestroy = 5;
 const QString kNotComplete = QStringLiteral("Get data not complete");
 
-void inform(QWidget* form, const QString& text) {
-  UserNotice::message(form, UserNotice::windowCaption(form), text, UserNotice::Style::Information);
-}
-
 }  // namespace
 
 TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget* owner) : TDedicatedForm(owner, QStringLiteral("BOOTCtrlTableForm")) {
@@ -80,33 +76,31 @@ void TBOOTCtrlTableForm::FormCreate() {
 
 void TBOOTCtrlTableForm::RefreshBtnClick() {
   if (!dataComplete_ || !binding_ || binding_->Busy()) return;
-  Guard([this](const QString& m) { startFailed(m); }, [this] {
-    dataComplete_ = false;
-    binding_->Request().alive = true;
-    if (!binding_->Refresh()) dataComplete_ = true;
-    deleteBtn_->setEnabled(false);
-  });
+  refreshAgain();
+  deleteBtn_->setEnabled(false);
 }
 
 void TBOOTCtrlTableForm::ListView1SelectItem() { deleteBtn_->setEnabled(!list_->selectedItems().isEmpty()); }
 
+void TBOOTCtrlTableForm::refreshAgain() {
+  Guard([this](const QString& m) { startFailed(m); }, [this] {
+    dataComplete_ = false;
+    if (!StartRefresh(binding_)) dataComplete_ = true;
+  });
+}
+
 void TBOOTCtrlTableForm::applyThenRefresh() {
   binding_->Request().alive = true;
   dataComplete_ = false;
-  const bool started = ApplyThen(binding_, true, [this](const MvSNMPError&) {
-    Guard([this](const QString& m) { startFailed(m); }, [this] {
-      binding_->Request().alive = true;
-      if (!binding_->Refresh()) dataComplete_ = true;
-    });
-  });
+  const bool started = ApplyThen(binding_, true, [this](const MvSNMPError&) { refreshAgain(); });
   if (!started) dataComplete_ = true;
 }
 
 void TBOOTCtrlTableForm::DeleteBtnClick() {
   if (list_->selectedItems().isEmpty()) return;
-  if (!dataComplete_) return inform(this, kNotComplete);
+  if (!dataComplete_) return UserNotice::information(this, kNotComplete);
   combo_->setCurrentIndex(kDestroy);
-  if (binding_->Busy()) return inform(this, kNotComplete);
+  if (binding_->Busy()) return UserNotice::information(this, kNotComplete);
   // Only the row status (destroy) of the selected row travels; the table is read again once
   // the agent has answered.
   Guard([this](const QString& m) { startFailed(m); }, [this] { applyThenRefresh(); });
@@ -114,11 +108,11 @@ void TBOOTCtrlTableForm::DeleteBtnClick() {
 }
 
 void TBOOTCtrlTableForm::AddBtnClick() {
-  if (!dataComplete_) return inform(this, kNotComplete);
+  if (!dataComplete_) return UserNotice::information(this, kNotComplete);
   Guard([this](const QString& m) { startFailed(m); }, [this] {
     new_->setWindowTitle(QStringLiteral("New DHCP Control: ") + DeviceTarget.address);
     if (binding_->Busy())
-      inform(this, kNotComplete);
+      UserNotice::information(this, kNotComplete);
     else
       UserNotice::runModal(*new_);
   });
@@ -142,7 +136,7 @@ void TBOOTCtrlTableForm::AddServer() {
 
 bool TBOOTCtrlTableForm::CanClose() {
   if (dataComplete_) return true;
-  inform(this, kNotComplete);
+  UserNotice::information(this, kNotComplete);
   return false;
 }
 

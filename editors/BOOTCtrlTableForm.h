@@ -46,6 +46,8 @@ class TBOOTCtrlTableForm : public TDedicatedForm {
 
  private:
   void startFailed(const QString& message);
+  // A refresh (also after a Stop); an error raised while starting it ends the wait.
+  void refreshAgain();
   // An apply of the row status, then the refresh once it has ended.
   void applyThenRefresh();
 

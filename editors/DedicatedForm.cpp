@@ -128,12 +128,20 @@ void TDedicatedForm::ShowRowCount(QLabel* label, const QTreeWidget* view) {
   if (label && view) label->setText(QString::number(view->topLevelItemCount()));
 }
 
-void TDedicatedForm::FollowRowCount(QLabel* label, QTreeWidget* view) {
+void TDedicatedForm::OnRowsChanged(QTreeWidget* view, const std::function<void()>& changed) {
   QAbstractItemModel* model = view->model();
-  const auto update = [label, view] { ShowRowCount(label, view); };
-  followers_.push_back(connect(model, &QAbstractItemModel::rowsInserted, label, update));
-  followers_.push_back(connect(model, &QAbstractItemModel::rowsRemoved, label, update));
-  followers_.push_back(connect(model, &QAbstractItemModel::modelReset, label, update));
+  followers_.push_back(connect(model, &QAbstractItemModel::rowsInserted, this, changed));
+  followers_.push_back(connect(model, &QAbstractItemModel::rowsRemoved, this, changed));
+  followers_.push_back(connect(model, &QAbstractItemModel::modelReset, this, changed));
+}
+
+void TDedicatedForm::SetExcluded(MvSNMPRequest2Edits* binding, int item, bool excluded) {
+  binding->Request().varList.item(item).access = excluded ? Access::Invalid : Access::ReadWrite;
+}
+
+bool TDedicatedForm::StartRefresh(MvSNMPRequest2Edits* binding) {
+  binding->Request().alive = true;
+  return binding->Refresh();
 }
 
 bool TDedicatedForm::FirstRefreshDone() const {

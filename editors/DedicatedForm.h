@@ -60,6 +60,12 @@ class TDedicatedForm : public QDialog {
   bool ApplyThen(MvSNMPRequest2Edits* binding, bool collectFirst,
                  std::function<void(const MvSNMPError& error)> then);
 
+  // Leaves an item out of every PDU (its flags become the excluded flag alone), or gives it back
+  // its read-write access.
+  static void SetExcluded(MvSNMPRequest2Edits* binding, int item, bool excluded);
+  // Starts a refresh even after a Stop (the request made alive again); false when none started.
+  static bool StartRefresh(MvSNMPRequest2Edits* binding);
+
   // Stops the binding (its request's `alive` cleared), waits while it is busy with the windows
   // painting, and destroys it. Bindings the form still holds when it closes go the same way.
   void Release(MvSNMPRequest2Edits* binding);
@@ -67,8 +73,8 @@ class TDedicatedForm : public QDialog {
 
   // The number of rows of a list view as its "Samples" text.
   static void ShowRowCount(QLabel* label, const QTreeWidget* view);
-  // Keeps `label` at the row count of `view` whenever rows come or go.
-  void FollowRowCount(QLabel* label, QTreeWidget* view);
+  // Runs `changed` (the form's list-view change handler) whenever rows come or go.
+  void OnRowsChanged(QTreeWidget* view, const std::function<void()>& changed);
 
   // The form's first refresh has ended (every binding's first operation, well or not).
   bool FirstRefreshDone() const;

@@ -95,12 +95,11 @@ void TGuestVlanForm::BT_GetClick() {
 
 void TGuestVlanForm::SetBtnClick() {
   if (!edit_ || edit_->Busy()) return;
-  SnmpVarItem& nameItem = edit_->Request().varList.item(0);
   // A name the device already holds is not written again; only the port list travels then.
   const bool unchanged = !edit1_->text().isEmpty() && edit1_->text() == edtName_->text();
-  nameItem.access = unchanged ? Access::Invalid : Access::ReadWrite;
+  SetExcluded(edit_, 0, unchanged);
   Guard([this](const QString& m) { showMessage(m); }, [this] { edit_->Apply(true, true); });
-  nameItem.access = Access::ReadWrite;
+  SetExcluded(edit_, 0, false);
   BT_GetClick();
 }
 

@@ -22,10 +22,6 @@ namespace {
 constexpr int kCreateAndGo = 1;
 constexpr int kDestroy = 2;
 
-void inform(QWidget* form, const QString& text) {
-  UserNotice::message(form, UserNotice::windowCaption(form), text, UserNotice::Style::Information);
-}
-
 }  // namespace
 
 THostTableForm::THostTableForm(QWidget* owner) : TDedicatedForm(owner, QStringLiteral("Host Table")) {
@@ -72,7 +68,7 @@ void THostTableForm::FormCreate() {
     binding_->BindComboBox(RowStatus, edit_->StatusComboBox());
     binding_->BindEdits(Mask, QStringLiteral("%s{l16}"), {edit_->SubnetEdit()});
     binding_->SetStatusTarget(memo_);
-    FollowRowCount(count_, list_);
+    OnRowsChanged(list_, [this] { ListView1Change(); });
     binding_->Refresh();
   });
   deleteBtn_->setEnabled(false);
@@ -97,19 +93,11 @@ void THostTableForm::AddButtonClick() {
   deleteBtn_->setEnabled(false);
 }
 
-void THostTableForm::setItemsWritable() {
-  MvSNMPVarList& items = binding_->Request().varList;
-  items.item(Address).access = Access::ReadWrite;
-  items.item(Mask).access = Access::ReadWrite;
-}
-
 void THostTableForm::DeleteButtonClick() {
-  if (list_->selectedItems().isEmpty()) return inform(this, QStringLiteral("Choose the item first."));
-  if (binding_->Busy()) return inform(this, QStringLiteral("Get data not complete"));
+  if (list_->selectedItems().isEmpty()) return UserNotice::information(this, QStringLiteral("Choose the item first."));
+  if (binding_->Busy()) return UserNotice::information(this, QStringLiteral("Get data not complete"));
   edit_->StatusComboBox()->setCurrentIndex(kDestroy);
-  MvSNMPVarList& items = binding_->Request().varList;
-  items.item(Address).access = Access::Invalid;
-  items.item(Mask).access = Access::Invalid;
+  for (int item : {Address, Mask}) SetExcluded(binding_, item, true);
   // Only the row status travels; the table is read again once the agent has answered, and a
   // refused delete shows its status line.
   Guard(binding_, [this] {
@@ -117,7 +105,7 @@ void THostTableForm::DeleteButtonClick() {
       Guard([this](const QString& m) { AppendLine(m); }, [this] { binding_->Refresh(); });
     });
   });
-  setItemsWritable();
+  for (int item : {Address, Mask}) SetExcluded(binding_, item, false);
   list_->clearSelection();
   deleteBtn_->setEnabled(false);
   if (list_->topLevelItemCount() == 0) count_->setText(QStringLiteral("0"));
@@ -224,7 +212,7 @@ void THostTableEditForm::FormActivate() {
 }
 
 bool THostTableEditForm::refuse(const QString& message, QLineEdit* edit) {
-  inform(this, message);
+  UserNotice::information(this, message);
   if (edit->isEnabled()) edit->setFocus();
   return false;
 }
@@ -240,8 +228,7 @@ void THostTableEditForm::SetButtonClick() {
   }
   if (subnetBox_->isChecked() && subnetEdit_->text().isEmpty())
     return void(refuse(QStringLiteral("you have choosed the Trust Host IP Subnet Mask,it can't be empty"), subnetEdit_));
-  SnmpVarItem& mask = binding->Request().varList.item(THostTableForm::Mask);
-  if (!subnetBox_->isChecked()) mask.access = Access::Invalid;
+  TDedicatedForm::SetExcluded(binding, THostTableForm::Mask, !subnetBox_->isChecked());
   status_->setCurrentIndex(kCreateAndGo);
   // Address, createAndGo and (when ticked) the mask for the typed index; the table is read again
   // once the agent has answered.
@@ -250,6 +237,6 @@ void THostTableEditForm::SetButtonClick() {
       TDedicatedForm::Guard([this](const QString& m) { table_->AppendLine(m); }, [binding] { binding->Refresh(); });
     });
   });
-  mask.access = Access::ReadWrite;
+  TDedicatedForm::SetExcluded(binding, THostTableForm::Mask, false);
   accept();
 }

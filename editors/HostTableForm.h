@@ -38,7 +38,6 @@ class THostTableForm : public TDedicatedForm {
   bool CanClose() override;
 
  private:
-  void setItemsWritable();
 
   QTreeWidget* list_ = nullptr;
   QPlainTextEdit* memo_ = nullptr;

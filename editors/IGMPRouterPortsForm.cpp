@@ -79,10 +79,10 @@ void TIGMPRouterPortsForm::FormCreate() {
   });
 }
 
-void TIGMPRouterPortsForm::refreshAfterApply() {
+void TIGMPRouterPortsForm::refreshAgain() {
   Guard([this](const QString& m) { startFailed(m); }, [this] {
-    binding_->Request().alive = true;
-    if (!binding_->Refresh()) dataComplete_ = true;
+    dataComplete_ = false;
+    if (!StartRefresh(binding_)) dataComplete_ = true;
   });
 }
 
@@ -95,19 +95,14 @@ void TIGMPRouterPortsForm::clearSelectionDisplay() {
 
 void TIGMPRouterPortsForm::btnGetClick() {
   if (!binding_ || !dataComplete_ || binding_->Busy()) return;
-  Guard([this](const QString& m) { startFailed(m); }, [this] {
-    dataComplete_ = false;
-    binding_->Request().alive = true;  // a Stop may have cleared it
-    if (!binding_->Refresh()) dataComplete_ = true;
-    clearSelectionDisplay();
-  });
+  refreshAgain();  // after a Stop too
+  clearSelectionDisplay();
 }
 
 void TIGMPRouterPortsForm::btnSetClick() {
   if (list_->selectedItems().isEmpty()) return;
   if (binding_ && (!dataComplete_ || binding_->Busy())) {
-    UserNotice::message(this, UserNotice::windowCaption(this), QStringLiteral("Get data not complete"),
-                        UserNotice::Style::Information);
+    UserNotice::information(this, QStringLiteral("Get data not complete"));
     return;
   }
   if (!binding_) return;
@@ -117,7 +112,7 @@ void TIGMPRouterPortsForm::btnSetClick() {
     binding_->Request().alive = true;
     // The refresh runs only once the apply has ended, so the two never overlap and the apply's
     // own status line (its error too) comes first.
-    if (!ApplyThen(binding_, true, [this](const MvSNMPError&) { refreshAfterApply(); })) dataComplete_ = true;
+    if (!ApplyThen(binding_, true, [this](const MvSNMPError&) { refreshAgain(); })) dataComplete_ = true;
     clearSelectionDisplay();
   });
 }

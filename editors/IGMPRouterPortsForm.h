@@ -37,7 +37,8 @@ class TIGMPRouterPortsForm : public TDedicatedForm {
   void clearSelectionDisplay();
   void startFailed(const QString& message);
   void refreshDone();
-  void refreshAfterApply();
+  // A refresh (also after a Stop); an error raised while starting it ends the wait.
+  void refreshAgain();
 
   bool dataComplete_ = false;
   QTreeWidget* list_ = nullptr;

@@ -68,18 +68,17 @@ void TLogSaveControlForm::btnRefreshClick() {
 void TLogSaveControlForm::btnSetClick() {
   if (!binding_ || binding_->Busy()) return;
   const auto refuse = [this](const QString& text, QWidget* focus) {
-    UserNotice::message(this, UserNotice::windowCaption(this), text, UserNotice::Style::Information);
+    UserNotice::information(this, text);
     focus->setFocus();
   };
   if (method_->currentIndex() < 0) return refuse(QStringLiteral("You should choose Log Save Method."), method_);
   const bool timed = method_->currentIndex() == kTimeInterval;
   if (timed && interval_->text().isEmpty())
     return refuse(QStringLiteral("You should fill in Log Savetime Interval."), interval_);
-  SnmpVarItem& interval = binding_->Request().varList.item(Interval);
   Guard([this](const QString& m) { panel_->setText(m); }, [&] {
-    if (!timed) interval.access = Access::Invalid;
+    SetExcluded(binding_, Interval, !timed);
     binding_->Apply(true, true);
   });
   // Later refreshes read the interval again, and a later time-interval set writes it.
-  interval.access = Access::ReadWrite;
+  SetExcluded(binding_, Interval, false);
 }

@@ -78,28 +78,13 @@ void TSMTPControlForm::Btn_RefreshClick() {
   Guard([this](const QString& m) { showMessage(m); }, [this] { binding_->Refresh(); });
 }
 
-void TSMTPControlForm::refreshWhenDone() {
-  // A write still out keeps the binding busy; the read follows once it has ended.
-  if (binding_->Busy())
-    binding_->OnBusyChanged = [this](bool busy) {
-      if (busy) return;
-      binding_->OnBusyChanged = nullptr;
-      QMetaObject::invokeMethod(this, [this] { Btn_RefreshClick(); }, Qt::QueuedConnection);
-    };
-  else
-    Btn_RefreshClick();
-}
-
 void TSMTPControlForm::Btn_SetClick() {
   if (Edit(ServerAddress)->text().isEmpty() || Edit(ServerPort)->text().isEmpty())
     return showMessage(QStringLiteral("Please Input Value!"));
-  SnmpVarItem& send = binding_->Request().varList.item(SendTest);
   Guard([this](const QString& m) { showMessage(m); }, [&] {
     if (sendTest_->currentIndex() == kSend) {
       if (status_->currentIndex() == kDisabled)
-        return UserNotice::message(this, UserNotice::windowCaption(this),
-                                   QStringLiteral("Enable SMTP first if you want send a mail"),
-                                   UserNotice::Style::Information);
+        return UserNotice::information(this, QStringLiteral("Enable SMTP first if you want send a mail"));
       if (UserNotice::askOkCancel(this, UserNotice::windowCaption(this),
                                   QStringLiteral("To Send the mail may take a long time. Do you want to go on?"))) {
         // The dialog starts the write of all seven items and closes itself after its steps; it
@@ -108,13 +93,18 @@ void TSMTPControlForm::Btn_SetClick() {
         progress.setWindowTitle(QStringLiteral("Send the mail Progress"));
         progress.Prompt()->setText(QStringLiteral("Send the mail is doing..."));
         UserNotice::runModal(progress);
+        // The device had the dialog's steps to answer; should the write still be out, the read
+        // waits for it (the binding runs one operation at a time).
+        binding_->WaitWhileBusy();
       }
     } else if (sendTest_->currentIndex() == kNoAction) {
-      send.access = Access::Invalid;
-      binding_->Apply(true, true);
-      send.access = Access::ReadWrite;
+      // Items 0 to 5; the read follows once the write has ended.
+      SetExcluded(binding_, SendTest, true);
+      const bool sent = ApplyThen(binding_, true, [this](const MvSNMPError&) { Btn_RefreshClick(); });
+      SetExcluded(binding_, SendTest, false);
+      if (sent) return;
     }
-    refreshWhenDone();
+    Btn_RefreshClick();
   });
-  send.access = Access::ReadWrite;
+  SetExcluded(binding_, SendTest, false);
 }

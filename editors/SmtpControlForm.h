@@ -29,7 +29,6 @@ class TSMTPControlForm : public TDedicatedForm {
 
  private:
   void showMessage(const QString& message);
-  void refreshWhenDone();
 
   QComboBox* status_ = nullptr;
   QComboBox* sendTest_ = nullptr;

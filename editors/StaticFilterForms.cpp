@@ -24,10 +24,6 @@ namespace {
 constexpr int kInvalidEntry = 1;
 constexpr int kPermanentEntry = 2;
 
-void inform(QWidget* form, const QString& text) {
-  UserNotice::message(form, UserNotice::windowCaption(form), text, UserNotice::Style::Information);
-}
-
 }  // namespace
 
 // ---- shared ----
@@ -65,14 +61,14 @@ bool TStaticFilterForm::bindAndRefresh(QWidget* gridParent) {
     binding_->BindBits(PortList, PortBitList(), grid_->PortCheckBoxes());
     binding_->BindComboBox(RowStatus, status_);
     binding_->SetStatusTarget(memo_);
-    FollowRowCount(count_, list_);
+    OnRowsChanged(list_, [this] { showCount(); });
     binding_->Refresh();
     showCount();
   });
 }
 
-void TStaticFilterForm::exclude(int item) { binding_->Request().varList.item(item).access = Access::Invalid; }
-void TStaticFilterForm::include(int item) { binding_->Request().varList.item(item).access = Access::ReadWrite; }
+void TStaticFilterForm::exclude(int item) { SetExcluded(binding_, item, true); }
+void TStaticFilterForm::include(int item) { SetExcluded(binding_, item, false); }
 void TStaticFilterForm::showCount() { ShowRowCount(count_, list_); }
 void TStaticFilterForm::appendLine(const QString& message) { memo_->appendPlainText(message); }
 
@@ -120,12 +116,12 @@ void TUnicastFilterInformationForm::RefreshBtnClick() {
 void TUnicastFilterInformationForm::SetBtnClick() {
   int ticked = 0;
   for (const QCheckBox* box : grid_->PortCheckBoxes()) ticked += box->isChecked() ? 1 : 0;
-  if (ticked > 1) return inform(this, QStringLiteral("Allow To Go To Port just for one Port."));
+  if (ticked > 1) return UserNotice::information(this, QStringLiteral("Allow To Go To Port just for one Port."));
   if (vid_->text().isEmpty() || mac_->text().isEmpty())
     return UserNotice::warning(this, QStringLiteral("Please fill the empty."));
   if (status_->currentText() != u"permanent")
     return UserNotice::warning(this, QStringLiteral("Status must be Permanent."));
-  if (binding_->Busy()) return inform(this, QStringLiteral("Get data not complete"));
+  if (binding_->Busy()) return UserNotice::information(this, QStringLiteral("Get data not complete"));
   status_->setCurrentIndex(kPermanentEntry);
   Guard([this](const QString& m) { appendLine(m); }, [this] { binding_->Apply(true, true); });
   clearEditor();
@@ -210,7 +206,7 @@ void TMulticastFilterInformationForm::RefreshBtnClick() {
 }
 
 void TMulticastFilterInformationForm::AddBtnClick() {
-  if (vid_->text().isEmpty() || mac_->text().isEmpty()) return inform(this, QStringLiteral("Some Edit is empty!"));
+  if (vid_->text().isEmpty() || mac_->text().isEmpty()) return UserNotice::information(this, QStringLiteral("Some Edit is empty!"));
   status_->setCurrentIndex(kPermanentEntry);
   // The row is created first, with its status alone; its egress ports follow in a second request
   // only once the agent has created it. Both take the values the form shows now.
@@ -237,7 +233,7 @@ void TMulticastFilterInformationForm::sendEgress(const MvSNMPError& creation) {
 }
 
 void TMulticastFilterInformationForm::SetBtnClick() {
-  if (binding_->Busy()) return inform(this, QStringLiteral("Get data not complete"));
+  if (binding_->Busy()) return UserNotice::information(this, QStringLiteral("Get data not complete"));
   Guard(binding_, [this] {
     binding_->Apply(true, true);
     showCount();

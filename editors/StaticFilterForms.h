@@ -41,7 +41,7 @@ class TStaticFilterForm : public TDedicatedForm {
   bool bindAndRefresh(QWidget* gridParent);
   // The fields, buttons and grid laid out around the list view.
   void layOut(QWidget* gridHolder, const QList<QPushButton*>& buttons, bool countLabel);
-  // Item 3 (or 4) travels in no PDU while `item` is excluded; restored to read-write.
+  // The item travels in no PDU while excluded; included, it is read-write again.
   void exclude(int item);
   void include(int item);
   void showCount();

@@ -28,6 +28,23 @@ QComboBox* makeCombo(QWidget* parent, const char* name) {
   return combo;
 }
 
+struct LabelledField {
+  const char* label;
+  QWidget* field;
+};
+
+// Label and field pairs, `perLine` pairs to a line.
+QGridLayout* labelledGrid(QWidget* parent, std::initializer_list<LabelledField> rows, int perLine) {
+  auto* grid = new QGridLayout;
+  int i = 0;
+  for (const LabelledField& row : rows) {
+    grid->addWidget(new QLabel(QString::fromLatin1(row.label), parent), i / perLine, (i % perLine) * 2);
+    grid->addWidget(row.field, i / perLine, (i % perLine) * 2 + 1);
+    ++i;
+  }
+  return grid;
+}
+
 QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons) {
   auto* row = new QHBoxLayout;
   row->addStretch();
@@ -49,21 +66,14 @@ TSTP_Info::TSTP_Info(QWidget* owner) : TDedicatedForm(owner, QStringLiteral("Spa
   setBtn_ = MakeButton(this, "BT_Set", QStringLiteral("Set"));
   QStatusBar* bar = MakeStatusBar(this, &panel_);
 
-  auto* fields = new QGridLayout;
-  const struct {
-    const char* label;
-    QWidget* field;
-  } rows[] = {{"STP Version", version_},
-              {"Priority (0-61440)", edits_[0]},
-              {"Max Age (600-4000)", edits_[1]},
-              {"Hello Time(100-1000)", edits_[2]},
-              {"Forward Delay(400-3000)", edits_[3]},
-              {"TX Hold Count (1-10)", edits_[4]}};
-  int r = 0;
-  for (const auto& row : rows) {
-    fields->addWidget(new QLabel(QString::fromLatin1(row.label), this), r, 0);
-    fields->addWidget(row.field, r++, 1);
-  }
+  QGridLayout* fields = labelledGrid(this,
+                                     {{"STP Version", version_},
+                                      {"Priority (0-61440)", edits_[0]},
+                                      {"Max Age (600-4000)", edits_[1]},
+                                      {"Hello Time(100-1000)", edits_[2]},
+                                      {"Forward Delay(400-3000)", edits_[3]},
+                                      {"TX Hold Count (1-10)", edits_[4]}},
+                                     1);
   auto* body = new QVBoxLayout(this);
   body->addLayout(fields);
   body->addWidget(new QLabel(QStringLiteral("Max Age>= 2*(Hello Time + 100)"), this));
@@ -129,16 +139,14 @@ TSTP_Port::TSTP_Port(QWidget* owner) : TDedicatedForm(owner, QStringLiteral("STP
   setBtn_ = MakeButton(this, "BT_Set", QStringLiteral("Set"));
   QStatusBar* bar = MakeStatusBar(this, &panel_);
 
-  auto* fields = new QGridLayout;
-  const struct {
-    const char* label;
-    QWidget* field;
-  } rows[] = {{"Priority (0-255)", priority_}, {"State", state_}, {"Path Cost (1-200000000)", pathCost_},
-              {"Migration", migration_},       {"Edge", edge_},   {"P2P", p2p_}};
-  for (int i = 0; i < 6; ++i) {
-    fields->addWidget(new QLabel(QString::fromLatin1(rows[i].label), this), i / 2, (i % 2) * 2);
-    fields->addWidget(rows[i].field, i / 2, (i % 2) * 2 + 1);
-  }
+  QGridLayout* fields = labelledGrid(this,
+                                     {{"Priority (0-255)", priority_},
+                                      {"State", state_},
+                                      {"Path Cost (1-200000000)", pathCost_},
+                                      {"Migration", migration_},
+                                      {"Edge", edge_},
+                                      {"P2P", p2p_}},
+                                     2);
   auto* body = new QVBoxLayout(this);
   body->addWidget(list_, 1);
   body->addLayout(fields);

@@ -122,8 +122,16 @@ QString TSummerTimeForm::statusText() const {
   return status ? status->currentText() : QString();
 }
 
-void TSummerTimeForm::include(int item) { binding_->Request().varList.item(item).access &= ~Access::Invalid; }
-void TSummerTimeForm::exclude(int item) { binding_->Request().varList.item(item).access |= Access::Invalid; }
+void TSummerTimeForm::include(int item) { SetExcluded(binding_, item, false); }
+void TSummerTimeForm::exclude(int item) { SetExcluded(binding_, item, true); }
+
+void TSummerTimeForm::includeModeRules() {
+  const QString mode = statusText();
+  for (Item row : {RepeatStart, RepeatEnd})
+    if (mode == u"repeating") include(row);
+  for (Item row : {AnnualStart, AnnualEnd})
+    if (mode == u"annual") include(row);
+}
 
 void TSummerTimeForm::ModeDisplay() {
   TEditsPanel* rows = page_->EditsPanel();
@@ -144,13 +152,7 @@ void TSummerTimeForm::RefreshProcedure() {
   Guard(binding_, [this] { binding_->Refresh(); });
   ModeDisplay();
   include(Offset);
-  if (statusText() == u"repeating") {
-    include(RepeatStart);
-    include(RepeatEnd);
-  } else if (statusText() == u"annual") {
-    include(AnnualStart);
-    include(AnnualEnd);
-  }
+  includeModeRules();
   Guard(binding_, [this] { binding_->Refresh(); });
 }
 
@@ -171,13 +173,7 @@ void TSummerTimeForm::SetProcedure() {
   rows->ApplyChecked(set);
   include(Offset);
   for (int i = RepeatStart; i <= AnnualEnd; ++i) exclude(i);
-  if (statusText() == u"repeating") {
-    include(RepeatStart);
-    include(RepeatEnd);
-  } else if (statusText() == u"annual") {
-    include(AnnualStart);
-    include(AnnualEnd);
-  }
+  includeModeRules();
   exclude(Status);
   rows->ApplyChecked(set);
 }

@@ -45,6 +45,8 @@ class TSummerTimeForm : public TDedicatedForm {
   void addColon(Item row);
   void include(int item);
   void exclude(int item);
+  // The start and end rules of the mode the status shows travel again.
+  void includeModeRules();
   QString statusText() const;
 
   MvSNMPRequest2Edits* binding_ = nullptr;

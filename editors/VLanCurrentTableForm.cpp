@@ -57,7 +57,7 @@ void TVLanCurrentTableForm::FormCreate() {
     table_->BindBits(3, bits, grids_[0]->PortCheckBoxes());
     table_->BindBits(4, bits, grids_[1]->PortCheckBoxes());
     table_->SetStatusTarget(memo_);
-    FollowRowCount(count_, list_);
+    OnRowsChanged(list_, [this] { LV_dot1qVlanCurrentEntryChange(); });
     table_->Refresh();
     ShowRowCount(count_, list_);
   });

@@ -71,7 +71,7 @@ void TVlanStaticForm::FormCreate() {
     for (int i = 0; i < 3; ++i) table_->BindBits(2 + i, bits, grids_[i]->PortCheckBoxes());
     table_->BindComboBox(5, status_);
     table_->SetStatusTarget(memo_);
-    FollowRowCount(count_, list_);
+    OnRowsChanged(list_, [this] { LV_dot1qVlanStaticEntryChange(); });
     table_->Refresh();
     ShowRowCount(count_, list_);
   });
