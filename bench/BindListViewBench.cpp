@@ -35,11 +35,7 @@ size_t heapInUse() {
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QTemporaryDir state;
-  qputenv("XDG_STATE_HOME", state.path().toUtf8());
-  initSnmpSession();
-  kxtest::SimAgent sim;
-  startFdbAgent(sim, kRows);
+  FdbAgent agent(kRows);
 
   QWidget window;
   auto* layout = new QVBoxLayout(&window);

@@ -27,11 +27,7 @@ constexpr int kRuns = 5;
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QTemporaryDir state;
-  qputenv("XDG_STATE_HOME", state.path().toUtf8());
-  initSnmpSession();
-  kxtest::SimAgent sim;
-  startFdbAgent(sim, kRows);
+  FdbAgent agent(kRows);
   const MvSNMPVarList list = findCatalogueList(QStringLiteral("ForwardingList"))->makeVarList();
 
   int bareRows = 0, formRows = 0;
@@ -46,7 +42,7 @@ int main(int argc, char** argv) {
                       formRows = window.ListView()->topLevelItemCount();
                     }));
     bulkwalk = std::min(bulkwalk, seconds([&] {
-                          kxtest::runNetSnmpTool({"snmpbulkwalk", "-v2c", "-c", "public", "-Cr10", sim.address(),
+                          kxtest::runNetSnmpTool({"snmpbulkwalk", "-v2c", "-c", "public", "-Cr10", agent.sim.address(),
                                                   "1.3.6.1.2.1.17.4.3.1"});
                         }));
   }
