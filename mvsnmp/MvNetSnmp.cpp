@@ -10,6 +10,7 @@
 // clang-format on
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QHash>
@@ -22,6 +23,7 @@
 #include <memory>
 
 #include "MvError.h"
+#include "MvSecrets.h"
 #include "MvSnmpSession.h"
 #include "MvSnmpTransport.h"
 
@@ -276,7 +278,14 @@ struct SessionHandle {
   QString key;
   QByteArray user;  // SNMPv3 user name, empty for community sessions
   ~SessionHandle() {
-    if (sessp) snmp_sess_close(sessp);
+    if (!sessp) return;
+    // The library keeps the pass phrases' keys in its copy of the session and frees it unwiped.
+    if (netsnmp_session* s = session()) forgetKeys(*s);
+    snmp_sess_close(sessp);
+  }
+  static void forgetKeys(netsnmp_session& s) {
+    wipeBytes(s.securityAuthKey, sizeof s.securityAuthKey);
+    wipeBytes(s.securityPrivKey, sizeof s.securityPrivKey);
   }
   netsnmp_session* session() const { return snmp_sess_session(sessp); }
   int socket() const {
@@ -303,10 +312,17 @@ QString endpointKey(const MvDeviceParams& t) {
 QString sessionKey(const MvDeviceParams& t) {
   QStringList parts{endpointKey(t), QString::number(t.version), QString::number(t.timeout),
                     QString::number(t.retries)};
-  if (t.version == 3)
+  if (t.version == 3) {
+    // The key outlives the request: it holds a digest of the pass phrases, not the phrases.
+    QCryptographicHash phrases(QCryptographicHash::Sha256);
+    phrases.addData(QByteArray::number(t.authPassword.size()));
+    phrases.addData(QByteArrayView(":"));
+    phrases.addData(t.authPassword);
+    phrases.addData(t.privPassword);
     parts << QString::fromLatin1(t.securityName.toHex()) << QString::number(t.securityLevel)
-          << QString::number(t.authProtocol) << QString::fromLatin1(t.authPassword.toHex())
-          << QString::number(t.privProtocol) << QString::fromLatin1(t.privPassword.toHex());
+          << QString::number(t.authProtocol) << QString::number(t.privProtocol)
+          << QString::fromLatin1(phrases.result().toHex());
+  }
   return parts.join(QChar(0x1F));
 }
 
@@ -352,6 +368,11 @@ SessionHandle& openSession(const MvDeviceParams& t) {
 
   netsnmp_session s;
   snmp_sess_init(&s);
+  // The keys made below are copied into the library's session; this copy goes however we leave.
+  struct KeyWipe {
+    netsnmp_session& s;
+    ~KeyWipe() { SessionHandle::forgetKeys(s); }
+  } keyWipe{s};
   const QByteArray host = t.address.contains(u':') ? ("udp6:[" + t.address.toUtf8() + "]")
                                                    : ("udp:" + t.address.toUtf8());
   QByteArray peer = host + ':' + QByteArray::number(t.agentPort);

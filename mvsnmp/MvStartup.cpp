@@ -109,6 +109,7 @@ qint32 numberOf(const QString& text, const QString& where,
 struct Target {
   MvDeviceParams& device;
   LaunchParameters& launch;
+  MvStartupResult& result;
   // Each profile file is read once per start-up; its values are applied wherever the rules read
   // the profile (a 46 MB file read once per parameter would hold the start-up for minutes).
   std::map<QString, std::unique_ptr<MvIni>> profiles = {};
@@ -187,6 +188,7 @@ const std::array<Rule, 11> kProfileKeys = {{
        const qint32 n = numberOf(v, w);
        t.launch.versionText = v;
        t.device.version = static_cast<quint8>(n);  // the low 8 bits
+       t.result.versionGiven = true;
      }},
     {"ContextName",
      [](Target& t, const QString& v, const QString&) {
@@ -241,13 +243,16 @@ const std::array<Rule, 11> kProfileKeys = {{
 const std::array<Rule, 3> kSwitches = {{
     {"/R", [](Target& t, const QString& v, const QString&) {
        t.device.readCommunity = t.launch.readCommunityText = v;
+       t.result.readCommunityGiven = true;
      }},
     {"/W", [](Target& t, const QString& v, const QString&) {
        t.device.writeCommunity = t.launch.writeCommunityText = v;
+       t.result.writeCommunityGiven = true;
      }},
     {"/v", [](Target& t, const QString& v, const QString& w) {
        // versionText stays as the profile gave it.
        t.device.version = static_cast<quint8>(numberOf(v, w));
+       t.result.versionGiven = true;
      }},
 }};
 
@@ -410,7 +415,7 @@ MvStartupResult runStartup(const QStringList& parameters, const MvRegistry& regi
   if (parameters.isEmpty()) {
     result.noParameters = true;
   } else {
-    Target t{DeviceTarget, result.launch};
+    Target t{DeviceTarget, result.launch, result};
     for (const QString& parameter : parameters) applyParameter(t, parameter);
   }
   result.snmpV3 = DeviceTarget.version == 3;
@@ -419,4 +424,13 @@ MvStartupResult runStartup(const QStringList& parameters, const MvRegistry& regi
 
 MvStartupResult runStartup(const QStringList& parameters) {
   return runStartup(parameters, MvRegistry::standard());
+}
+
+const char* parameterSwitch(const QString& parameter) {
+  if (switchValue(parameter, kAddressSwitch)) return kAddressSwitch;
+  for (const Rule& r : kSwitches)
+    if (switchValue(parameter, r.name)) return r.name;
+  for (const Rule& r : kV3Switches)
+    if (switchValue(parameter, r.name)) return r.name;
+  return nullptr;
 }

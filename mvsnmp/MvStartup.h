@@ -92,6 +92,11 @@ struct MvStartupResult {
   bool noParameters = false;
   // The "SNMP V3" menu entry is enabled exactly when this holds (DeviceTarget.version is 3).
   bool snmpV3 = false;
+  // Whether a switch or the profile gave the version and each community (else DeviceTarget keeps
+  // the session's defaults for them).
+  bool versionGiven = false;
+  bool readCommunityGiven = false;
+  bool writeCommunityGiven = false;
 };
 
 // Runs start-up after initSnmpSession() has given DeviceTarget its defaults:
@@ -108,3 +113,8 @@ struct MvStartupResult {
 MvStartupResult runStartup(const QStringList& parameters, const MvRegistry& registry);
 // The same with MvRegistry::standard().
 MvStartupResult runStartup(const QStringList& parameters);
+
+// The switch a parameter carries as start-up matches it: "/I" if it occurs, else the first of the
+// other switches, in their matching order, that occurs anywhere in the parameter; nullptr for none.
+// (An SNMPv3 switch counts only while SNMPv3 is in force; this tells which one it would be.)
+const char* parameterSwitch(const QString& parameter);
