@@ -37,12 +37,8 @@ struct MibToolPage {
   std::span<const MibToolTab> tabList() const { return {tabs, static_cast<size_t>(tabCount())}; }
 };
 
-// The program that shows these pages when the host ships no sibling tool of its own, and the
-// environment variables in which it gets the SNMPv3 pass phrases: a command line can be read by
-// every local user, a process's environment only by its owner.
+// The program that shows these pages when the host ships no sibling tool of its own.
 inline constexpr char MibToolProgram[] = "kx760mib";
-inline constexpr char MibToolAuthPassPhraseEnv[] = "KX760_AUTH_PASSPHRASE";
-inline constexpr char MibToolPrivPassPhraseEnv[] = "KX760_PRIV_PASSPHRASE";
 
 // Every page, in the order of the tool table (tools, then their pages).
 std::span<const MibToolPage> mibToolPages();

@@ -97,7 +97,6 @@ void TMainForm::startUp(const QStringList& parameters, const Options& options) {
     launch_ = result.launch;
     snmpV3_ = result.snmpV3;
     if (options.agentPort) {
-      agentPort_ = options.agentPort;
       DeviceTarget.agentPort = *options.agentPort;
       launch_.portText = QString::number(*options.agentPort);
     }
@@ -479,6 +478,6 @@ void TMainForm::help() { ShowHelpContents(this, ProgramDir() + QLatin1String(Hel
 void TMainForm::LaunchTool(const QString& argument) {
   QString dir = toolDir_.isEmpty() ? ProgramDir() : toolDir_;
   if (!dir.endsWith(u'/')) dir += u'/';
-  const ToolStart start = PlanToolStart(argument, launch_, DeviceTarget.version, dir, agentPort_);
+  const ToolStart start = PlanToolStart(argument, launch_, DeviceTarget, dir);
   if (!StartTool(start)) statusPanel_->setText(QStringLiteral("Could not start %1").arg(start.program));
 }

@@ -109,7 +109,6 @@ class TMainForm : public QMainWindow {
   void showError(const QString& text);
 
   LaunchParameters launch_;
-  std::optional<quint16> agentPort_;  // --port: also handed to kx760mib
   bool snmpV3_ = false;
   bool ended_ = false;
   int exitCode_ = 0;

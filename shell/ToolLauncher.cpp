@@ -3,16 +3,16 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
+#include <unistd.h>
 
 #include "MibToolPages.h"
+#include "MvSessionHandover.h"
 
 namespace {
 
-enum class PassPhrases { OnCommandLine, Left };
-
 // The switches before the page argument, each with its whole value, in the order the host's
 // tools receive them.
-QStringList toolSwitches(const LaunchParameters& launch, int version, PassPhrases phrases) {
+QStringList toolSwitches(const LaunchParameters& launch, int version) {
   QStringList s;
   if (version != 3) {
     s << QStringLiteral("/I") + launch.addressText << QStringLiteral("/R") + launch.readCommunityText
@@ -24,13 +24,12 @@ QStringList toolSwitches(const LaunchParameters& launch, int version, PassPhrase
     s << QStringLiteral("/t") + launch.portText << QStringLiteral("/v") + launch.versionText
       << QStringLiteral("/d") + launch.contextEngineIdText << QStringLiteral("/m") + launch.securityModelText
       << QStringLiteral("/n") + launch.securityNameText;
-  const bool withPhrases = phrases == PassPhrases::OnCommandLine;
   if (launch.contextNameGiven) s << QStringLiteral("/c") + launch.contextNameText;
   if (launch.securityLevelGiven) s << QStringLiteral("/l") + launch.securityLevelText;
   if (launch.authProtocolGiven) s << QStringLiteral("/a") + launch.authProtocolText;
-  if (launch.authPasswordGiven && withPhrases) s << QStringLiteral("/A") + launch.authPasswordText;
+  if (launch.authPasswordGiven) s << QStringLiteral("/A") + launch.authPasswordText;
   if (launch.privProtocolGiven) s << QStringLiteral("/p") + launch.privProtocolText;
-  if (launch.privPasswordGiven && withPhrases) s << QStringLiteral("/P") + launch.privPasswordText;
+  if (launch.privPasswordGiven) s << QStringLiteral("/P") + launch.privPasswordText;
   return s;
 }
 
@@ -44,7 +43,7 @@ ToolCommandLine ComposeToolCommandLine(const QString& argument, const LaunchPara
   ToolCommandLine line;
   line.executable = programDir + toolName + QStringLiteral(".EXE");
   QString c = line.executable;
-  for (const QString& s : toolSwitches(launch, version, PassPhrases::OnCommandLine)) c += u' ' + s;
+  for (const QString& s : toolSwitches(launch, version)) c += u' ' + s;
   c += u' ' + argument;
   line.text = c;
   // Nothing is quoted: a value holding blanks reaches the tool as several parameters.
@@ -52,9 +51,9 @@ ToolCommandLine ComposeToolCommandLine(const QString& argument, const LaunchPara
   return line;
 }
 
-ToolStart PlanToolStart(const QString& argument, const LaunchParameters& launch, int version,
-                        const QString& programDir, std::optional<quint16> agentPort) {
-  const ToolCommandLine line = ComposeToolCommandLine(argument, launch, version, programDir);
+ToolStart PlanToolStart(const QString& argument, const LaunchParameters& launch, const MvDeviceParams& session,
+                        const QString& programDir) {
+  const ToolCommandLine line = ComposeToolCommandLine(argument, launch, session.version, programDir);
   ToolStart start;
   if (QFileInfo(line.executable).isFile()) {
     start.program = line.executable;
@@ -63,24 +62,26 @@ ToolStart PlanToolStart(const QString& argument, const LaunchParameters& launch,
     return start;
   }
   start.program = programDir + QLatin1String(MibToolProgram);
-  start.arguments = toolSwitches(launch, version, PassPhrases::Left);
   start.arguments << argument;
-  if (agentPort) start.arguments << QStringLiteral("--port") << QString::number(*agentPort);
-  if (version == 3 && launch.authPasswordGiven)
-    start.environment.append({QLatin1String(MibToolAuthPassPhraseEnv), launch.authPasswordText});
-  if (version == 3 && launch.privPasswordGiven)
-    start.environment.append({QLatin1String(MibToolPrivPassPhraseEnv), launch.privPasswordText});
+  start.session = MvSessionHandover::encode(session);
   return start;
 }
 
 bool StartTool(const ToolStart& start) {
   QProcess process;
   process.setProgram(start.program);
-  process.setArguments(start.arguments);
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  for (const auto& [name, value] : start.environment) env.insert(name, value);
-  process.setProcessEnvironment(env);
-  return process.startDetached();
+  if (start.session.isEmpty()) {
+    process.setArguments(start.arguments);
+    return process.startDetached();
+  }
+  // The pipe already holds the whole session and its write end is closed: the tool reads it to
+  // its end, and nothing of it is left here once the read end is closed below.
+  const int fd = MvSessionHandover::pipeHolding(start.session.bytes());
+  if (fd < 0) return false;
+  process.setArguments(QStringList{QLatin1String(MvSessionHandover::FdOption), QString::number(fd)} + start.arguments);
+  const bool started = process.startDetached();
+  ::close(fd);
+  return started;
 }
 
 QString ProgramDir() {

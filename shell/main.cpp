@@ -3,6 +3,8 @@
 // start-up and end, for runs without a display), --open-menu NAME (a top-level menu, by its
 // component name, shown open in that picture) and --open ITEM (choose a menu entry, by component
 // name or caption path, after start-up; with --screenshot the picture is of the window it opened).
+// The communities and pass phrases are overwritten in its argv as soon as they are read, and the
+// process writes no core file (MvSecrets.h).
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,13 +16,17 @@
 #include "EntryOpener.h"
 #include "MainUnit.h"
 #include "MenuMap.h"
+#include "MvSecrets.h"
 #include "ScreenFit.h"
 
 int main(int argc, char** argv) {
+  protectFromCoreDumps();
+  // Before anything else reads argv: from here on `ps` shows no secret.
+  MvArguments arguments(argc, argv);
   QApplication app(argc, argv);
   ScreenFit::install();
   QApplication::setApplicationName(QStringLiteral("KX-760"));
-  QStringList parameters = QApplication::arguments().mid(1);
+  QStringList parameters = arguments.take(argc, argv);
   TMainForm::Options options;
   QString screenshot;
   QString openMenu;
@@ -60,6 +66,8 @@ int main(int argc, char** argv) {
     }
   }
   TMainForm form(parameters, options);
+  // Start-up has taken what it needs into DeviceTarget and the launch parameters.
+  wipe(parameters);
   if (form.Ended()) return form.ExitCode();
   form.show();
   std::unique_ptr<EntryOpener> opener;

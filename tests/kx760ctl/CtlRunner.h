@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QMap>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -22,9 +23,13 @@ inline QProcessEnvironment kx760ctlEnvironment(const QString& registryFile, cons
   return env;
 }
 
-inline CtlRun runKx760ctl(const QString& registryFile, const QString& stateDir, const QStringList& args) {
+// `variables` are added to the environment.
+inline CtlRun runKx760ctl(const QString& registryFile, const QString& stateDir, const QStringList& args,
+                          const QMap<QString, QString>& variables = {}) {
   QProcess p;
-  p.setProcessEnvironment(kx760ctlEnvironment(registryFile, stateDir));
+  QProcessEnvironment env = kx760ctlEnvironment(registryFile, stateDir);
+  for (auto v = variables.begin(); v != variables.end(); ++v) env.insert(v.key(), v.value());
+  p.setProcessEnvironment(env);
   p.start(QStringLiteral(KX_BIN_DIR "/kx760ctl"), args);
   EXPECT_TRUE(p.waitForFinished(120000)) << "kx760ctl did not end";
   CtlRun r{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,

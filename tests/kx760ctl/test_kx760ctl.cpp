@@ -193,6 +193,35 @@ TEST_F(Kx760ctlTest, SetWritesAndReadsBack) {
   EXPECT_EQ(get.out, "1.3.6.1.2.1.1.5.0 = ctl-name\n1.3.6.1.2.1.1.6.0 = rack\n1.3.6.1.2.1.1.4.0 = no\n");
 }
 
+// Communities and pass phrases from the environment, for scripts that keep them off the command
+// line; a switch on the command line is taken over the environment's value.
+TEST_F(Kx760ctlTest, SecretsFromTheEnvironment) {
+  const QString state = dir_.filePath(QStringLiteral("state"));
+  const QString registry = dir_.filePath(QStringLiteral("registry.ini"));
+  const QMap<QString, QString> communities = {{"KX760_READ_COMMUNITY", "public"}, {"KX760_WRITE_COMMUNITY", "private"}};
+  const CtlRun set = runKx760ctl(registry, state,
+                                 {"/I127.0.0.1", "/v1", "--port", port(), "set", "1.3.6.1.2.1.1.5.0", "s", "env-name"},
+                                 communities);
+  EXPECT_EQ(set.exitCode, 0) << set.err.toStdString();
+  const CtlRun get = runKx760ctl(registry, state, {"/I127.0.0.1", "/v1", "--port", port(), "get", "1.3.6.1.2.1.1.5.0"},
+                                 communities);
+  EXPECT_EQ(get.exitCode, 0) << get.err.toStdString();
+  EXPECT_EQ(get.out, "1.3.6.1.2.1.1.5.0 = env-name\n");
+  // The switch wins: a wrong read community on the command line is not replaced.
+  const CtlRun wrong = runKx760ctl(registry, state,
+                                   {"/I127.0.0.1", "/Rwrong", "/v1", "--port", port(), "get", "1.3.6.1.2.1.1.5.0"},
+                                   communities);
+  EXPECT_EQ(wrong.exitCode, 1);
+
+  const QMap<QString, QString> phrases = {{"KX760_AUTH_PASS", "authpass123"}, {"KX760_PRIV_PASS", "privpass123"}};
+  const CtlRun v3 = runKx760ctl(registry, state,
+                                {"/I127.0.0.1", "/v3", "/nshaaes", "/l3", "/a3", "/p4", "--port", port(), "get",
+                                 "1.3.6.1.2.1.1.5.0"},
+                                phrases);
+  EXPECT_EQ(v3.exitCode, 0) << v3.err.toStdString();
+  EXPECT_EQ(v3.out, "1.3.6.1.2.1.1.5.0 = env-name\n");
+}
+
 // Failures: the exit status, and on stderr the error's code with its catalogue text (or what
 // is wrong with the command line). Nothing is printed on stdout.
 struct ErrorCase {

@@ -1,5 +1,5 @@
 // Command lines of the sibling tools for SNMPv1/v2c and SNMPv3, with and without a profile; the
-// host's own tool preferred, else kx760mib with the pass phrases in its environment only.
+// host's own tool preferred, else kx760mib with the whole session handed over through a pipe.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -8,6 +8,7 @@
 
 #include "EventWait.h"
 #include "MibToolPages.h"
+#include "MvSessionHandover.h"
 #include "ToolLauncher.h"
 
 namespace {
@@ -94,62 +95,84 @@ TEST(ToolLauncher, ValuesWithBlanksAreNotQuoted) {
   EXPECT_EQ(line.parameters, (QStringList{"/I10.1.1.1", "/Rtwo", "words", "/Wprivate", "/TMIB_Info"}));
 }
 
-TEST(ToolLauncher, PrefersTheHostToolElseStartsKx760mibWithoutPassPhrases) {
+// The session kx760 speaks: SNMPv3 with every secret, as DeviceTarget holds it.
+MvDeviceParams v3Session() {
+  MvDeviceParams p = MvDeviceParams::defaults();
+  p.address = QStringLiteral("10.1.1.3");
+  p.agentPort = 1161;
+  p.version = 3;
+  p.securityName = "admin";
+  p.securityLevel = 3;
+  p.authProtocol = 2;
+  p.privProtocol = 4;
+  p.authPassword = "authpass";
+  p.privPassword = "priv pass";
+  p.contextName = "ctx";
+  p.readCommunity = QStringLiteral("public");
+  p.writeCommunity = QStringLiteral("private");
+  return p;
+}
+
+TEST(ToolLauncher, PrefersTheHostToolElseStartsKx760mibWithTheWholeSession) {
   QTemporaryDir dir;
   const QString programDir = dir.path() + u'/';
   QFile host(programDir + QStringLiteral("Rmon.EXE"));
   ASSERT_TRUE(host.open(QIODevice::WriteOnly));
   host.close();
   LaunchParameters v3 = v3AllOptional();
-  v3.privPasswordText = QStringLiteral("priv pass");  // a blank stays inside the value
-  const struct {
-    const char* name;
-    const char* argument;
-    LaunchParameters launch;
-    int version;
-    std::optional<quint16> port;
-    bool hostTool;
-    QStringList arguments;
-    QList<QPair<QString, QString>> environment;
-  } cases[] = {
-      {"host tool, exactly as composed", "/TRmon_History", v3, 3, 1161, true,
-       {"/I10.1.1.3", "/cctx", "/l2", "/a1", "/Aauthpass", "/p1", "/Ppriv", "pass", "/TRmon_History"}, {}},
-      {"kx760mib, v3", "/TMIB_IFCounters", v3, 3, std::nullopt, false,
-       {"/I10.1.1.3", "/cctx", "/l2", "/a1", "/p1", "/TMIB_IFCounters"},
-       {{MibToolAuthPassPhraseEnv, "authpass"}, {MibToolPrivPassPhraseEnv, "priv pass"}}},
-      {"kx760mib, v2c with a port", "/TMIB_Info", v2c(), 1, 16100, false,
-       {"/I10.1.1.1", "/Rpublic", "/Wprivate", "/TMIB_Info", "--port", "16100"}, {}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    const ToolStart start = PlanToolStart(c.argument, c.launch, c.version, programDir, c.port);
-    EXPECT_EQ(start.hostTool, c.hostTool);
-    EXPECT_EQ(start.program, programDir + (c.hostTool ? QStringLiteral("Rmon.EXE") : QStringLiteral("kx760mib")));
-    EXPECT_EQ(start.arguments, c.arguments);
-    EXPECT_EQ(start.environment, c.environment);
+  v3.privPasswordText = QStringLiteral("priv pass");  // a blank splits the host's parameter
+  MvDeviceParams v2 = v3Session();
+  v2.version = 1;
+
+  // The host's tool: exactly as composed, nothing handed over besides.
+  const ToolStart hostStart = PlanToolStart("/TRmon_History", v3, v3Session(), programDir);
+  EXPECT_TRUE(hostStart.hostTool);
+  EXPECT_EQ(hostStart.program, programDir + QStringLiteral("Rmon.EXE"));
+  EXPECT_EQ(hostStart.arguments,
+            (QStringList{"/I10.1.1.3", "/cctx", "/l2", "/a1", "/Aauthpass", "/p1", "/Ppriv", "pass", "/TRmon_History"}));
+  EXPECT_TRUE(hostStart.session.isEmpty());
+
+  // kx760mib: the page argument alone on its command line, the session whole in the hand-over.
+  for (const MvDeviceParams& session : {v3Session(), v2}) {
+    SCOPED_TRACE(session.version);
+    const ToolStart start = PlanToolStart("/TMIB_IFCounters", v3, session, programDir);
+    EXPECT_FALSE(start.hostTool);
+    EXPECT_EQ(start.program, programDir + QStringLiteral("kx760mib"));
+    EXPECT_EQ(start.arguments, QStringList{"/TMIB_IFCounters"});
+    const MvDeviceParams handed = MvSessionHandover::decode(start.session.bytes());
+    EXPECT_EQ(handed.version, session.version);
+    EXPECT_EQ(handed.agentPort, 1161);
+    EXPECT_EQ(handed.securityName, "admin");
+    EXPECT_EQ(handed.privPassword, "priv pass");
+    EXPECT_EQ(handed.readCommunity, "public");
   }
 }
 
-TEST(ToolLauncher, Kx760mibGetsThePassPhrasesInItsEnvironment) {
-  // A stand-in kx760mib that writes down its command line and the two variables.
+TEST(ToolLauncher, Kx760mibReadsTheSessionFromAnInheritedPipe) {
+  // A stand-in kx760mib that writes down its command line and what its descriptor holds.
   QTemporaryDir dir;
   const QString programDir = dir.path() + u'/';
   const QString record = programDir + QStringLiteral("record.txt");
   QFile script(programDir + QLatin1String(MibToolProgram));
   ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-  script.write(QStringLiteral("#!/bin/sh\n{ echo \"args: $*\"; echo \"auth: $%1\"; echo \"priv: $%2\"; } > %3.tmp\n"
-                              "mv %3.tmp %3\n")
-                   .arg(QLatin1String(MibToolAuthPassPhraseEnv), QLatin1String(MibToolPrivPassPhraseEnv), record)
+  script.write(QStringLiteral("#!/bin/sh\n{ echo \"args: $*\"; eval \"cat <&$2\"; } > %1.tmp\n"
+                              "mv %1.tmp %1\n")
+                   .arg(record)
                    .toUtf8());
   script.close();
   script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-  ASSERT_TRUE(StartTool(PlanToolStart("/TMIB_Info", v3AllOptional(), 3, programDir)));
+  const ToolStart start = PlanToolStart("/TMIB_Info", v3AllOptional(), v3Session(), programDir);
+  ASSERT_TRUE(StartTool(start));
   ASSERT_TRUE(kxtest::waitUntil([&] { return QFile::exists(record); }));
   QFile out(record);
   ASSERT_TRUE(out.open(QIODevice::ReadOnly));
-  EXPECT_EQ(QString::fromUtf8(out.readAll()),
-            "args: /I10.1.1.3 /cctx /l2 /a1 /p1 /TMIB_Info\nauth: authpass\npriv: privpass\n");
+  const QByteArray recorded = out.readAll();
+  const QByteArray firstLine = recorded.left(recorded.indexOf('\n'));
+  EXPECT_TRUE(firstLine.startsWith("args: --session-fd ")) << firstLine.toStdString();
+  EXPECT_TRUE(firstLine.endsWith(" /TMIB_Info")) << firstLine.toStdString();
+  EXPECT_FALSE(firstLine.contains("pass")) << firstLine.toStdString();
+  EXPECT_EQ(recorded.mid(firstLine.size() + 1), start.session.bytes());
 }
 
 }  // namespace

@@ -18,7 +18,9 @@ std::vector<LoggedRequest> readLog(const QString& path, int skip) {
     const QByteArray text = file.readLine();
     if (line++ < skip || text.trimmed().isEmpty()) continue;
     const QJsonObject o = QJsonDocument::fromJson(text).object();
-    LoggedRequest r{o.value("pdu").toString(), {}};
+    LoggedRequest r{o.value("pdu").toString(), {}, std::nullopt, std::nullopt};
+    if (o.contains("user")) r.user = o.value("user").toString();
+    if (o.contains("community")) r.community = o.value("community").toString();
     for (const QJsonValue& v : o.value("varbinds").toArray()) {
       const QJsonObject vb = v.toObject();
       const QJsonValue value = vb.value("value");

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace kxtest {
@@ -17,6 +18,9 @@ struct LoggedVarbind {
 struct LoggedRequest {
   QString pdu;  // "get", "getnext", "getbulk", "set"
   std::vector<LoggedVarbind> varbinds;
+  // SNMPv3 requests carry their user, SNMPv1/v2c ones their community.
+  std::optional<QString> user;
+  std::optional<QString> community;
 
   // "oid=value" per varbind, in order.
   QStringList pairs() const;

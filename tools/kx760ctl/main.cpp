@@ -2,6 +2,8 @@
 // Exit status: 0 success, 1 an error of the device or the engine (its code and catalogue text on
 // stderr) or output that cannot be written, 2 a command line that cannot be run, 3 a walk ended at
 // --max-rows, 128 + the signal for SIGINT/SIGTERM (the output so far is closed first).
+// The communities and pass phrases may come from the environment (MvSecrets.h); those given on the
+// command line are overwritten in argv as soon as read, and the process writes no core file.
 #include <QCoreApplication>
 #include <csignal>
 #include <cstdio>
@@ -14,6 +16,7 @@
 #include "CtlOutput.h"
 #include "MvDeviceParams.h"
 #include "MvError.h"
+#include "MvSecrets.h"
 #include "MvSnmpSession.h"
 #include "MvStartup.h"
 
@@ -44,7 +47,7 @@ int finished(CtlOutput& out) {
   return kExitError;
 }
 
-int run(const QStringList& args) {
+int run(const QStringList& args, const MvEnvironmentSecrets& fromEnvironment) {
   const CtlCommandLine line = CtlCommandLine::parse(args);
   if (line.help) {
     std::fputs(CtlCommandLine::usage().toLocal8Bit().constData(), stdout);
@@ -62,7 +65,8 @@ int run(const QStringList& args) {
   }
 
   initSnmpSession();
-  const MvStartupResult startup = runStartup(line.moduleSwitches);
+  MvStartupResult startup = runStartup(line.moduleSwitches);
+  fromEnvironment.applyTo(startup);
   if (startup.noParameters) {
     printError(QString::fromLatin1(NoParameterInputText));
     return kExitUsage;
@@ -85,11 +89,14 @@ int main(int argc, char* argv[]) {
   mallopt(M_TOP_PAD, 8 << 20);
   mallopt(M_TRIM_THRESHOLD, 64 << 20);
 #endif
+  protectFromCoreDumps();
+  const MvEnvironmentSecrets fromEnvironment = MvEnvironmentSecrets::take();
+  MvArguments arguments(argc, argv);
   QCoreApplication app(argc, argv);
   std::signal(SIGINT, onStopSignal);
   std::signal(SIGTERM, onStopSignal);
   try {
-    return run(app.arguments().mid(1));
+    return run(arguments.take(argc, argv), fromEnvironment);
   } catch (const CtlStopped& e) {
     printError(QString::fromStdString(e.what()));
     return e.exitCode();

@@ -1,6 +1,10 @@
 #include "MibToolOptions.h"
 
 #include "MibToolPages.h"
+#include "MvDeviceParams.h"
+#include "MvSecrets.h"
+#include "MvSessionHandover.h"
+#include "MvStartup.h"
 
 namespace {
 
@@ -18,7 +22,8 @@ MibToolOptions takeMibToolOptions(const QStringList& arguments) {
   MibToolOptions o;
   for (qsizetype k = 0; k < arguments.size(); ++k) {
     const QString& a = arguments.at(k);
-    const bool withValue = a == u"--port" || a == u"--interval" || a == u"--screenshot" || a == u"--refreshes";
+    const bool withValue = a == u"--port" || a == u"--interval" || a == u"--screenshot" || a == u"--refreshes" ||
+                           a == QLatin1String(MvSessionHandover::FdOption);
     if (withValue) {
       if (k + 1 >= arguments.size()) throw std::invalid_argument((a + QStringLiteral(" needs a value")).toStdString());
       const QString value = arguments.at(++k);
@@ -28,6 +33,8 @@ MibToolOptions takeMibToolOptions(const QStringList& arguments) {
         o.intervalSeconds = numberIn(a, value, 1, 3600);
       else if (a == u"--refreshes")
         o.refreshes = numberIn(a, value, 1, 1000);
+      else if (a == QLatin1String(MvSessionHandover::FdOption))
+        o.sessionFd = numberIn(a, value, 0, 1 << 20);
       else
         o.screenshot = value;
     } else if (a.startsWith(u"/T") && o.pageArgument.isEmpty()) {
@@ -38,22 +45,47 @@ MibToolOptions takeMibToolOptions(const QStringList& arguments) {
     }
   }
   if (o.pageArgument.isEmpty()) throw std::invalid_argument("no page argument /T<Tool>_<Page>");
-  const struct {
-    const char* env;
-    const char* sw;
-  } phrases[] = {{MibToolAuthPassPhraseEnv, "/A"}, {MibToolPrivPassPhraseEnv, "/P"}};
-  for (const auto& p : phrases) {
-    if (!qEnvironmentVariableIsSet(p.env)) continue;
-    o.parameters << QLatin1String(p.sw) + qEnvironmentVariable(p.env);
-    qunsetenv(p.env);
-  }
+  if (o.sessionFd && !o.parameters.isEmpty())
+    throw std::invalid_argument("--session-fd hands over the whole session: no switches beside it");
   return o;
+}
+
+QStringList sessionGaps(const MvDeviceParams& session, bool versionGiven, bool readCommunityGiven,
+                        bool writeCommunityGiven) {
+  QStringList gaps;
+  if (!versionGiven) gaps << QStringLiteral("the SNMP version (/v, or Version in the device profile)");
+  if (session.version != 3) {
+    if (!readCommunityGiven)
+      gaps << QStringLiteral("the read community (/R or %1)").arg(QLatin1String(MvSecretEnv::ReadCommunity));
+    if (!writeCommunityGiven)
+      gaps << QStringLiteral("the write community (/W or %1)").arg(QLatin1String(MvSecretEnv::WriteCommunity));
+    return gaps;
+  }
+  if (session.securityName.isEmpty())
+    gaps << QStringLiteral("the SNMPv3 user (/n, or SecurityName in the device profile)");
+  if (session.securityLevel >= 2 && session.authPassword.isEmpty())
+    gaps << QStringLiteral("the authentication pass phrase (/A or %1)").arg(QLatin1String(MvSecretEnv::AuthPass));
+  if (session.securityLevel >= 3 && session.privPassword.isEmpty())
+    gaps << QStringLiteral("the privacy pass phrase (/P or %1)").arg(QLatin1String(MvSecretEnv::PrivPass));
+  return gaps;
+}
+
+QStringList sessionGaps(const MvStartupResult& startup) {
+  return sessionGaps(DeviceTarget, startup.versionGiven, startup.readCommunityGiven, startup.writeCommunityGiven);
+}
+
+QString sessionGapsText(const QStringList& gaps) {
+  return QStringLiteral("The session is incomplete, so nothing is sent to the device. Missing: %1.")
+      .arg(gaps.join(QStringLiteral("; ")));
 }
 
 QString mibToolUsage() {
   QString text = QStringLiteral(
-      "usage: kx760mib /I<address> [/R<read community> /W<write community> | SNMPv3 switches]\n"
+      "usage: kx760mib /I<address> /v<version> [/R<read community> /W<write community> | SNMPv3 switches]\n"
       "                /T<Tool>_<Page> [--port N] [--interval S] [--screenshot FILE [--refreshes N]]\n"
+      "       kx760mib --session-fd N /T<Tool>_<Page> ...   (the session read from descriptor N)\n"
+      "The communities and pass phrases may come from KX760_READ_COMMUNITY, KX760_WRITE_COMMUNITY,\n"
+      "KX760_AUTH_PASS and KX760_PRIV_PASS instead of the command line.\n"
       "pages:");
   for (const MibToolPage& page : mibToolPages())
     text += QStringLiteral("\n  %1  %2").arg(QLatin1String(page.argument), -30).arg(QLatin1String(page.title));

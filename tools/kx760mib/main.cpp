@@ -1,9 +1,11 @@
 // kx760mib: the standard-MIB pages (MIB-II, IF-MIB, bridge, 802.1p/Q, RMON, EtherLike, Entity)
 // of one KX-760. It takes the module's own switches (address, communities, SNMPv3 settings, the
-// device profile) and one page argument "/T<Tool>_<Page>"; the SNMPv3 pass phrases may also come
-// from the environment (KX760_AUTH_PASSPHRASE, KX760_PRIV_PASSPHRASE). Besides: --port N (the
-// agent's UDP port), --interval S (the counter pages' refresh period), --screenshot FILE (save
-// the window after --refreshes N refreshes, 1 by default, and end).
+// device profile) and one page argument "/T<Tool>_<Page>"; the communities and pass phrases may
+// also come from the environment (MvSecrets.h). Started by kx760, it takes the whole session from
+// an inherited descriptor instead (--session-fd N). Besides: --port N (the agent's UDP port),
+// --interval S (the counter pages' refresh period), --screenshot FILE (save the window after
+// --refreshes N refreshes, 1 by default, and end). A session without its version, communities or
+// user is an error: nothing is sent with a default.
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
@@ -12,6 +14,8 @@
 #include "MibToolOptions.h"
 #include "MvDeviceParams.h"
 #include "MvError.h"
+#include "MvSecrets.h"
+#include "MvSessionHandover.h"
 #include "MvSnmpSession.h"
 #include "MvStartup.h"
 #include "UserNotice.h"
@@ -23,33 +27,57 @@ int fail(const QString& text, int code) {
   return code;
 }
 
+// The session: handed over whole through the descriptor, or the switches and the device profile
+// as kx760 reads them with the environment filling what they leave out. Throws MvException, also
+// for a session that lacks what it needs.
+QString startSession(MibToolOptions& options, const MvEnvironmentSecrets& fromEnvironment) {
+  initSnmpSession();
+  if (options.sessionFd) {
+    const MvSecretBytes data = MvSessionHandover::readOnce(*options.sessionFd);
+    // Only the registry's directories and the catalogues: the session needs no profile.
+    runStartup(QStringList());
+    DeviceTarget = MvSessionHandover::decode(data.bytes());
+    if (const QStringList gaps = sessionGaps(DeviceTarget, true, true, true); !gaps.isEmpty())
+      throw MvException(MvCode::UnknownError, sessionGapsText(gaps));
+    return DeviceTarget.address;
+  }
+  MvStartupResult result = runStartup(options.parameters);
+  wipe(options.parameters);
+  if (result.noParameters) throw MvException(MvCode::UnknownError, QLatin1String(NoParameterInputText));
+  fromEnvironment.applyTo(result);
+  if (const QStringList gaps = sessionGaps(result); !gaps.isEmpty())
+    throw MvException(MvCode::UnknownError, sessionGapsText(gaps));
+  return result.launch.addressText;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  protectFromCoreDumps();
+  const MvEnvironmentSecrets fromEnvironment = MvEnvironmentSecrets::take();
+  MvArguments arguments(argc, argv);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QLatin1String(MibToolProgram));
   MibToolOptions options;
   try {
-    options = takeMibToolOptions(QApplication::arguments().mid(1));
+    options = takeMibToolOptions(arguments.take(argc, argv));
   } catch (const std::invalid_argument& e) {
     return fail(QString::fromLocal8Bit(e.what()) + QStringLiteral("\n") + mibToolUsage(), 2);
   }
   const MibToolPage* page = findMibToolPage(options.pageArgument);
   if (!page) return fail(QStringLiteral("no page \"%1\"\n").arg(options.pageArgument) + mibToolUsage(), 2);
 
-  MvStartupResult result;
+  QString address;
   try {
-    initSnmpSession();
-    result = runStartup(options.parameters);
+    address = startSession(options, fromEnvironment);
   } catch (const MvException& e) {
     if (options.screenshot.isEmpty())
       UserNotice::message(nullptr, QApplication::applicationName(), e.message(), UserNotice::Style::Critical);
     return fail(e.message(), 2);
   }
-  if (result.noParameters) return fail(QLatin1String(NoParameterInputText), 1);
   if (options.agentPort) DeviceTarget.agentPort = *options.agentPort;
 
-  TMibToolForm form(*page, result.launch.addressText);
+  TMibToolForm form(*page, address);
   if (options.intervalSeconds) form.SetIntervalSeconds(*options.intervalSeconds);
   form.show();
   if (!options.screenshot.isEmpty()) {
