@@ -155,7 +155,7 @@ TEST(ToolLauncher, Kx760mibReadsTheSessionFromAnInheritedPipe) {
   const QString record = programDir + QStringLiteral("record.txt");
   QFile script(programDir + QLatin1String(MibToolProgram));
   ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-  script.write(QStringLiteral("#!/bin/sh\n{ echo \"args: $*\"; eval \"cat <&$2\"; } > %1.tmp\n"
+  script.write(QStringLiteral("#!/bin/sh\n{ echo \"args: $*\"; cat /dev/fd/$2; } > %1.tmp\n"
                               "mv %1.tmp %1\n")
                    .arg(record)
                    .toUtf8());
