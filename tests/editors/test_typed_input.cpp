@@ -198,7 +198,9 @@ TEST_F(EditorsTest, TrustHostAddressesAreReadStrictlyWhateverTheBox) {
       dialog.IpCheck()->setChecked(c.ipBox);
       dialog.SetButton()->click();
       EXPECT_EQ(dialog.isVisible(), *c.message != 0);
-      if (*c.message) EXPECT_EQ(dialog.IpEdit()->text(), c.address);
+      if (*c.message) {
+        EXPECT_EQ(dialog.IpEdit()->text(), c.address);
+      }
     };
     form->AddButton()->click();
     ASSERT_TRUE(waitUntil([&] { return form->FirstRefreshDone(); }));
