@@ -181,6 +181,9 @@ THostTableEditForm::THostTableEditForm(THostTableForm* table) : QDialog(table), 
   body->addLayout(buttons);
 
   connect(setBtn_, &QPushButton::clicked, this, &THostTableEditForm::SetButtonClick);
+  // Typing in a row ticks it, as in every editor: a typed mask is a mask to send.
+  connect(ipEdit_, &QLineEdit::textEdited, ipBox_, [this] { ipBox_->setChecked(true); });
+  connect(subnetEdit_, &QLineEdit::textEdited, subnetBox_, [this] { subnetBox_->setChecked(true); });
   connect(checkAll, &QPushButton::clicked, this, [this] {
     ipBox_->setChecked(true);
     subnetBox_->setChecked(true);

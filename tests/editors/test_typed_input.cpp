@@ -216,6 +216,26 @@ TEST_F(EditorsTest, TrustHostAddressesAreReadStrictlyWhateverTheBox) {
   }
 }
 
+// Typing a mask ticks its row: the mask goes out with the address, not dropped behind "Set: Ok".
+TEST_F(EditorsTest, TrustHostTypedMaskTicksItsRow) {
+  auto form = open<THostTableForm>();
+  const int mark = log.lines();
+  answers.onDialog = [&](QDialog& d) {
+    auto& dialog = dynamic_cast<THostTableEditForm&>(d);
+    EXPECT_FALSE(dialog.SubnetCheck()->isChecked());
+    QTest::keyClicks(dialog.IndexEdit(), "8");
+    QTest::keyClicks(dialog.IpEdit(), "10.8.8.8");
+    QTest::keyClicks(dialog.SubnetEdit(), "255.255.255.0");
+    EXPECT_TRUE(dialog.IpCheck()->isChecked());
+    EXPECT_TRUE(dialog.SubnetCheck()->isChecked());
+    dialog.SetButton()->click();
+  };
+  form->AddButton()->click();
+  ASSERT_TRUE(waitUntil([&] { return !log.of("set", mark).empty() && form->FirstRefreshDone(); }));
+  EXPECT_EQ(log.of("set", mark).front().pairs(),
+            QStringList({kHost + "2.8=10.8.8.8", kHost + "3.8=4", kHost + "4.8=255.255.255.0"}));
+}
+
 // ---- the port pages of a VLAN ----
 
 // Tagged is egress and not untagged: a tick on Tagged makes the port a member that is not
