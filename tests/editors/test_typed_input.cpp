@@ -3,7 +3,7 @@
 // written as they show, failed writes that keep the input, Delete that asks first, the edited
 // row still selected after Set, and read-only grids that cannot be ticked. What reached the agent
 // is read from its request log. With KX_EDITOR_SHOTS naming a directory, the VLAN Static window is
-// rendered there after a refused Add and after a tagged Set.
+// rendered there after a refused Add and after a tagged Set, and the VLAN Current Table with a row.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -412,4 +412,5 @@ TEST_F(EditorsTest, VlanCurrentGridsCannotBeTicked) {
     QTest::mouseClick(box, Qt::LeftButton);
     EXPECT_TRUE(box->isChecked());
   }
+  shoot(form.get(), "vlan-current-read-only.png");
 }
