@@ -157,6 +157,7 @@ bool MvSNMPRequest2Controls::Apply(bool refreshAfter, bool collectFirst) {
   refreshAfterApply_ = refreshAfter;
   BeforeApply();
   if (collectFirst) CollectValues();
+  CheckValues();
   if (!request_.alive) {
     OperationEnded();
     return false;

@@ -92,6 +92,9 @@ class MvSNMPRequest2Controls : public QObject {
   virtual void BeforeApply() {}
   virtual void RowReceived() = 0;
   virtual void CollectValues() {}
+  // Runs right before an apply sends (after collecting, with the items' flags as they will go);
+  // an error it raises stops the apply with nothing sent.
+  virtual void CheckValues() {}
   virtual void RefreshFailed(const MvSNMPError& error);
   // A read failed (blocking or not), before the operation ends: what its controls showed is no
   // longer the device's.

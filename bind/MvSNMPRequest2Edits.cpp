@@ -26,6 +26,7 @@
 #include <cstring>
 
 #include "MvDateTime.h"
+#include "MvKeyText.h"
 #include "MvNumList.h"
 #include "MvOptionList.h"
 #include "MvSNMPRequest2RawValue.h"
@@ -72,6 +73,27 @@ bool isHexSyntax(quint32 s) {
 bool isAddressSyntax(quint32 s) { return s == Syntax::IpAddress || s == Syntax::NsapAddr; }
 
 bool isNull(const QString& text) { return text == QLatin1String(NullValueText); }
+
+// Why a piece of a value (its raw text `raw`, shown as `typed`) does not read strictly with its
+// own syntax; "" when it does. The one- and two-octet syntaxes take numbers of their range.
+QString pieceRefusal(const QString& label, const QString& typed, const QString& raw, quint32 syntax) {
+  struct Range {
+    quint32 syntax;
+    qint64 low, high;
+  };
+  static constexpr Range ranges[] = {{Syntax::Int8, -128, 127},
+                                     {Syntax::UInt8, 0, 255},
+                                     {Syntax::Int16, -32768, 32767},
+                                     {Syntax::UInt16, 0, 65535}};
+  for (const Range& r : ranges) {
+    if (r.syntax != syntax) continue;
+    if (MvKeyText::number(raw, r.low, r.high)) return {};
+    return MvKeyText::refusal(label, typed, MvKeyRule::number(Syntax::Integer, r.low, r.high));
+  }
+  const quint32 whole = syntax == Syntax::Bool8 || syntax == Syntax::Bool16 ? Syntax::Boolean : syntax;
+  if (!isValueSyntax(whole) || isNull(raw) || valueOfText(whole, raw)) return {};
+  return MvKeyText::refusal(label, typed, MvKeyRule::of(whole));
+}
 
 // ---- radio groups: a group box whose buttons come from the option list ----
 
@@ -317,6 +339,7 @@ void MvSNMPRequest2Edits::ShowValues(int item) {
   for (const Binding& b : bindings) {
     if (item != AllItems && b.item != item) continue;
     if (b.item >= list.count() || (list.item(b.item).access & Access::Invalid)) continue;
+    refusedPieces_.erase(b.item);  // the controls show the item's value again
     showBinding(b);
   }
 }
@@ -455,8 +478,8 @@ void MvSNMPRequest2Edits::showEditGroup(const Binding& b, const QByteArray& raw,
 
 // ---- controls to values ----
 
-std::optional<QString> MvSNMPRequest2Edits::pieceText(const Binding& b,
-                                                      const MvOptionList* list) const {
+std::optional<QString> MvSNMPRequest2Edits::pieceText(const Binding& b, const MvOptionList* list,
+                                                      QString& refused) const {
   QWidget* first = b.controls.front();
   if (!first) return std::nullopt;
   switch (kindOf(first)) {
@@ -491,20 +514,34 @@ std::optional<QString> MvSNMPRequest2Edits::pieceText(const Binding& b,
     }
     case Kind::Edit:
       if (b.controls.size() == 1) return static_cast<QLineEdit*>(first)->text();
-      return editGroupText(b);
+      return editGroupText(b, refused);
     case Kind::Other:
       break;
   }
   raiseError(kBadControl);
 }
 
-QString MvSNMPRequest2Edits::editGroupText(const Binding& b) const {
+QString MvSNMPRequest2Edits::editGroupText(const Binding& b, QString& refused) const {
   const auto n = static_cast<qsizetype>(b.controls.size());
   auto textOf = [&b](qsizetype i) {
     const auto* e = qobject_cast<const QLineEdit*>(b.controls[static_cast<size_t>(i)].data());
     return e ? e->text() : QString();
   };
-  auto number = [&](qsizetype i) { return static_cast<quint64>(uint32OfText(textOf(i))); };
+  const QString& label = Request().varList.item(b.item).label;
+  // Each part is read strictly: "abc" is not 0, 300 is not 44. The first part that does not read
+  // is named; the text built from the others is never sent then.
+  auto refuse = [&refused, &label](const QString& part, const QString& form) {
+    if (refused.isEmpty()) refused = QStringLiteral("%1 \"%2\" is not %3.").arg(label, part, form);
+  };
+  auto number = [&](qsizetype i, quint64 most = 0xFFFFFFFFu) -> quint64 {
+    const QString t = textOf(i);
+    const std::optional<QString> read = MvKeyText::number(t, 0, static_cast<qint64>(most));
+    if (!read) {
+      refuse(t, QStringLiteral("a whole number from 0 to %1").arg(most));
+      return 0;
+    }
+    return read->toULongLong();
+  };
   auto need = [n](qsizetype controls) {
     if (n < controls) raiseError(kTooFewControls);
   };
@@ -514,6 +551,8 @@ QString MvSNMPRequest2Edits::editGroupText(const Binding& b) const {
     QString hex;
     for (qsizetype i = 0; i < n; ++i) {
       const QString t = textOf(i);
+      if (t.size() > 2 || !valueOfText(Syntax::OctetStr, t.size() == 1 ? QLatin1Char('0') + t : t))
+        refuse(t, QStringLiteral("an octet of one or two hexadecimal digits"));
       hex += t.isEmpty() ? QStringLiteral("00") : t.size() == 1 ? QLatin1Char('0') + t : t;
     }
     return hex;
@@ -528,29 +567,33 @@ QString MvSNMPRequest2Edits::editGroupText(const Binding& b) const {
   if (isAddressSyntax(s)) {
     need(4);
     QStringList parts;
-    for (int i = 0; i < 4; ++i) parts.append(QString::number(number(i)));
+    for (int i = 0; i < 4; ++i) parts.append(QString::number(number(i, 255)));
     return parts.join(QLatin1Char('.'));
   }
   if (s == Syntax::TimeTicks) {
     need(5);
     const quint64 ticks = number(0) * 8640000 + number(1) * 360000 + number(2) * 6000 +
                           number(3) * 100 + number(4);
+    if (ticks > 4294967295u)
+      refuse(QString::number(ticks), QStringLiteral("a time of at most 4294967295 hundredths of a second"));
     return ticksText(static_cast<quint32>(std::min<quint64>(ticks, 4294967295u)));
   }
   if (s == Syntax::DateTime) {
     need(10);
     MvDateTime d{QString()};
-    d.year = static_cast<quint16>(number(0));
-    d.month = static_cast<quint8>(number(1));
-    d.day = static_cast<quint8>(number(2));
-    d.hour = static_cast<quint8>(number(3));
-    d.minutes = static_cast<quint8>(number(4));
-    d.seconds = static_cast<quint8>(number(5));
-    d.deciSeconds = static_cast<quint8>(number(6));
+    d.year = static_cast<quint16>(number(0, 65535));
+    d.month = static_cast<quint8>(number(1, 255));
+    d.day = static_cast<quint8>(number(2, 255));
+    d.hour = static_cast<quint8>(number(3, 255));
+    d.minutes = static_cast<quint8>(number(4, 255));
+    d.seconds = static_cast<quint8>(number(5, 255));
+    d.deciSeconds = static_cast<quint8>(number(6, 255));
     const QString direction = textOf(7);
+    if (direction.size() > 1 || (!direction.isEmpty() && direction != u"+" && direction != u"-"))
+      refuse(direction, QStringLiteral("\"+\" or \"-\""));
     d.direction = direction.isEmpty() ? '+' : direction.at(0).toLatin1();
-    d.hoursFromUtc = static_cast<quint8>(number(8));
-    d.minutesFromUtc = static_cast<quint8>(number(9));
+    d.hoursFromUtc = static_cast<quint8>(number(8, 255));
+    d.minutesFromUtc = static_cast<quint8>(number(9, 255));
     return d.toText();
   }
   if (s == Syntax::BcDateTime) {
@@ -581,11 +624,19 @@ void MvSNMPRequest2Edits::ReadControls(int item) {
       if (b.item == i) records.push_back(&b);
     if (records.empty()) continue;
     SnmpVarItem& it = list.item(i);
-    QByteArray raw = Raw::toRaw(it.options ? it.options->valueOf(it.value) : it.value, it.syntax);
+    refusedPieces_.erase(i);
+    const std::optional<QByteArray> base = baseOctets(it);
+    QByteArray raw = base.value_or(QByteArray());
     // A display string is rebuilt from its controls alone.
     if (it.syntax == Syntax::DisplayStr) raw.clear();
     std::optional<QString> refused;
+    QString pieceRefused;
     for (const Binding* b : records) {
+      // Pieces laid over a value that does not read would patch octets of a misread value.
+      if (!base && !isWhole(*b) && it.syntax != Syntax::DisplayStr) {
+        pieceRefused = MvKeyText::refusal(it.label, it.value, MvKeyRule::of(it.syntax));
+        break;
+      }
       if (!b->bits.empty()) {
         // Only the bound bits change; the other bits of their bytes stay as they were.
         for (size_t k = 0; k < b->bits.size(); ++k) {
@@ -600,10 +651,16 @@ void MvSNMPRequest2Edits::ReadControls(int item) {
         continue;
       }
       const MvOptionList* options = optionsOf(*b);
-      std::optional<QString> piece = pieceText(*b, options);
+      std::optional<QString> piece = pieceText(*b, options, pieceRefused);
+      if (!pieceRefused.isEmpty()) break;
       if (!piece) continue;
       const QString typed = *piece;
       if (options) piece = options->valueOf(*piece);
+      // A piece of a value is read as strictly as a whole one: "300" is no octet, not 44.
+      if (!isWhole(*b)) {
+        pieceRefused = pieceRefusal(it.label, typed, *piece, b->syntax);
+        if (!pieceRefused.isEmpty()) break;
+      }
       // A whole value typed in a form its syntax does not have is kept as typed: converting it
       // would read it only as far as it goes ("10.90.9O.1" as 10.90.9.1). The set refuses it
       // then, naming the row, and sends nothing; a row that is not written never matters.
@@ -622,8 +679,28 @@ void MvSNMPRequest2Edits::ReadControls(int item) {
       it.value = *refused;
       continue;
     }
+    // The item keeps the value it had; the set names the piece if the item is to be sent.
+    if (!pieceRefused.isEmpty()) {
+      refusedPieces_[i] = pieceRefused;
+      continue;
+    }
     const QString text = Raw::toText(raw, it.syntax);
     it.value = it.options ? it.options->labelOf(text) : text;
+  }
+}
+
+std::optional<QByteArray> MvSNMPRequest2Edits::baseOctets(const SnmpVarItem& item) const {
+  const QString text = item.options ? item.options->valueOf(item.value) : item.value;
+  if (text.isEmpty() || isNull(text) || text == QLatin1String(NotDoneValueText)) return QByteArray();
+  if (isValueSyntax(item.syntax) && !valueOfText(item.syntax, text)) return std::nullopt;
+  return Raw::toRaw(text, item.syntax);
+}
+
+void MvSNMPRequest2Edits::CheckValues() {
+  const MvSNMPVarList& list = Request().varList;
+  for (const auto& [i, why] : refusedPieces_) {
+    if (i >= list.count() || !list.isSettable(i) || (list.isTableList() && i < list.keyCount())) continue;
+    throw MvException(MvCode::BadSyntax, messageOf(MvCode::BadSyntax) + u' ' + why);
   }
 }
 

@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <QTreeWidget>  // ListView() converts a QPointer<QTreeWidget>: the whole type is needed
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -102,6 +103,10 @@ class MvSNMPRequest2Edits : public MvSNMPRequest2Controls {
   // Rebuilds every item's value from the controls (and the selected line of a list view); a
   // text that does not convert raises its error.
   void CollectValues() override;
+  // Raises the message of a piece of a value (a part of an edit group, an edit or list bound to
+  // some octets, the value under check boxes) that did not read strictly, if its item is to be
+  // sent: nothing is sent then. Items that are not sent never matter.
+  void CheckValues() override;
 
  protected:
   void BeforeRefresh() override;
@@ -119,8 +124,13 @@ class MvSNMPRequest2Edits : public MvSNMPRequest2Controls {
   void showBinding(const Binding& b);
   void showEditGroup(const Binding& b, const QByteArray& raw, const QString& text);
   void showEdit(QLineEdit* edit, const QString& text);
-  std::optional<QString> pieceText(const Binding& b, const MvOptionList* options) const;
-  QString editGroupText(const Binding& b) const;
+  // The text of a binding's controls. A part of an edit group that does not read strictly makes
+  // `refused` the message naming it (the first such part only).
+  std::optional<QString> pieceText(const Binding& b, const MvOptionList* options, QString& refused) const;
+  QString editGroupText(const Binding& b, QString& refused) const;
+  // The item's value as raw octets for patching pieces or bits into it; nothing when its text is
+  // not a valid form of its syntax (no value reads as no octets).
+  std::optional<QByteArray> baseOctets(const SnmpVarItem& item) const;
   void ensureColumns();
   void addListTools(QTreeWidget* view);
   void widenColumns(const std::vector<QStringList>& rows);
@@ -131,6 +141,7 @@ class MvSNMPRequest2Edits : public MvSNMPRequest2Controls {
 
   std::unique_ptr<MvEditConstraint> constraints_;
   std::vector<Binding> bindings_;
+  std::map<int, QString> refusedPieces_;  // item -> why its controls did not read
   QPointer<QTreeWidget> listView_;
   QMetaObject::Connection selectionConnection_;
   bool followSelection_ = true;

@@ -201,6 +201,7 @@ void TEditsPanel::ClearRows() {
 }
 
 void TEditsPanel::UntickRow(int r) { row(r).check->setChecked(false); }
+void TEditsPanel::TickEditedRow(int r) { tickEditedRow(row(r).check); }
 
 void TEditsPanel::SetRowValue(int r, const QString& text) {
   Row& x = row(r);

@@ -67,6 +67,8 @@ class TEditsPanel : public QFrame {
   void ClearRow(int row);
   void ClearRows();
   void UntickRow(int row);
+  // Ticks the row as the user's typing or choosing in it does (a composite value's parts too).
+  void TickEditedRow(int row);
   void SetRowValue(int row, const QString& text);
   // Puts `value` (a composite of parts, say) in the place of the row's value control, which is
   // destroyed; the row's item must already be unbound. A value that is neither an edit nor a

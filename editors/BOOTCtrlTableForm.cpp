@@ -67,7 +67,7 @@ void TBOOTCtrlTableForm::FormCreate() {
     binding_->BindEdits(InterfaceName, QStringLiteral("%s"), {new_->InterfaceEdit()});
     binding_->BindEdits(Server, QStringLiteral("%s"), {new_->ServerEdit()});
     binding_->BindComboBox(RowStatus, combo_);
-    binding_->OnRefreshDone = [this](MvSNMPRequest2Controls*, const MvSNMPError&) { dataComplete_ = true; };
+    OnRefreshEnded(binding_, [this](const MvSNMPError&) { dataComplete_ = true; });
     binding_->SetStatusTarget(memo_);
     if (!binding_->Refresh()) dataComplete_ = true;
     deleteBtn_->setEnabled(false);
@@ -99,6 +99,7 @@ void TBOOTCtrlTableForm::applyThenRefresh() {
 void TBOOTCtrlTableForm::DeleteBtnClick() {
   if (list_->selectedItems().isEmpty()) return;
   if (!dataComplete_) return UserNotice::information(this, kNotComplete);
+  if (!ConfirmDelete()) return;
   combo_->setCurrentIndex(kDestroy);
   if (binding_->Busy()) return UserNotice::information(this, kNotComplete);
   // Only the row status (destroy) of the selected row travels; the table is read again once
@@ -129,9 +130,24 @@ int TBOOTCtrlTableForm::ServersOf(const QString& interfaceName) const {
   return n;
 }
 
-void TBOOTCtrlTableForm::AddServer() {
+QString TBOOTCtrlTableForm::AddServer() {
   combo_->setCurrentIndex(kCreateAndGo);
-  Guard(binding_, [this] { applyThenRefresh(); });
+  binding_->Request().alive = true;
+  dataComplete_ = false;
+  const QString failure = ApplyAndWait(binding_);
+  // Whatever the outcome, the form takes requests again once nothing is out.
+  if (failure.isEmpty())
+    refreshAgain();
+  else
+    dataComplete_ = true;
+  return failure;
+}
+
+int TBOOTCtrlTableForm::MaxInterfaceName() const {
+  constexpr int kMostSubIds = 128;
+  constexpr int kServerSubIds = 4;
+  const QString column = binding_->Request().varList.item(RowStatus).oid;
+  return kMostSubIds - static_cast<int>(column.count(u'.') + 1) - 1 - kServerSubIds;
 }
 
 bool TBOOTCtrlTableForm::CanClose() {
@@ -180,7 +196,13 @@ void TNewBootpCtrlForm::FormActivate() {
 void TNewBootpCtrlForm::SetClick() {
   if (table_->ServersOf(edit1_->text()) >= TBOOTCtrlTableForm::MaxServersPerInterface)
     return UserNotice::warning(this, QStringLiteral("One interface can support four bootp servers at most."));
-  table_->AddServer();
+  // Both fields are the row's instance: read strictly, or nothing is sent.
+  if (!TDedicatedForm::CheckFields(this, {{edit1_, QStringLiteral("Interface Name"),
+                                           MvKeyRule::text(1, table_->MaxInterfaceName())},
+                                          {edit2_, QStringLiteral("DHCP Server IP"), MvKeyRule::of(Syntax::IpAddress)}}))
+    return;
+  // A refused row keeps the dialog open with the user's input, and says why.
+  if (const QString failure = table_->AddServer(); !failure.isEmpty()) return UserNotice::warning(this, failure);
   edit1_->clear();
   edit2_->clear();
   accept();

@@ -35,9 +35,13 @@ class TBOOTCtrlTableForm : public TDedicatedForm {
   MvSNMPRequest2Edits* Binding() const { return binding_; }
   TNewBootpCtrlForm* NewForm() const { return new_; }
 
-  // Writes the row status of the row the dialog's fields name (createAndGo) and reads the table
-  // again once the agent has answered; an error shows as a status line.
-  void AddServer();
+  // Writes the row status of the row the dialog's fields name (createAndGo) and waits for the
+  // agent's answer; once it has taken the row, the table is read again. Returns the error's
+  // message ("" when the row was created).
+  QString AddServer();
+  // The longest interface name an instance can carry: an OID has at most 128 sub-identifiers,
+  // and the row's takes the column's, the name's length and characters, and the server's four.
+  int MaxInterfaceName() const;
   // How many rows of the list name this interface.
   int ServersOf(const QString& interfaceName) const;
 

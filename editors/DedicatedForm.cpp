@@ -4,17 +4,20 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "CatalogueRegistry.h"
 #include "MvError.h"
 #include "MvSNMPRequest2Edits.h"
 #include "PortUitFormUnit.h"
+#include "UserNotice.h"
 
 TDedicatedForm::TDedicatedForm(QWidget* owner, const QString& caption) : QDialog(owner) {
   setWindowTitle(caption);
@@ -33,14 +36,25 @@ MvSNMPRequest2Edits* TDedicatedForm::AddBinding(const char* listName) {
   auto binding = std::make_unique<MvSNMPRequest2Edits>(this);
   binding->Request().varList = list->makeVarList();
   MvSNMPRequest2Edits* b = binding.get();
-  b->OnApplyDone = [this, b](MvSNMPRequest2Controls*, const MvSNMPError& error) {
-    for (auto it = afterApply_.begin(); it != afterApply_.end(); ++it) {
+  // The first step waiting for this binding's apply (or refresh) runs once it has ended.
+  const auto runFirst = [b](AfterEnd& waiting, const MvSNMPError& error) {
+    for (auto it = waiting.begin(); it != waiting.end(); ++it) {
       if (it->first != b) continue;
       auto then = std::move(it->second);
-      afterApply_.erase(it);
+      waiting.erase(it);
       then(error);
       return;
     }
+  };
+  b->OnApplyDone = [this, runFirst](MvSNMPRequest2Controls*, const MvSNMPError& error) {
+    runFirst(afterApply_, error);
+  };
+  b->OnRefreshDone = [this, b, runFirst](MvSNMPRequest2Controls*, const MvSNMPError& error) {
+    // The form's own handler first (it ends its guards), then what waited for this refresh.
+    const AfterEnd handlers = refreshEnded_;
+    for (const auto& [binding, done] : handlers)
+      if (binding == b) done(error);
+    runFirst(afterRefresh_, error);
   };
   bindings_.push_back(std::move(binding));
   return b;
@@ -65,6 +79,81 @@ bool TDedicatedForm::ApplyThen(MvSNMPRequest2Edits* binding, bool collectFirst,
     throw;
   }
   drop();
+  return false;
+}
+
+QString TDedicatedForm::ApplyAndWait(MvSNMPRequest2Edits* binding, bool* raised) {
+  // Shared: the completion may outlive this call only if the binding is released meanwhile.
+  const auto outcome = std::make_shared<std::optional<MvSNMPError>>();
+  QString failure;
+  bool started = false;
+  const bool ok = Guard([&failure](const QString& m) { failure = m; }, [&] {
+    started = ApplyThen(binding, true, [outcome](const MvSNMPError& e) { *outcome = e; });
+  });
+  if (raised) *raised = !ok || !started;
+  if (!ok) return failure;
+  if (!started) return QStringLiteral("Get data not complete");  // busy or stopped: nothing sent
+  binding->WaitWhileBusy();
+  return *outcome && !(*outcome)->ok() ? (*outcome)->message : QString();
+}
+
+bool TDedicatedForm::RefreshThen(MvSNMPRequest2Edits* binding, std::function<void(const MvSNMPError& error)> then) {
+  if (!binding->Asynchronous()) {
+    // A blocking refresh has ended when it returns (its error raised); no completion follows.
+    const bool started = StartRefresh(binding);
+    if (started) then(MvSNMPError{});
+    return started;
+  }
+  afterRefresh_.emplace_back(binding, std::move(then));
+  const auto drop = [this, binding] {
+    // Only the step just added: an earlier one may still wait for a refresh under way.
+    for (auto it = afterRefresh_.rbegin(); it != afterRefresh_.rend(); ++it) {
+      if (it->first != binding) continue;
+      afterRefresh_.erase(std::next(it).base());
+      return;
+    }
+  };
+  try {
+    if (StartRefresh(binding)) return true;
+  } catch (...) {
+    drop();
+    throw;
+  }
+  drop();
+  return false;
+}
+
+void TDedicatedForm::OnRefreshEnded(MvSNMPRequest2Edits* binding, std::function<void(const MvSNMPError& error)> done) {
+  refreshEnded_.emplace_back(binding, std::move(done));
+}
+
+bool TDedicatedForm::CheckFields(QWidget* parent, const std::vector<TypedField>& fields) {
+  std::vector<QString> read;
+  for (const TypedField& f : fields) {
+    const std::optional<QString> text = MvKeyText::read(f.rule, f.edit->text());
+    if (!text) {
+      UserNotice::warning(parent, MvKeyText::refusal(f.label, f.edit->text(), f.rule));
+      if (f.edit->isEnabled()) f.edit->setFocus();
+      return false;
+    }
+    read.push_back(*text);
+  }
+  // Only once every field has passed: a refused entry keeps each field as typed.
+  for (size_t i = 0; i < fields.size(); ++i)
+    if (fields[i].edit->text() != read[i]) fields[i].edit->setText(read[i]);
+  return true;
+}
+
+bool TDedicatedForm::ConfirmDelete() { return UserNotice::confirm(this, QStringLiteral("Are you sure to delete it?")); }
+
+bool TDedicatedForm::SelectRowWithText(QTreeWidget* view, int column, const QString& text) {
+  for (int i = 0; i < view->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* row = view->topLevelItem(i);
+    if (row->text(column) != text) continue;
+    view->setCurrentItem(row);
+    view->scrollToItem(row);
+    return true;
+  }
   return false;
 }
 
@@ -113,7 +202,8 @@ void TDedicatedForm::Release(MvSNMPRequest2Edits* binding) {
     // Moved out first: a completion that arrives while we wait must not find it half destroyed.
     std::unique_ptr<MvSNMPRequest2Edits> owned = std::move(*it);
     bindings_.erase(it);
-    std::erase_if(afterApply_, [binding](const auto& p) { return p.first == binding; });
+    for (AfterEnd* waiting : {&afterApply_, &afterRefresh_, &refreshEnded_})
+      std::erase_if(*waiting, [binding](const auto& p) { return p.first == binding; });
     owned->Request().alive = false;
     owned->WaitWhileBusy();
     return;

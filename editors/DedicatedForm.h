@@ -11,12 +11,15 @@
 #include <memory>
 #include <vector>
 
+#include "MvKeyText.h"
+
 class MvSNMPRequest2Controls;
 struct MvSNMPError;
 class MvSNMPRequest2Edits;
 class QCheckBox;
 class QLabel;
 class QLayout;
+class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
@@ -59,6 +62,37 @@ class TDedicatedForm : public QDialog {
   // `then` dropped, when nothing was started; an error raised while starting passes through.
   bool ApplyThen(MvSNMPRequest2Edits* binding, bool collectFirst,
                  std::function<void(const MvSNMPError& error)> then);
+
+  // Starts an apply (collecting first, no refresh after it) and waits, the windows painting, until
+  // it has ended: the dialogs that add a row stay open when it fails. Returns the error's message,
+  // "" when the agent took it; `raised` tells an error raised while starting (which no status
+  // line reported) from the agent's.
+  QString ApplyAndWait(MvSNMPRequest2Edits* binding, bool* raised = nullptr);
+  // Starts a refresh (even after a Stop); `then` runs once it has ended, well or not (its error
+  // already reported by the binding; a blocking binding's error is raised instead). False, and
+  // `then` dropped, when nothing was started; an error raised while starting passes through.
+  bool RefreshThen(MvSNMPRequest2Edits* binding, std::function<void(const MvSNMPError& error)> then);
+  // Runs `done` whenever an asynchronous refresh of the binding ends (its OnRefreshDone, which
+  // the form leaves to this base).
+  void OnRefreshEnded(MvSNMPRequest2Edits* binding, std::function<void(const MvSNMPError& error)> done);
+
+  // A field the user types a row's key or a sized value into, and what its object accepts.
+  struct TypedField {
+    QLineEdit* edit;
+    QString label;  // as the form labels the field
+    MvKeyRule rule;
+  };
+  // Reads each field strictly, in order. The first that does not read is named with its text in
+  // a warning, gets the cursor, and false is returned: nothing may be sent, and every field keeps
+  // what the user typed. A field that reads is given the form the value layer holds (a MAC
+  // address typed with separators as its 12 digits), so that what is sent is what was meant.
+  // `parent` is the window the warning belongs to.
+  static bool CheckFields(QWidget* parent, const std::vector<TypedField>& fields);
+  // Asks "Are you sure to delete it?" (Cancel by default); true to go on.
+  bool ConfirmDelete();
+  // Selects the row whose `column` shows `text` (its values then fill the bound controls); false
+  // when no row does.
+  static bool SelectRowWithText(QTreeWidget* view, int column, const QString& text);
 
   // Leaves an item out of every PDU (its flags become the excluded flag alone), or gives it back
   // its read-write access.
@@ -105,6 +139,9 @@ class TDedicatedForm : public QDialog {
  private:
   std::vector<std::unique_ptr<MvSNMPRequest2Edits>> bindings_;
   std::vector<QMetaObject::Connection> followers_;
-  std::vector<std::pair<MvSNMPRequest2Edits*, std::function<void(const MvSNMPError&)>>> afterApply_;
+  using AfterEnd = std::vector<std::pair<MvSNMPRequest2Edits*, std::function<void(const MvSNMPError&)>>>;
+  AfterEnd afterApply_;
+  AfterEnd afterRefresh_;
+  AfterEnd refreshEnded_;
   bool closed_ = false;
 };

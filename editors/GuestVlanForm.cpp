@@ -95,6 +95,7 @@ void TGuestVlanForm::BT_GetClick() {
 
 void TGuestVlanForm::SetBtnClick() {
   if (!edit_ || edit_->Busy()) return;
+  if (!CheckFields(this, {{edtName_, QStringLiteral("Name"), MvKeyRule::text(0, MaxNameLength)}})) return;
   // A name the device already holds is not written again; only the port list travels then.
   const bool unchanged = !edit1_->text().isEmpty() && edit1_->text() == edtName_->text();
   SetExcluded(edit_, 0, unchanged);
@@ -105,7 +106,7 @@ void TGuestVlanForm::SetBtnClick() {
 
 void TGuestVlanForm::DelBtnClick() {
   if (delete_) {
-    if (delete_->Busy()) return;
+    if (delete_->Busy() || !ConfirmDelete()) return;
     cbxDel_->setCurrentIndex(1);  // "start"
     Guard([this](const QString& m) { showMessage(m); }, [this] { delete_->Apply(true, true); });
   }

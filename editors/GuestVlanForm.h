@@ -13,6 +13,7 @@ class TGuestVlanForm : public TDedicatedForm {
  public:
   // Every request of the form waits this long per try (hundredths of a second).
   static constexpr int RequestTimeout = 300;
+  static constexpr int MaxNameLength = 32;  // the device's guest VLAN name holds 0 to 32 characters
 
   explicit TGuestVlanForm(QWidget* owner);
 

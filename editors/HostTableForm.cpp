@@ -96,6 +96,7 @@ void THostTableForm::AddButtonClick() {
 void THostTableForm::DeleteButtonClick() {
   if (list_->selectedItems().isEmpty()) return UserNotice::information(this, QStringLiteral("Choose the item first."));
   if (binding_->Busy()) return UserNotice::information(this, QStringLiteral("Get data not complete"));
+  if (!ConfirmDelete()) return;
   edit_->StatusComboBox()->setCurrentIndex(kDestroy);
   for (int item : {Address, Mask}) SetExcluded(binding_, item, true);
   // Only the row status travels; the table is read again once the agent has answered, and a
@@ -180,6 +181,9 @@ THostTableEditForm::THostTableEditForm(THostTableForm* table) : QDialog(table), 
   body->addLayout(buttons);
 
   connect(setBtn_, &QPushButton::clicked, this, &THostTableEditForm::SetButtonClick);
+  // Typing in a row ticks it, as in every editor: a typed mask is a mask to send.
+  connect(ipEdit_, &QLineEdit::textEdited, ipBox_, [this] { ipBox_->setChecked(true); });
+  connect(subnetEdit_, &QLineEdit::textEdited, subnetBox_, [this] { subnetBox_->setChecked(true); });
   connect(checkAll, &QPushButton::clicked, this, [this] {
     ipBox_->setChecked(true);
     subnetBox_->setChecked(true);
@@ -228,15 +232,27 @@ void THostTableEditForm::SetButtonClick() {
   }
   if (subnetBox_->isChecked() && subnetEdit_->text().isEmpty())
     return void(refuse(QStringLiteral("you have choosed the Trust Host IP Subnet Mask,it can't be empty"), subnetEdit_));
+  // The index and the address always travel (the address whether or not its box is ticked), the
+  // mask when ticked: each is read strictly, so that nothing the user did not mean is sent.
+  std::vector<TDedicatedForm::TypedField> fields{
+      {indexEdit_, QStringLiteral("Trust Host Index"), MvKeyRule::number(Syntax::Integer, 1, THostTableForm::MaxIndex)},
+      {ipEdit_, QStringLiteral("Trust Host IP Address"), MvKeyRule::of(Syntax::IpAddress)}};
+  if (subnetBox_->isChecked())
+    fields.push_back({subnetEdit_, QStringLiteral("Trust Host IP Subnet Mask"), MvKeyRule::of(Syntax::IpAddress)});
+  if (!TDedicatedForm::CheckFields(this, fields)) return;
   TDedicatedForm::SetExcluded(binding, THostTableForm::Mask, !subnetBox_->isChecked());
   status_->setCurrentIndex(kCreateAndGo);
-  // Address, createAndGo and (when ticked) the mask for the typed index; the table is read again
-  // once the agent has answered.
-  TDedicatedForm::Guard([this](const QString& m) { table_->AppendLine(m); }, [this, binding] {
-    table_->ApplyThen(binding, true, [this, binding](const MvSNMPError&) {
-      TDedicatedForm::Guard([this](const QString& m) { table_->AppendLine(m); }, [binding] { binding->Refresh(); });
-    });
-  });
+  // Address, createAndGo and (when ticked) the mask for the typed index. The dialog waits for the
+  // agent's answer: taken, the table is read again and the dialog closes; refused, the dialog
+  // stays open with the user's input and says why.
+  bool raised = false;
+  const QString failure = table_->ApplyAndWait(binding, &raised);
   TDedicatedForm::SetExcluded(binding, THostTableForm::Mask, false);
+  if (!failure.isEmpty()) {
+    if (raised) table_->AppendLine(failure);  // the binding showed an agent's error itself
+    UserNotice::warning(this, failure);
+    return;
+  }
+  TDedicatedForm::Guard([this](const QString& m) { table_->AppendLine(m); }, [binding] { binding->Refresh(); });
   accept();
 }

@@ -12,6 +12,7 @@ class THostTableEditForm;
 class THostTableForm : public TDedicatedForm {
  public:
   enum Item { Index = 0, Address = 1, RowStatus = 2, Mask = 3 };
+  static constexpr int MaxIndex = 10;  // entry indexes 1 to 10
 
   explicit THostTableForm(QWidget* owner);
   ~THostTableForm() override;

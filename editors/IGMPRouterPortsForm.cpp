@@ -73,16 +73,19 @@ void TIGMPRouterPortsForm::FormCreate() {
     binding_->BindBits(2, bits, grids_[0]->PortCheckBoxes());
     binding_->BindBits(3, bits, grids_[1]->PortCheckBoxes());
     binding_->SetStatusTarget(memo_);
-    binding_->OnRefreshDone = [this](MvSNMPRequest2Controls*, const MvSNMPError&) { refreshDone(); };
+    OnRefreshEnded(binding_, [this](const MvSNMPError&) { refreshDone(); });
     if (!binding_->Refresh()) dataComplete_ = true;
     btnSet_->setEnabled(false);
   });
 }
 
-void TIGMPRouterPortsForm::refreshAgain() {
-  Guard([this](const QString& m) { startFailed(m); }, [this] {
+void TIGMPRouterPortsForm::refreshAgain(std::function<void()> then) {
+  Guard([this](const QString& m) { startFailed(m); }, [this, &then] {
     dataComplete_ = false;
-    if (!StartRefresh(binding_)) dataComplete_ = true;
+    const bool started = RefreshThen(binding_, [then = std::move(then)](const MvSNMPError&) {
+      if (then) then();
+    });
+    if (!started) dataComplete_ = true;
   });
 }
 
@@ -107,13 +110,16 @@ void TIGMPRouterPortsForm::btnSetClick() {
   }
   if (!binding_) return;
   // Only the static port list is written: the other items are keys or read-only.
-  Guard([this](const QString& m) { startFailed(m); }, [this] {
+  const QString vlan = list_->currentItem() ? list_->currentItem()->text(0) : QString();
+  Guard([this](const QString& m) { startFailed(m); }, [this, vlan] {
     dataComplete_ = false;
     binding_->Request().alive = true;
     // The refresh runs only once the apply has ended, so the two never overlap and the apply's
-    // own status line (its error too) comes first.
-    if (!ApplyThen(binding_, true, [this](const MvSNMPError&) { refreshAgain(); })) dataComplete_ = true;
-    clearSelectionDisplay();
+    // own status line (its error too) comes first. The VLAN stays selected, showing its ports
+    // as the device now holds them.
+    const auto reselect = [this, vlan] { SelectRowWithText(list_, 0, vlan); };
+    if (!ApplyThen(binding_, true, [this, reselect](const MvSNMPError&) { refreshAgain(reselect); }))
+      dataComplete_ = true;
   });
 }
 

@@ -37,8 +37,9 @@ class TIGMPRouterPortsForm : public TDedicatedForm {
   void clearSelectionDisplay();
   void startFailed(const QString& message);
   void refreshDone();
-  // A refresh (also after a Stop); an error raised while starting it ends the wait.
-  void refreshAgain();
+  // A refresh (also after a Stop); an error raised while starting it ends the wait. `then` runs
+  // once the refresh has ended.
+  void refreshAgain(std::function<void()> then = {});
 
   bool dataComplete_ = false;
   QTreeWidget* list_ = nullptr;

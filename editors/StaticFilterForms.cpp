@@ -72,6 +72,22 @@ void TStaticFilterForm::include(int item) { SetExcluded(binding_, item, false); 
 void TStaticFilterForm::showCount() { ShowRowCount(count_, list_); }
 void TStaticFilterForm::appendLine(const QString& message) { memo_->appendPlainText(message); }
 
+bool TStaticFilterForm::checkKeys() {
+  return CheckFields(this, {{vid_, QStringLiteral("VID"), MvKeyRule::number(Syntax::Guage, 1, 4094)},
+                      {mac_, QString::fromLatin1(macLabel_).simplified(), MvKeyRule::of(Syntax::MacAddress)}});
+}
+
+void TStaticFilterForm::written() {
+  clearEditor();
+  refreshThen([this] { showCount(); });
+}
+
+void TStaticFilterForm::refreshThen(std::function<void()> then) {
+  Guard([this](const QString& m) { appendLine(m); }, [&] {
+    RefreshThen(binding_, [then = std::move(then)](const MvSNMPError&) { then(); });
+  });
+}
+
 // ---- unicast ----
 
 TUnicastFilterInformationForm::TUnicastFilterInformationForm(QWidget* owner)
@@ -122,20 +138,34 @@ void TUnicastFilterInformationForm::SetBtnClick() {
   if (status_->currentText() != u"permanent")
     return UserNotice::warning(this, QStringLiteral("Status must be Permanent."));
   if (binding_->Busy()) return UserNotice::information(this, QStringLiteral("Get data not complete"));
+  if (!checkKeys()) return;
   status_->setCurrentIndex(kPermanentEntry);
-  Guard([this](const QString& m) { appendLine(m); }, [this] { binding_->Apply(true, true); });
-  clearEditor();
+  // The editor is emptied once the agent has created the row; a refused row leaves the user's
+  // input as it was, with the agent's error in the memo.
+  Guard([this](const QString& m) { appendLine(m); }, [this] {
+    ApplyThen(binding_, true, [this](const MvSNMPError& error) {
+      if (error.ok()) written();
+      else showCount();
+    });
+  });
 }
 
 void TUnicastFilterInformationForm::DeleteBtnClick() {
   if (vid_->text().isEmpty() || mac_->text().isEmpty())
     return UserNotice::warning(this, QStringLiteral("Please select which entry you want to delete."));
+  if (!checkKeys() || !ConfirmDelete()) return;
+  const int shown = status_->currentIndex();
   exclude(PortList);
   status_->setCurrentIndex(kInvalidEntry);
-  // The apply reads the table again once it has ended (refresh after).
-  Guard(binding_, [this] { binding_->Apply(true, true); });
+  // The table is read again once the agent has removed the row (a refused delete shows its
+  // status line and keeps the selection).
+  Guard(binding_, [this] {
+    ApplyThen(binding_, true, [this](const MvSNMPError& error) {
+      if (error.ok()) written();
+    });
+  });
   include(PortList);
-  clearEditor();
+  status_->setCurrentIndex(shown);
 }
 
 void TUnicastFilterInformationForm::LV_dot1qStaticUnicastEntryClick() {
@@ -207,6 +237,7 @@ void TMulticastFilterInformationForm::RefreshBtnClick() {
 
 void TMulticastFilterInformationForm::AddBtnClick() {
   if (vid_->text().isEmpty() || mac_->text().isEmpty()) return UserNotice::information(this, QStringLiteral("Some Edit is empty!"));
+  if (!checkKeys()) return;
   status_->setCurrentIndex(kPermanentEntry);
   // The row is created first, with its status alone; its egress ports follow in a second request
   // only once the agent has created it. Both take the values the form shows now.
@@ -222,26 +253,35 @@ void TMulticastFilterInformationForm::AddBtnClick() {
     include(PortList);
     showCount();
   });
-  clearEditor();
 }
 
 void TMulticastFilterInformationForm::sendEgress(const MvSNMPError& creation) {
-  if (!creation.ok()) return;  // reported by the binding; nothing more is sent
+  // A row the agent did not create gets nothing more; its error is in the memo, the input stays.
+  if (!creation.ok()) return showCount();
   exclude(RowStatus);
-  Guard(binding_, [this] { binding_->Apply(true, false); });
+  Guard(binding_, [this] {
+    ApplyThen(binding_, false, [this](const MvSNMPError& error) {
+      if (error.ok()) written();
+      else showCount();
+    });
+  });
   include(RowStatus);
 }
 
 void TMulticastFilterInformationForm::SetBtnClick() {
   if (binding_->Busy()) return UserNotice::information(this, QStringLiteral("Get data not complete"));
+  if (!checkKeys()) return;
   Guard(binding_, [this] {
-    binding_->Apply(true, true);
+    ApplyThen(binding_, true, [this](const MvSNMPError& error) {
+      if (error.ok()) written();
+      else showCount();
+    });
     showCount();
   });
-  clearEditor();
 }
 
 void TMulticastFilterInformationForm::btnDeleteClick() {
+  if (!ConfirmDelete()) return;
   status_->setCurrentIndex(kInvalidEntry);
   exclude(PortList);
   Guard(binding_, [this] { binding_->Apply(true, true); });

@@ -46,6 +46,16 @@ class TStaticFilterForm : public TDedicatedForm {
   void include(int item);
   void showCount();
   void appendLine(const QString& message);
+  // The VLAN and MAC edits read strictly (a VLAN from 1 to 4094, a MAC address with or without
+  // separators); false, with the field named, when one does not read.
+  bool checkKeys();
+  // Reads the table again once a write has gone through; `then` runs when the walk has ended (an
+  // error raised while starting it is appended as a bare line).
+  void refreshThen(std::function<void()> then);
+  // Each form's own emptied editor.
+  virtual void clearEditor() = 0;
+  // After a write the agent took: an empty editor, the table read again, then the row count.
+  void written();
 
   QTreeWidget* list_ = nullptr;
   QLineEdit* vid_ = nullptr;
@@ -77,7 +87,7 @@ class TUnicastFilterInformationForm : public TStaticFilterForm {
   QPushButton* DeleteButton() const { return deleteBtn_; }
 
  private:
-  void clearEditor();
+  void clearEditor() override;
 
   QPushButton* setBtn_ = nullptr;
   QPushButton* deleteBtn_ = nullptr;
@@ -100,9 +110,11 @@ class TMulticastFilterInformationForm : public TStaticFilterForm {
   QPushButton* DeleteButton() const { return deleteBtn_; }
 
  private:
-  void clearEditor();
-  // The second request of Add: the egress ports of the row the first one created.
+  void clearEditor() override;
+  // The second request of Add: the egress ports of the row the first one created; the editor is
+  // emptied only once both have gone through.
   void sendEgress(const MvSNMPError& creation);
+
 
   QPushButton* addBtn_ = nullptr;
   QPushButton* setBtn_ = nullptr;

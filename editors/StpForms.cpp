@@ -193,12 +193,12 @@ void TSTP_Port::LV_STP_PortClick() {
 
 void TSTP_Port::BT_SetClick() {
   if (priority_->text().isEmpty()) return panel_->setText(QStringLiteral("Please Input Value!"));
-  Guard(binding_, [this] {
+  QTreeWidgetItem* edited = list_->topLevelItem(LastStpPortRow);
+  const QString port = edited ? edited->text(0) : QString();
+  Guard(binding_, [this, &port] {
     // Priority, state, migration, edge, point-to-point and path cost of the selected port; the
-    // table is read again afterwards.
+    // table is read again afterwards, and the port stays selected with the values it now has.
     binding_->Apply(true, true);
-    setBtn_->setEnabled(false);
-    if (QTreeWidgetItem* row = list_->topLevelItem(LastStpPortRow))
-      list_->setCurrentItem(row, 0, QItemSelectionModel::NoUpdate);
+    if (!SelectRowWithText(list_, 0, port)) setBtn_->setEnabled(false);
   });
 }

@@ -74,6 +74,8 @@ QComboBox* TSummerTimeForm::addList(Item row, int offset, quint32 syntax, const 
   auto* list = new QComboBox(panel);
   panel->layout()->addWidget(list);
   binding_->BindPart(row, offset, syntax, options, list);
+  // Choosing a part is changing the rule: its row is ticked, as any row of the page would be.
+  connect(list, &QComboBox::activated, this, [this, row] { page_->EditsPanel()->TickEditedRow(row); });
   rows_[row - RepeatStart].append(list);
   return list;
 }
@@ -83,6 +85,7 @@ QLineEdit* TSummerTimeForm::addEdit(Item row, int offset) {
   auto* edit = new QLineEdit(panel);
   panel->layout()->addWidget(edit);
   binding_->BindPartEdits(row, offset, Syntax::UInt8, nullptr, QStringLiteral("%i"), {edit});
+  connect(edit, &QLineEdit::textEdited, this, [this, row] { page_->EditsPanel()->TickEditedRow(row); });
   rows_[row - RepeatStart].append(edit);
   return edit;
 }

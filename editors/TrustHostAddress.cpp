@@ -26,11 +26,13 @@ QString syntaxError(const QString& text) {
   const QString t = text.left(kExamined);
   QString octet;
   int dots = 0;
-  // A value of 0 passes only when written without "00".
-  const auto badOctet = [](const QString& o) {
+  // A value of 0 passes only when written without "00". The length rule holds for the octets
+  // that a "." closes; the last one is judged by its value alone ("1.2.3.0255" passes).
+  const auto badValue = [](const QString& o) {
     const int v = o.toInt();
-    return o.size() >= 4 || v > 255 || (v == 0 && o.contains(u"00"));
+    return v > 255 || (v == 0 && o.contains(u"00"));
   };
+  const auto badOctet = [&badValue](const QString& o) { return o.size() >= 4 || badValue(o); };
   for (qsizetype i = 0; i < t.size(); ++i) {
     const QChar c = t.at(i);
     if (c.isDigit() && c.unicode() < 128) {
@@ -44,7 +46,7 @@ QString syntaxError(const QString& text) {
       return kInvalid;
     }
   }
-  if (octet.isEmpty() || badOctet(octet)) return kInvalid;
+  if (octet.isEmpty() || badValue(octet)) return kInvalid;
   return dots == 3 ? QString() : kInvalid;
 }
 

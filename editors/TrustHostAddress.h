@@ -9,8 +9,8 @@ namespace TrustHostAddress {
 // Addresses that can never be a management host: the broadcast and the unspecified address,
 // loopback, and the multicast and reserved ranges by their first number.
 QString plausibilityError(const QString& text);
-// Dotted decimal: four numbers from 0 to 255 (a zero written once), at most the first 15
-// characters looked at.
+// Dotted decimal: four numbers from 0 to 255 (a zero written once; the first three at most three
+// characters), at most the first 15 characters looked at.
 QString syntaxError(const QString& text);
 
 }  // namespace TrustHostAddress

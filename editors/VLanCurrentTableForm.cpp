@@ -38,7 +38,10 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget* owner)
 
   connect(refreshBtn_, &QPushButton::clicked, this, &TVLanCurrentTableForm::RefreshBtnClick);
   connect(list_, &QTreeWidget::itemSelectionChanged, this, &TVLanCurrentTableForm::LV_dot1qVlanCurrentEntryClick);
-  for (int i = 0; i < 2; ++i) grids_[i] = AddPortGrid(boxes[i]);
+  for (int i = 0; i < 2; ++i) {
+    grids_[i] = AddPortGrid(boxes[i]);
+    boxes[i]->setEnabled(false);  // the current VLANs are only shown: no box can be ticked
+  }
   FormCreate();
 }
 

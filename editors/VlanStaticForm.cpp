@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "MvError.h"
 #include "MvSNMPRequest2Edits.h"
 #include "PortUitFormUnit.h"
 #include "UserNotice.h"
@@ -58,6 +59,11 @@ TVlanStaticForm::TVlanStaticForm(QWidget* owner) : TDedicatedForm(owner, QString
   connect(list_, &QTreeWidget::itemSelectionChanged, this, &TVlanStaticForm::LV_dot1qVlanStaticEntryClick);
 
   for (int i = 0; i < 3; ++i) grids_[i] = AddPortGrid(boxes[i]);
+  for (int page = 0; page < 3; ++page) {
+    const QList<QCheckBox*> boxesOfPage = grids_[page]->PortCheckBoxes();
+    for (int k = 0; k < boxesOfPage.size(); ++k)
+      connect(boxesOfPage.at(k), &QCheckBox::clicked, this, [this, page, k](bool on) { portClicked(page, k, on); });
+  }
   FormCreate();
 }
 
@@ -108,16 +114,34 @@ void TVlanStaticForm::RefreshBtnClick() {
   idleButtons();
 }
 
-void TVlanStaticForm::applyAndClear() {
+bool TVlanStaticForm::checkFields() {
+  return CheckFields(this, {{edVlanId_, QStringLiteral("VLAN ID"), MvKeyRule::number(Syntax::Guage, FirstVlan, LastVlan)},
+                      {edVlanName_, QStringLiteral("VLAN Name"), MvKeyRule::text(0, MaxNameLength)}});
+}
+
+void TVlanStaticForm::apply(int status, std::function<void()> done, const QString& select) {
+  const int shown = status_->currentIndex();
+  status_->setCurrentIndex(status);
   Guard(table_, [&] {
-    table_->Apply(true, true);
-    clearEditor();
+    ApplyThen(table_, true, [this, done = std::move(done), select](const MvSNMPError& error) {
+      if (!error.ok()) return;  // its status line is in the memo; the user's input stays
+      done();
+      Guard(table_, [&] {
+        RefreshThen(table_, [this, select](const MvSNMPError&) {
+          if (!select.isEmpty()) SelectRowWithText(list_, 0, select);
+          ShowRowCount(count_, list_);
+        });
+      });
+    });
   });
+  // The request holds the status now; the list shows the row's own again.
+  status_->setCurrentIndex(shown);
 }
 
 void TVlanStaticForm::SetBtnClick() {
-  applyAndClear();
-  idleButtons();
+  if (!checkFields()) return;
+  // The edited row stays selected and shows what the device holds after the write.
+  apply(status_->currentIndex(), [] {}, edVlanId_->text());
 }
 
 void TVlanStaticForm::AddBtnClick() {
@@ -125,8 +149,8 @@ void TVlanStaticForm::AddBtnClick() {
     UserNotice::warning(this, QStringLiteral("Please fill the empty."));
     return;
   }
-  status_->setCurrentIndex(1);  // "CreateAndGo"
-  applyAndClear();
+  if (!checkFields()) return;
+  apply(1 /* "CreateAndGo" */, [this] { clearEditor(); }, QString());
 }
 
 void TVlanStaticForm::DeleteBtnClick() {
@@ -134,9 +158,32 @@ void TVlanStaticForm::DeleteBtnClick() {
     UserNotice::warning(this, QStringLiteral("Please select which entry you want to delete."));
     return;
   }
-  status_->setCurrentIndex(2);  // "Destroy"
-  applyAndClear();
-  idleButtons();
+  if (!checkFields() || !ConfirmDelete()) return;
+  apply(2 /* "Destroy" */, [this] {
+    clearEditor();
+    idleButtons();
+  }, QString());
+}
+
+void TVlanStaticForm::portClicked(int page, int box, bool on) {
+  const auto boxOf = [this, box](Page p) { return grids_[p]->PortCheckBoxes().at(box); };
+  QCheckBox* egress = boxOf(Egress);
+  QCheckBox* tagged = boxOf(Tagged);
+  QCheckBox* untagged = boxOf(Untagged);
+  switch (page) {
+    case Egress:  // a member leaves both lists; a new member is tagged unless it is untagged
+      if (!on) untagged->setChecked(false);
+      tagged->setChecked(on && !untagged->isChecked());
+      break;
+    case Tagged:  // a tagged port is a member that is not untagged; unticked, it leaves the VLAN
+      egress->setChecked(on);
+      if (on) untagged->setChecked(false);
+      break;
+    case Untagged:  // an untagged port is a member; no longer untagged, it stays a tagged member
+      if (on) egress->setChecked(true);
+      tagged->setChecked(egress->isChecked() && !on);
+      break;
+  }
 }
 
 void TVlanStaticForm::LV_dot1qVlanStaticEntryClick() {

@@ -12,6 +12,11 @@ class TVlanStaticForm : public TDedicatedForm {
  public:
   static constexpr int DesignedWidth = 693;
   static constexpr int DesignedHeight = 566;
+  // VlanId (1..4094) and dot1qVlanStaticName, SnmpAdminString (SIZE (0..32)).
+  static constexpr int FirstVlan = 1;
+  static constexpr int LastVlan = 4094;
+  static constexpr int MaxNameLength = 32;
+  enum Page { Egress = 0, Tagged = 1, Untagged = 2 };
 
   explicit TVlanStaticForm(QWidget* owner);
 
@@ -45,8 +50,16 @@ class TVlanStaticForm : public TDedicatedForm {
  private:
   void clearEditor();
   void idleButtons();
-  // Set, Add and Delete: apply with refresh after, then an empty editor.
-  void applyAndClear();
+  // The VLAN ID and name read strictly; false (with the field named) when one does not read.
+  bool checkFields();
+  // Set, Add and Delete: one apply of the row with `status` selected in the Status list (the
+  // list shows the row's own status again once the request is built). Once the agent has taken
+  // it, `done` runs and the table is read again, the row of `select` (a VLAN ID, if any) then
+  // selected; a refused apply shows the agent's error and leaves every field as it was.
+  void apply(int status, std::function<void()> done, const QString& select);
+  // A box of a port page ticked or unticked by the user: the other pages follow, so that the
+  // tagged ports stay the members that are not untagged.
+  void portClicked(int page, int box, bool on);
 
   QTreeWidget* list_ = nullptr;
   QLineEdit* edVlanId_ = nullptr;

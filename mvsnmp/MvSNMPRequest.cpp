@@ -449,7 +449,8 @@ void MvSNMPRequest::completeAsync(quint64 id, const MvSnmpAnswer& answer,
                                   const std::vector<QString>& asked, const SnmpCompletion& callback,
                                   void* userData, bool readBack) {
   outstanding_.erase(id);
-  MvSNMPError e = failureOf(answer);
+  // Only a read reports how far its walk came; a set's error stands alone.
+  MvSNMPError e = readBack ? failureOf(answer) : answerError(answer);
   e.finished = true;
   const bool table = varList.isTableList();
   if (readBack && (e.code == 0 || (e.code == -102 && table))) {

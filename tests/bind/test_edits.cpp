@@ -236,6 +236,62 @@ TEST_F(EditsTest, PartialBytesWithTheirOwnSyntax) {
   EXPECT_EQ(bindtest::errorCode([&] { binding.ShowValues(Ports); }), -519);
 }
 
+// A part of an edit group, or a piece of a value in its own edit, that does not read strictly is
+// named when its item is to be sent, and the item keeps its value: "300" is no octet, "abc" no 0.
+TEST_F(EditsTest, PiecesAreReadStrictly) {
+  struct Case {
+    Item item;
+    int edits;
+    int offset;      // -1: an edit group over the whole value, else a UInt8 piece at that offset
+    QString value;
+    int change;
+    QString typed;
+    QString message;  // "" when it reads
+  } cases[] = {
+      {Ip, 4, -1, "10.1.1.1", 3, "abc", "Ip \"abc\" is not a whole number from 0 to 255."},
+      {Ip, 4, -1, "10.1.1.1", 0, "300", "Ip \"300\" is not a whole number from 0 to 255."},
+      {Ip, 4, -1, "10.1.1.1", 0, "", "Ip \"\" is not a whole number from 0 to 255."},
+      {Mac, 6, -1, "000A0B0C0D0E", 2, "GG", "Mac \"GG\" is not an octet of one or two hexadecimal digits."},
+      {Mac, 6, -1, "000A0B0C0D0E", 2, "123", "Mac \"123\" is not an octet of one or two hexadecimal digits."},
+      {Ports, 1, 1, "01020304", 0, "300", "Ports \"300\" is not a whole number from 0 to 255."},
+      {Ports, 1, 1, "01020304", 0, "-1", "Ports \"-1\" is not a whole number from 0 to 255."},
+      {Ports, 1, 1, "01020304", 0, "x", "Ports \"x\" is not a whole number from 0 to 255."},
+      {Ports, 1, 1, "01020304", 0, "255", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed.toStdString());
+    binding.Unbind(c.item);
+    const QList<QLineEdit*> group = edits(c.edits);
+    if (c.offset < 0)
+      binding.BindEdits(c.item, QString("%s").repeated(c.edits), group);
+    else
+      binding.BindPartEdits(c.item, c.offset, Syntax::UInt8, nullptr, "%s", group);
+    value(c.item) = c.value;
+    binding.ShowValues(c.item);
+    group.at(c.change)->setText(c.typed);
+    binding.ReadControls(c.item);
+    if (c.message.isEmpty()) {
+      EXPECT_EQ(value(c.item), "01FF0304");
+      EXPECT_EQ(bindtest::errorCode([&] { binding.CheckValues(); }), 0);
+      continue;
+    }
+    EXPECT_EQ(value(c.item), c.value);
+    try {
+      binding.CheckValues();
+      ADD_FAILURE() << "not refused";
+    } catch (const MvException& e) {
+      EXPECT_EQ(e.code(), -511);
+      EXPECT_TRUE(e.message().endsWith(c.message)) << e.message().toStdString();
+    }
+    // An item that is not sent never matters; shown again, its controls read anew.
+    binding.Request().varList.item(c.item).access = Access::Invalid;
+    EXPECT_EQ(bindtest::errorCode([&] { binding.CheckValues(); }), 0);
+    binding.Request().varList.item(c.item).access = Access::ReadWrite;
+    binding.ShowValues(c.item);
+    EXPECT_EQ(bindtest::errorCode([&] { binding.CheckValues(); }), 0);
+  }
+}
+
 TEST_F(EditsTest, BitRows) {
   QList<QCheckBox*> boxes;
   for (int i = 0; i < 3; ++i) boxes << new QCheckBox(&form);

@@ -108,8 +108,11 @@ TEST_F(EditorsTest, StpPortSetWritesSixItemsOfThePort) {
   EXPECT_EQ(sets[0].pairs(), QStringList({"1.3.6.1.2.1.17.2.15.1.2.3=64", "1.3.6.1.2.1.17.2.15.1.4.3=1",
                                           "1.3.6.1.2.1.17.2.19.1.1.3=2", "1.3.6.1.2.1.17.2.19.1.2.3=1",
                                           "1.3.6.1.2.1.17.2.19.1.4.3=2", "1.3.6.1.2.1.17.2.19.1.6.3=20000"}));
-  EXPECT_FALSE(form->SetButton()->isEnabled());
+  // The port stays selected, with the values read back, ready for the next change.
+  EXPECT_TRUE(form->SetButton()->isEnabled());
   EXPECT_EQ(form->ListView()->currentItem(), form->ListView()->topLevelItem(2));
+  EXPECT_TRUE(form->ListView()->topLevelItem(2)->isSelected());
+  EXPECT_EQ(form->PriorityEdit()->text(), "64");
   EXPECT_EQ(get("1.3.6.1.2.1.17.2.15.1.2.3"), "64");
 }
 
@@ -142,18 +145,22 @@ TEST_F(EditorsTest, SummerTimeModeSwitchShowsTheOtherRules) {
   EXPECT_FALSE(rows->RowAt(TSummerTimeForm::AnnualStart).check->isChecked());
 }
 
-// The mode is written first, then the offset and the rules of that mode, each rule as octets.
+// The mode is written first, then the offset and the rules of that mode, each rule as octets. The
+// rule's row is ticked by typing its parts, as any row of a page is.
 TEST_F(EditorsTest, SummerTimeWritesTheModeThenTheRules) {
   auto form = open<TSummerTimeForm>();
   TEditsPanel* rows = form->Page()->EditsPanel();
   form->StatusCombo()->setCurrentIndex(form->StatusCombo()->findText("annual"));
   const TCtrlsList& start = form->Parts(TSummerTimeForm::AnnualStart);
+  EXPECT_FALSE(rows->RowAt(TSummerTimeForm::AnnualStart).check->isChecked());
   setText(qobject_cast<QLineEdit*>(start.at(1)), "31");
+  EXPECT_TRUE(rows->RowAt(TSummerTimeForm::AnnualStart).check->isChecked());
   auto* month = qobject_cast<QComboBox*>(start.at(2));
   month->setCurrentIndex(month->findText("Oct"));
   setText(qobject_cast<QLineEdit*>(start.at(3)), "3");
   setText(qobject_cast<QLineEdit*>(start.at(4)), "0");
-  for (int row : {TSummerTimeForm::Status, TSummerTimeForm::AnnualStart}) rows->RowAt(row).check->click();
+  EXPECT_FALSE(rows->RowAt(TSummerTimeForm::AnnualEnd).check->isChecked());  // untouched rules stay out
+  rows->RowAt(TSummerTimeForm::Status).check->click();
   const int mark = log.lines();
   form->Page()->BtnPanel()->Button(TCtrlBtnPanel::SetCheckedBtn)->click();
   const auto sets = log.of("set", mark);

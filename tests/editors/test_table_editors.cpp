@@ -192,6 +192,8 @@ TEST(TrustHostAddressTest, ChecksGiveTheDevicesMessages) {
       {"10.256.0.1", "", "Please input a valid ip"},
       {"10.1.2.3.4", "", "Please input a valid ip"},
       {"1.2.3.4567", "", "Please input a valid ip"},
+      {"1.2.3.0255", "", ""},  // only octets a "." closes have the three-character rule
+      {"1.2.0255.3", "", "Please input a valid ip"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.address);
