@@ -78,6 +78,9 @@ class MvSNMPRequest2Edits : public MvSNMPRequest2Controls {
   QTreeWidget* ListView() const { return listView_; }
   // The item shown in each list-view column, in column order.
   const std::vector<int>& ColumnItems() const { return columnItems_; }
+  // The row index the selected line was read with ("" without a selected line, or for a list
+  // without index): see MvListRow::Instance.
+  QString SelectedInstance() const;
 
   // A row of the list view became selected (or deselected): copies it into the values and shows
   // them. Errors are reported as the status line of a get.
@@ -123,7 +126,13 @@ class MvSNMPRequest2Edits : public MvSNMPRequest2Controls {
   QString editGroupText(const Binding& b) const;
   void ensureColumns();
   void addListTools(QTreeWidget* view);
-  void widenColumns(const std::vector<QStringList>& rows);
+  struct PendingRow {
+    QStringList texts;
+    QString instance;
+  };
+  void widenColumns(const std::vector<PendingRow>& rows);
+  // The row index of the row the request has just read (table lists).
+  QString readInstance() const;
   void readRow(const QTreeWidgetItem* row);
   void readSelectedRow();
   void flushRows();
@@ -141,7 +150,7 @@ class MvSNMPRequest2Edits : public MvSNMPRequest2Controls {
   int maxRows_ = MaxListRows;
   int rowsThisWalk_ = 0;
   QString stopReason_;
-  std::vector<QStringList> pendingRows_;
+  std::vector<PendingRow> pendingRows_;
   bool widenToRows_ = false;
   QTimer flushTimer_;
 };
