@@ -182,7 +182,7 @@ class TSNMPListViewPanel::RowDialog {
 // with, not the one its shown index texts would encode.
 class TSNMPListViewPanel::ReadInstance {
  public:
-  ReadInstance(MvSNMPRequest2Edits& binding)
+  explicit ReadInstance(MvSNMPRequest2Edits& binding)
       : binding_(&binding), instance_(binding.SelectedInstance()) {
     binding.Request().writeInstance = instance_;
   }
