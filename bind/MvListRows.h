@@ -18,8 +18,12 @@ using MvColumnKinds = std::shared_ptr<const std::vector<quint32>>;
 
 class MvListRow : public QTreeWidgetItem {
  public:
-  MvListRow(const QStringList& texts, MvColumnKinds kinds)
-      : QTreeWidgetItem(texts), kinds_(std::move(kinds)) {}
+  MvListRow(const QStringList& texts, MvColumnKinds kinds, QString instance = QString())
+      : QTreeWidgetItem(texts), instance_(std::move(instance)), kinds_(std::move(kinds)) {}
+  // The row index (dotted sub-identifiers) the line was read with: the row the device means,
+  // which its shown index texts may not give back (an address part above 255 shows its low
+  // octet). Empty for a line of a list without index.
+  const QString& Instance() const { return instance_; }
   // Numbers, counters and time ticks by value, addresses by their octets, the rest as text;
   // a text that is no value of the column's kind (a "(NULL)") after every value.
   bool operator<(const QTreeWidgetItem& other) const override;
@@ -27,6 +31,7 @@ class MvListRow : public QTreeWidgetItem {
  private:
   const std::optional<MvValue>& sortKey(int column) const;
 
+  QString instance_;
   MvColumnKinds kinds_;
   mutable int keyColumn_ = -1;  // the column key_ belongs to
   mutable std::optional<MvValue> key_;

@@ -787,7 +787,7 @@ void MvSNMPRequest2Edits::ensureColumns() {
   widenToRows_ = true;
 }
 
-void MvSNMPRequest2Edits::widenColumns(const std::vector<QStringList>& rows) {
+void MvSNMPRequest2Edits::widenColumns(const std::vector<PendingRow>& rows) {
   // Once after the columns were built: a heading narrower than its first values would cut
   // them off. Columns never shrink here, and a width the user chose later stays.
   widenToRows_ = false;
@@ -798,7 +798,8 @@ void MvSNMPRequest2Edits::widenColumns(const std::vector<QStringList>& rows) {
     if (listView_->isColumnHidden(c)) continue;
     int width = header->sectionSize(c);
     for (size_t r = 0; r < sample; ++r)
-      if (c < rows[r].size()) width = std::max(width, metrics.horizontalAdvance(rows[r].at(c)) + kHeadingPadding);
+      if (c < rows[r].texts.size())
+        width = std::max(width, metrics.horizontalAdvance(rows[r].texts.at(c)) + kHeadingPadding);
     header->resizeSection(c, width);
   }
 }
@@ -807,6 +808,31 @@ void MvSNMPRequest2Edits::readRow(const QTreeWidgetItem* row) {
   MvSNMPVarList& list = Request().varList;
   for (size_t c = 0; c < columnItems_.size(); ++c)
     list.item(columnItems_[c]).value = row->text(static_cast<int>(c));
+}
+
+QString MvSNMPRequest2Edits::readInstance() const {
+  const MvSNMPVarList& list = Request().varList;
+  if (!list.isTableList() || list.keyCount() == 0) return QString();
+  // Every item of the row holds the OID it was answered with, its column followed by the row
+  // index (an index item that is not readable: the index itself); a column without a value in
+  // this row ("(NOTDONE)") still holds an earlier row's.
+  for (int i = 0; i < list.count(); ++i) {
+    const SnmpVarItem& item = list.item(i);
+    if (item.value == QLatin1String(NotDoneValueText)) continue;
+    const QString column = item.oid + u'.';
+    if (item.currentOid.size() > column.size() && item.currentOid.startsWith(column))
+      return item.currentOid.mid(column.size());
+  }
+  return QString();
+}
+
+QString MvSNMPRequest2Edits::SelectedInstance() const {
+  if (!listView_) return QString();
+  const QList<QTreeWidgetItem*> selected = listView_->selectedItems();
+  if (selected.isEmpty()) return QString();
+  QTreeWidgetItem* current = listView_->currentItem();
+  const auto* row = dynamic_cast<const MvListRow*>(current && current->isSelected() ? current : selected.front());
+  return row ? row->Instance() : QString();
 }
 
 void MvSNMPRequest2Edits::readSelectedRow() {
@@ -827,7 +853,8 @@ void MvSNMPRequest2Edits::flushRows() {
   if (widenToRows_) widenColumns(pendingRows_);
   QList<QTreeWidgetItem*> rows;
   rows.reserve(static_cast<qsizetype>(pendingRows_.size()));
-  for (const QStringList& texts : pendingRows_) rows.append(new MvListRow(texts, columnKinds_));
+  for (const PendingRow& row : pendingRows_)
+    rows.append(new MvListRow(row.texts, columnKinds_, row.instance));
   pendingRows_.clear();
   listView_->addTopLevelItems(rows);  // the view owns the rows from here on
 }
@@ -860,7 +887,7 @@ void MvSNMPRequest2Edits::RowReceived() {
   QStringList texts;
   texts.reserve(static_cast<qsizetype>(columnItems_.size()));
   for (int i : columnItems_) texts.append(list.item(i).value);
-  pendingRows_.push_back(std::move(texts));
+  pendingRows_.push_back({std::move(texts), readInstance()});
   if (++rowsThisWalk_ >= maxRows_ && Request().alive) {
     Request().alive = false;  // the walk ends at this row
     stopReason_ = QStringLiteral("the list holds at most %1 rows").arg(maxRows_);

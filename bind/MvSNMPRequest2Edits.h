@@ -79,6 +79,9 @@ class MvSNMPRequest2Edits : public MvSNMPRequest2Controls {
   QTreeWidget* ListView() const { return listView_; }
   // The item shown in each list-view column, in column order.
   const std::vector<int>& ColumnItems() const { return columnItems_; }
+  // The row index the selected line was read with ("" without a selected line, or for a list
+  // without index): see MvListRow::Instance.
+  QString SelectedInstance() const;
 
   // A row of the list view became selected (or deselected): copies it into the values and shows
   // them. Errors are reported as the status line of a get.
@@ -133,7 +136,13 @@ class MvSNMPRequest2Edits : public MvSNMPRequest2Controls {
   std::optional<QByteArray> baseOctets(const SnmpVarItem& item) const;
   void ensureColumns();
   void addListTools(QTreeWidget* view);
-  void widenColumns(const std::vector<QStringList>& rows);
+  struct PendingRow {
+    QStringList texts;
+    QString instance;
+  };
+  void widenColumns(const std::vector<PendingRow>& rows);
+  // The row index of the row the request has just read (table lists).
+  QString readInstance() const;
   void readRow(const QTreeWidgetItem* row);
   void readSelectedRow();
   void flushRows();
@@ -152,7 +161,7 @@ class MvSNMPRequest2Edits : public MvSNMPRequest2Controls {
   int maxRows_ = MaxListRows;
   int rowsThisWalk_ = 0;
   QString stopReason_;
-  std::vector<QStringList> pendingRows_;
+  std::vector<PendingRow> pendingRows_;
   bool widenToRows_ = false;
   QTimer flushTimer_;
 };

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "FormError.h"
+#include "MvValueConversion.h"
 #include "UserNotice.h"
 #include <QTreeWidget>  // before the binding header, whose inline ListView() needs the full type
 #include "MvSNMPRequest2Edits.h"
@@ -27,6 +28,19 @@ int neededWidth(const QWidget* value) {
     return fm.horizontalAdvance(edit->text()) + std::max(chrome, 8);
   }
   return 0;
+}
+
+// An index item's text as the row instance it will form: a valid value of its syntax, read by
+// the same strict reading as a value for a set (four numbers 0-255 for an address, a number in
+// range, hexadecimal in digit pairs ...), and not the no-value text. Raises with the row's label.
+void requireIndexValue(const MvSNMPVarList& list, int i) {
+  MvValue value;
+  loadValue(list, i, value);
+  if (value.type == MvValueType::Null && list.item(i).syntax != Syntax::Null)
+    throw MvException(MvCode::BadSyntax,
+                      messageOf(MvCode::BadSyntax) +
+                          QStringLiteral(" \"%1\": \"%2\" names no row.")
+                              .arg(list.item(i).label, list.item(i).value));
 }
 
 constexpr int kShortControl = 20;   // controls lower than this ...
@@ -395,8 +409,20 @@ void TEditsPanel::ApplyChecked(QAbstractButton* button) {
     chosen.push_back(r);
     cancelled = cancelled || valueEmpty(r);
   }
+  // Typed index values form the row's instance: read as strictly as the values, so that a text
+  // that is no value of its syntax is refused here instead of going out as some other row.
+  if (!cancelled && list.isTableList() && binding.Request().writeInstance.isEmpty()) {
+    try {
+      for (int r : chosen)
+        if (IsKeyRow(r)) requireIndexValue(list, r);
+    } catch (...) {
+      restoreMode();
+      throw;
+    }
+  }
   QString failure;
   if (cancelled) {
+    // The box belongs to the window the rows are in now (a row dialog that borrowed them).
     UserNotice::warning(this, QStringLiteral("Some items are empty!"));
   } else {
     try {
@@ -426,6 +452,9 @@ TSNMPEditorPanel::TSNMPEditorPanel(QWidget* parent, MvSNMPRequest2Edits* binding
   // Rows widened for a long value: the page and its window grow with them (where they were
   // placed; the window is not centred again).
   edits_->OnGrown = [this] {
+    // Only while the rows are this page's content: a row dialog that borrowed them grows
+    // itself, and taking them back here would empty the dialog and cover the page's own content.
+    if (Content() != edits_) return;
     SetContent(edits_);
     if (QWidget* form = Form()) form->resize(GrownClientSize(form->size(), PageSize()));
   };

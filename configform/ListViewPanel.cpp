@@ -10,14 +10,18 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "FormError.h"
 #include "UserNotice.h"
+#include "MvListRows.h"
 #include "MvSNMPRequest2Edits.h"
 
 namespace {
@@ -136,7 +140,8 @@ class TSNMPListViewPanel::RowDialog {
 
   TSNMPPanel& Frame() { return *frame_; }
 
-  // Moves the edits panel into the dialog and sizes the dialog around it.
+  // Moves the edits panel into the dialog and sizes the dialog around it. While lent, rows
+  // widened for a long value grow the dialog, not the page.
   void Lend() {
     TEditsPanel* edits = page_.EditsPanel();
     edits->ArrangeCtrlBtn(frame_->BtnPanel());
@@ -145,11 +150,17 @@ class TSNMPListViewPanel::RowDialog {
     edits->LayOut();
     frame_->SetContent(edits);
     frame_->FitForm(dialog_.get());
+    pageGrown_ = std::exchange(edits->OnGrown, [this, edits] {
+      frame_->SetContent(edits);
+      dialog_->resize(TSNMPPanel::GrownClientSize(dialog_->size(), frame_->PageSize()));
+    });
+    lent_ = true;
   }
 
   void Run() { UserNotice::runModal(*dialog_); }
 
   ~RowDialog() {
+    if (lent_) page_.EditsPanel()->OnGrown = std::move(pageGrown_);
     page_.Reclaim(page_.EditsPanel());
     dialog_.reset();
     if (page_.Binding()) page_.Binding()->SetConstraintOwner(page_.window());
@@ -163,6 +174,28 @@ class TSNMPListViewPanel::RowDialog {
   TSNMPListViewPanel& page_;
   std::unique_ptr<QDialog> dialog_;
   TSNMPPanel* frame_ = nullptr;
+  std::function<void()> pageGrown_;  // the page's own handler, back when the rows come back
+  bool lent_ = false;
+};
+
+// For its lifetime, writes of the page's request address the row the selected line was read
+// with, not the one its shown index texts would encode.
+class TSNMPListViewPanel::ReadInstance {
+ public:
+  explicit ReadInstance(MvSNMPRequest2Edits& binding)
+      : binding_(&binding), instance_(binding.SelectedInstance()) {
+    binding.Request().writeInstance = instance_;
+  }
+  ~ReadInstance() {
+    if (binding_) binding_->Request().writeInstance.clear();
+  }
+  const QString& Instance() const { return instance_; }
+  ReadInstance(const ReadInstance&) = delete;
+  ReadInstance& operator=(const ReadInstance&) = delete;
+
+ private:
+  QPointer<MvSNMPRequest2Edits> binding_;
+  QString instance_;
 };
 
 // ---- TSNMPListViewPanel ----
@@ -455,6 +488,7 @@ void TSNMPListViewPanel::EditRow() {
     binding->WaitWhileBusy(kEditWaitMs);
     binding->Request().alive = true;
   }
+  const ReadInstance row(*binding);
   RowDialog dialog(*this, Form() ? Form()->windowTitle() : window()->windowTitle());
   dialog.Frame().BtnPanel()->Button(TCtrlBtnPanel::SetCheckedBtn)->setEnabled(false);
   TEditsPanel* edits = EditsPanel();
@@ -493,14 +527,50 @@ void TSNMPListViewPanel::DeleteRow() {
   for (int i = 0; i < list.count(); ++i)
     if (i < list.keyCount() || i == deleteColumn) chosen.push_back(i);
   const QPointer<MvSNMPRequest2Edits> guard(binding);
-  try {
-    binding->CollectValues();
-    EditsPanel()->SetRowValue(deleteColumn, listPanel_->DeleteValue());
-    binding->ApplyItems(chosen, false);
-  } catch (const MvException& e) {
-    if (guard) binding->ShowStatus(e.message());
+  QString deleted;
+  std::optional<QString> failure;
+  {
+    const ReadInstance row(*binding);
+    deleted = row.Instance();
+    // The set's own "Ok" would come before anyone knows whether the row went: the verdict is
+    // written once the table has been read again.
+    QPlainTextEdit* memo = MsgPanel() ? MsgPanel()->Memo() : nullptr;
+    if (memo) binding->SetStatusTarget(static_cast<QPlainTextEdit*>(nullptr));
+    try {
+      binding->CollectValues();
+      EditsPanel()->SetRowValue(deleteColumn, listPanel_->DeleteValue());
+      binding->ApplyItems(chosen, false);
+    } catch (const MvException& e) {
+      failure = e.message();
+    }
+    if (!guard) return;  // the form was closed meanwhile
+    if (memo) binding->SetStatusTarget(memo);
   }
-  if (!guard) return;  // the form was closed meanwhile
+  if (failure) {
+    binding->ShowStatus(*failure);
+    RefreshTable();
+    binding->SetAsynchronous(wasAsynchronous);
+    return;
+  }
   RefreshTable();
+  if (!guard) return;
   binding->SetAsynchronous(wasAsynchronous);
+  // An agent may answer the destroy without error and keep the row: that is no success.
+  bool kept = false;
+  if (!deleted.isEmpty()) {
+    for (int r = 0; r < ListView()->topLevelItemCount() && !kept; ++r) {
+      const auto* line = dynamic_cast<const MvListRow*>(ListView()->topLevelItem(r));
+      kept = line && line->Instance() == deleted;
+    }
+  }
+  if (QPlainTextEdit* memo = MsgPanel() ? MsgPanel()->Memo() : nullptr)
+    memo->appendPlainText(MvSNMPRequest2Controls::StatusLine(
+        MvSNMPRequest2Controls::Operation::Set,
+        kept ? KeptRowMessage() : messageOf(MvCode::Ok), QTime::currentTime()));
+  if (kept) UserNotice::warning(this, KeptRowMessage());
+}
+
+QString TSNMPListViewPanel::KeptRowMessage() {
+  return QStringLiteral("the device kept the row: it answered the delete without an error, "
+                        "but the row is still in the table.");
 }

@@ -72,8 +72,12 @@ class TSNMPListViewPanel : public TSNMPEditorPanel {
   QString RowHint(const QPoint& pos) const;
   void ShowRowHint(const QPoint& pos);
   void AddRow();
+  // Edits and deletes the selected line's row by the index it was read with.
   void EditRow();
+  // After the destroy the table is read again: a row still there is reported, not "Ok".
   void DeleteRow();
+  // The status text of a delete the device answered without error but did not carry out.
+  static QString KeptRowMessage();
 
   RowEvent OnBeforeAdd;  // ClearRows of the edits panel
   RowEvent OnAfterAdd;
@@ -85,6 +89,7 @@ class TSNMPListViewPanel : public TSNMPEditorPanel {
 
  private:
   class RowDialog;
+  class ReadInstance;
   void AddBtnClick();
   void EditBtnClick();
   void fire(const RowEvent& event, QAbstractButton* button);

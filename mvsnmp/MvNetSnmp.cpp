@@ -276,7 +276,8 @@ ProtocolOid privProtocolOid(int code) {
 struct SessionHandle {
   void* sessp = nullptr;
   QString key;
-  QByteArray user;  // SNMPv3 user name, empty for community sessions
+  QByteArray user;    // SNMPv3 user name, empty for community sessions
+  QString endpoint;   // endpointKey of its target
   ~SessionHandle() {
     if (!sessp) return;
     // The library keeps the pass phrases' keys in its copy of the session and frees it unwiped.
@@ -309,21 +310,44 @@ QString endpointKey(const MvDeviceParams& t) {
   return t.address + u'|' + QString::number(t.agentPort);
 }
 
+// What an SNMPv3 user's keys are made from: its security level, protocols and pass phrases. The
+// text outlives the request in the session cache, so it holds a digest of the phrases, not them.
+QString securityKey(const MvDeviceParams& t) {
+  QCryptographicHash phrases(QCryptographicHash::Sha256);
+  phrases.addData(QByteArray::number(t.authPassword.size()));
+  phrases.addData(QByteArrayView(":"));
+  phrases.addData(t.authPassword);
+  phrases.addData(t.privPassword);
+  return QStringList{QString::number(t.securityLevel), QString::number(t.authProtocol),
+                     QString::number(t.privProtocol), QString::fromLatin1(phrases.result().toHex())}
+      .join(QChar(0x1F));
+}
+
 QString sessionKey(const MvDeviceParams& t) {
   QStringList parts{endpointKey(t), QString::number(t.version), QString::number(t.timeout),
                     QString::number(t.retries)};
-  if (t.version == 3) {
-    // The key outlives the request: it holds a digest of the pass phrases, not the phrases.
-    QCryptographicHash phrases(QCryptographicHash::Sha256);
-    phrases.addData(QByteArray::number(t.authPassword.size()));
-    phrases.addData(QByteArrayView(":"));
-    phrases.addData(t.authPassword);
-    phrases.addData(t.privPassword);
-    parts << QString::fromLatin1(t.securityName.toHex()) << QString::number(t.securityLevel)
-          << QString::number(t.authProtocol) << QString::number(t.privProtocol)
-          << QString::fromLatin1(phrases.result().toHex());
-  }
+  if (t.version == 3) parts << QString::fromLatin1(t.securityName.toHex()) << securityKey(t);
   return parts.join(QChar(0x1F));
+}
+
+// The security each SNMPv3 user name was last entered into the library's USM with. Sessions that
+// differ only in time-out and retries (the LED polls, the pages, a page with its own time-out)
+// share that entry; only a user entered with other pass phrases or protocols replaces it.
+QHash<QByteArray, QString>& usmUserSecurity() {
+  static QHash<QByteArray, QString> entered;
+  return entered;
+}
+
+// Sessions closed by the transport itself, not by the library: while it closes them, the library
+// calls back every request still out on them as timed out. Those requests were cut off, not left
+// unanswered, so they are sent again on the session that replaces it (see onLibraryCallback).
+int closingOwnSessions = 0;
+
+template <class Which>
+void closeSessions(Which which) {
+  ++closingOwnSessions;
+  std::erase_if(sessionCache(), [&](const auto& s) { return which(*s); });
+  --closingOwnSessions;
 }
 
 // The library keeps USM keys per engine ID and user name for the whole process; a user entered
@@ -361,9 +385,15 @@ SessionHandle& openSession(const MvDeviceParams& t) {
     if (s->key == key) return *s;
 
   if (t.version == 3) {
-    // Another session of the same user with other parameters goes, and so do its keys.
-    std::erase_if(cache, [&](const auto& s) { return s->user == t.securityName; });
-    removeUsmUser(t.securityName);
+    // A session of the same user with other keys goes, and so do the library's keys of that
+    // user. Sessions with the same keys stay: closing one would cut off what it has out.
+    const QString security = securityKey(t);
+    const auto entered = usmUserSecurity().constFind(t.securityName);
+    if (entered != usmUserSecurity().cend() && *entered != security) {
+      closeSessions([&](const SessionHandle& s) { return s.user == t.securityName; });
+      removeUsmUser(t.securityName);
+    }
+    usmUserSecurity().insert(t.securityName, security);
   }
 
   netsnmp_session s;
@@ -426,6 +456,7 @@ SessionHandle& openSession(const MvDeviceParams& t) {
   handle->sessp = sessp;
   handle->key = key;
   handle->user = t.version == 3 ? t.securityName : QByteArray();
+  handle->endpoint = endpointKey(t);
   cache.push_back(std::move(handle));
   return *cache.back();
 }
@@ -550,9 +581,14 @@ bool mayRediscover(const MvDeviceParams& t) {
 
 QByteArray forgetEngine(const MvDeviceParams& t) {
   const QByteArray old = engineIds().take(endpointKey(t));
-  const QString key = sessionKey(t);
-  std::erase_if(sessionCache(), [&](const auto& s) { return s->key == key; });
+  // Every session of the user at this endpoint speaks to the old engine, and the user's keys
+  // are localized to it: all of them go.
+  const QString endpoint = endpointKey(t);
+  closeSessions([&](const SessionHandle& s) {
+    return s.endpoint == endpoint && s.user == t.securityName;
+  });
   removeUsmUser(t.securityName);
+  usmUserSecurity().remove(t.securityName);
   return old;
 }
 
@@ -562,7 +598,7 @@ void restoreEngine(const MvDeviceParams& t, const QByteArray& old) {
   if (old.isEmpty() || engineIds().contains(endpointKey(t))) return;
   lastRediscovery().insert(endpointKey(t), QDateTime::currentMSecsSinceEpoch());
   const QString key = sessionKey(t);
-  std::erase_if(sessionCache(), [&](const auto& s) { return s->key == key; });
+  closeSessions([&](const SessionHandle& s) { return s.key == key; });
   engineIds().insert(endpointKey(t), old);
 }
 
@@ -574,6 +610,7 @@ struct Operation {
   int resendsLeft = 0;
   bool rediscovered = false;
   bool resending = false;  // a resend is queued: late callbacks of the old send are ignored
+  bool cutOff = false;     // its session was closed under it once already
   bool forget = false;     // the queued resend first forgets the engine
   QByteArray oldEngine;    // what was forgotten, put back when discovery finds nothing
   MvAnswerHandler handler;
@@ -685,6 +722,15 @@ int onLibraryCallback(int op, netsnmp_session* session, int, netsnmp_pdu* pdu, v
   const auto it = ops.find(id);
   if (it == ops.end() || it->second.done || it->second.resending) return 1;
   Operation& o = it->second;
+  if (closingOwnSessions > 0 && op == NETSNMP_CALLBACK_OP_TIMED_OUT && !o.cutOff) {
+    // Its session is being closed by the transport: sent again once, not counted as a try.
+    // (Twice would mean two sets of keys of one user taking turns; that ends as a time-out.)
+    o.cutOff = true;
+    o.resending = true;
+    QMetaObject::invokeMethod(
+        deliveryContext(), [id] { resend(id); }, Qt::QueuedConnection);
+    return 1;
+  }
   MvSnmpAnswer answer;
   switch (op) {
     case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:

@@ -136,7 +136,8 @@ std::vector<MvVarBind> MvSNMPRequest::buildPdu(PduKind kind) {
       if (!varList.isSettable(i) || (varList.isTableList() && i < varList.keyCount())) continue;
       const QString oid = type == SVT_SV   ? item.oid + QStringLiteral(".0")
                           : type == MVT_SV ? item.oid
-                                           : item.oid + u'.' + encodeRowIndex();
+                          : !writeInstance.isEmpty() ? item.oid + u'.' + writeInstance
+                                                     : item.oid + u'.' + encodeRowIndex();
       MvVarBind vb{oidOf(oid), MvValue::null()};
       vb.value.type = valueTypeOfSyntax(item.syntax);
       loadValue(i, vb.value);

@@ -79,6 +79,10 @@ class MvSNMPRequest {
   qint32 maxRepetitions = -1;  // see MvDeviceParams
   qint32 readResends = 2;      // see MvDeviceParams; kept by loadDeviceTarget
   MvSNMPVarList varList;
+  // When not empty, a write to a table list addresses this row index (dotted sub-identifiers)
+  // instead of the one encoded from the index items: a row read from the device is written and
+  // deleted by the index it was read with, whatever its index items' texts became on the way.
+  QString writeInstance;
   QString condition;
   bool alive = true;
   qint32 pending = 0;

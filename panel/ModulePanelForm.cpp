@@ -74,16 +74,17 @@ bool TModulePanelForm::showsModuleLeds() const {
   return host_.modelName == QLatin1String("KX-760") || host_.modelName == QLatin1String("KY-760");
 }
 
-void TModulePanelForm::FormCreate() {
+void TModulePanelForm::FormCreate(const QString& moduleText) {
   speedButton1_->setGeometry(layout_.button);
   for (size_t i = 0; i < ledPanels_.size(); ++i)
     ledPanels_[i]->setGeometry(QRect(layout_.leds[i].place, QSize(kLedPanelSize, kLedPanelSize)));
 
   leds_ = PanelCommon::makeLedBinding(this, LedTimeout);
-  // The panel shows its own slot's state bytes, and only when the host read this model in
-  // that slot.
-  const QLabel* text = host_.moduleText(slot_);
-  if (showsModuleLeds() && text && text->text() == QLatin1String(layout_.moduleLabel)) {
+  // The panel shows its own slot's state bytes, and only when this model was read in that slot.
+  // The reading is the front panel's own, the one that chose this panel: the main window's
+  // copy may not have been read yet when the front panel is set up (both wait for the device
+  // in nested loops), and a module found later, after the device came back, is not in it.
+  if (showsModuleLeds() && moduleText == QLatin1String(layout_.moduleLabel)) {
     for (size_t i = 0; i < ledPanels_.size(); ++i) {
       const ModuleLedDef& led = layout_.leds[i];
       leds_->AddLedRow(0, QString::number(led.octet[slot_ == 2 ? 1 : 0]), led.colours,
@@ -107,9 +108,10 @@ void TModulePanelForm::SpeedButton1DblClick(QObject*) {
 namespace {
 
 template <class Form>
-std::unique_ptr<TModulePanelForm> create(QPointer<Form>& latest, const PanelHost& host, int slot) {
+std::unique_ptr<TModulePanelForm> create(QPointer<Form>& latest, const PanelHost& host, int slot,
+                                         const QString& moduleText) {
   auto panel = std::make_unique<Form>(host, slot);
-  panel->FormCreate();
+  panel->FormCreate(moduleText);
   latest = panel.get();
   return panel;
 }
@@ -119,12 +121,12 @@ std::unique_ptr<TModulePanelForm> create(QPointer<Form>& latest, const PanelHost
 std::unique_ptr<TModulePanelForm> CreateModulePanel(const QString& moduleText,
                                                     const PanelHost& host, int slot) {
   if (moduleText == QLatin1String(TPanelKM6BForm::Design.moduleLabel))
-    return create(PanelKM6BForm, host, slot);
+    return create(PanelKM6BForm, host, slot, moduleText);
   if (moduleText == QLatin1String(TPanel1KM5AForm::Design.moduleLabel))
-    return create(Panel1KM5AForm, host, slot);
+    return create(Panel1KM5AForm, host, slot, moduleText);
   if (moduleText == QLatin1String(TPanelKM6AForm::Design.moduleLabel))
-    return create(PanelKM6AForm, host, slot);
+    return create(PanelKM6AForm, host, slot, moduleText);
   if (moduleText == QLatin1String(TPanel1KM5BForm::Design.moduleLabel))
-    return create(Panel1KM5BForm, host, slot);
+    return create(Panel1KM5BForm, host, slot, moduleText);
   return nullptr;
 }

@@ -53,7 +53,9 @@ class TModulePanelForm : public QFrame {
 
   // Places the button and the LEDs, creates the LED binding and starts polling. Runs once,
   // right after construction (the factory below does it); errors of the set-up are raised.
-  void FormCreate();
+  // `moduleText` is the module type the front panel read for this panel's slot, the reading
+  // that chose this panel: the LEDs are bound when it names this model.
+  void FormCreate(const QString& moduleText);
 
   void SpeedButton1Click(QObject* sender);
   void SpeedButton1DblClick(QObject* sender);

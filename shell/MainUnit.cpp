@@ -184,8 +184,6 @@ void TMainForm::HostFrontPanel() {
   host.statusBar = statusBar_;
   host.statusPanel = statusPanel_;
   host.addressText = launch_.addressText;
-  host.moduleText1 = stModule1_;
-  host.moduleText2 = stModule2_;
   host.modelName = ModelName;
   auto* panel = new TKX760PanelForm(host, this);  // owned by the main form
   // Its size as designed, before it is shown. Showing queues the panel's set-up, which reports

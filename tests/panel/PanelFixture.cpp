@@ -35,8 +35,6 @@ PanelHost HostWindow::host() const {
   h.statusBar = statusBar;
   h.statusPanel = statusPanel;
   h.addressText = QStringLiteral("127.0.0.1");
-  h.moduleText1 = module1;
-  h.moduleText2 = module2;
   h.modelName = QStringLiteral("KX-760");
   return h;
 }

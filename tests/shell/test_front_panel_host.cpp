@@ -101,4 +101,35 @@ TEST_F(FrontPanelHostTest, WindowStaysUsableWhileTheLedsFail) {
   }
 }
 
+// As the program runs: the window shown as soon as it exists, so the front panel's set-up and
+// the window's own reads of the device state wait for the agent in each other's loops. Over
+// SNMPv2c and SNMPv3 the front panel's LEDs and those of the module light from the agent.
+TEST_F(FrontPanelHostTest, ShownAtOnceTheLedsAndTheModuleLedsLight) {
+  const QStringList v3 = {"/I127.0.0.1", "/v3", "/nsha256aes", "/l3", "/a5", "/Aauthpass123",
+                          "/p4", "/Pprivpass123"};
+  for (const QStringList& parameters : {kV1Parameters, v3}) {
+    SCOPED_TRACE(parameters.join(' ').toStdString());
+    TMainForm::Options options;
+    options.agentPort = static_cast<quint16>(agent_->port());
+    options.confirmExit = false;
+    TMainForm form(parameters, options);
+    ASSERT_FALSE(form.Ended());
+    form.show();
+    TKX760PanelForm* panel = form.FrontPanel();
+    ASSERT_NE(panel, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return form.DeviceStateRead() && panel->Activated(); }));
+    TModulePanelForm* module = panel->ModulePanel(1);
+    ASSERT_NE(module, nullptr);
+    ASSERT_EQ(module->LedBinding()->Leds().size(), 3u);  // KM-6B: speed, link, activity
+    auto lit = [](const MvSNMPRequest2Leds* leds) {
+      for (const auto& led : leds->Leds())
+        if (led.colour != 0) return true;
+      return false;
+    };
+    // Within two poll periods of the set-up.
+    EXPECT_TRUE(waitUntil([&] { return lit(panel->LedBinding()) && lit(module->LedBinding()); }, 6000));
+    EXPECT_EQ(form.StatusPanel()->text(), "");
+  }
+}
+
 }  // namespace

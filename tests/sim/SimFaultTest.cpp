@@ -147,3 +147,19 @@ TEST(Kx760simFaultOptions, HalfDropAnswersSomeRequestsAndNotOthers) {
 }
 
 }  // namespace
+
+// keeprows: a set in the subtree is acknowledged and nothing changes, so a destroyed row stays;
+// sets elsewhere still take effect.
+TEST(Kx760simFaultOptions, KeepRowsAcknowledgesADestroyAndKeepsTheRow) {
+  const std::string status = "1.3.6.1.4.1.48213.12.29.3.1.1.3";
+  SimAgent agent;
+  agent.start({"--led-period", "0", "--fault", "keeprows:" + status});
+  auto destroy = tool("snmpset", kV2Write, agent, {status + ".1", "i", "6"});
+  EXPECT_EQ(destroy.exitCode, 0) << destroy.out << destroy.err;
+  auto after = tool("snmpget", kV2Read, agent, {status + ".1"});
+  EXPECT_NE(after.out.find("INTEGER: 1"), std::string::npos) << after.out << after.err;
+  auto other = tool("snmpset", kV2Write, agent, {kRmonState, "i", "2"});
+  EXPECT_EQ(other.exitCode, 0) << other.out << other.err;
+  EXPECT_NE(tool("snmpget", kV2Read, agent, {kRmonState}).out.find("INTEGER: 2"), std::string::npos);
+  EXPECT_TRUE(exitedCleanly(agent.stop())) << agent.stderrText();
+}

@@ -83,7 +83,7 @@ std::string SimOptions::usage() {
          "  --log FILE              one JSON line per request received (varbinds, octets in hex)\n"
          "  --drop PERCENT          drop that share of requests unanswered\n"
          "  --fault MODE[:SUBTREE]  misbehave under SUBTREE (default everything); repeatable.\n"
-         "                          MODE: nonincreasing wrongtype shortoctets silent\n"
+         "                          MODE: nonincreasing wrongtype shortoctets silent keeprows\n"
          "  --modules A,B           module types of slots 1 and 2: none KM-6B KM-5A KM-6A COMBA or "
          "0-4\n"
          "  --led-period MS         how often the front-panel LEDs change (default 1000, 0 = "
@@ -160,6 +160,8 @@ std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& args
         f.mode = FaultMode::ShortOctets;
       else if (mode == "silent")
         f.mode = FaultMode::Silent;
+      else if (mode == "keeprows")
+        f.mode = FaultMode::KeepRows;
       else
         return bad();
       if (colon != std::string::npos) {

@@ -17,7 +17,7 @@ struct UserDef {
   std::string priv, privPass;
 };
 
-enum class FaultMode { NonIncreasing, WrongType, ShortOctets, Silent };
+enum class FaultMode { NonIncreasing, WrongType, ShortOctets, Silent, KeepRows };
 
 struct FaultDef {
   FaultMode mode;

@@ -423,8 +423,10 @@ int SnmpAgent::runSetPhase(netsnmp_agent_request_info* reqinfo, netsnmp_request_
       std::vector<SetTransaction::Varbind> batch;
       std::vector<netsnmp_request_info*> order;
       for (netsnmp_request_info* r = requests; r; r = r->next) {
-        batch.push_back(
-            {toOid(r->requestvb->name, r->requestvb->name_length), *fromVarbind(r->requestvb)});
+        const Oid name = toOid(r->requestvb->name, r->requestvb->name_length);
+        // keeprows: answered as done, nothing changes (a destroyed row stays).
+        if (faulty(FaultMode::KeepRows, name)) continue;
+        batch.push_back({name, *fromVarbind(r->requestvb)});
         order.push_back(r);
       }
       if (const auto failure = txn->plan(batch))
