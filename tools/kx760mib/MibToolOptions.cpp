@@ -54,6 +54,16 @@ QString mibToolUsage() {
   QString text = QStringLiteral(
       "usage: kx760mib /I<address> [/R<read community> /W<write community> | SNMPv3 switches]\n"
       "                /T<Tool>_<Page> [--port N] [--interval S] [--screenshot FILE [--refreshes N]]\n"
+      "  the module's switches and the device profile are read as by kx760 (kx760 --help)\n"
+      "  --port N          agent UDP port\n"
+      "  --interval S      refresh period of the counter pages, 1 to 3600 seconds\n"
+      "  --screenshot FILE save the page after --refreshes N refreshes (default 1) and end\n"
+      "  --help            this text\n"
+      "environment: KX760_AUTH_PASSPHRASE, KX760_PRIV_PASSPHRASE (the SNMPv3 pass phrases, in place\n"
+      "  of /A and /P), KX760_REGISTRY, XDG_CONFIG_HOME, XDG_STATE_HOME, KX760_SNMP_LOG=1\n"
+      "exit status: 0 ended normally or picture saved; 1 \"No parameter input\", or the picture\n"
+      "  not saved or taken of a page that did not answer; 2 a bad command line, an unknown page,\n"
+      "  a start-up error, or no display\n"
       "pages:");
   for (const MibToolPage& page : mibToolPages())
     text += QStringLiteral("\n  %1  %2").arg(QLatin1String(page.argument), -30).arg(QLatin1String(page.title));

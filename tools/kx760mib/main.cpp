@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <cstring>
 
 #include "MibToolForm.h"
 #include "MibToolOptions.h"
@@ -26,6 +27,14 @@ int fail(const QString& text, int code) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Before the toolkit starts: the usage needs no display.
+  for (int k = 1; k < argc; ++k) {
+    if (std::strcmp(argv[k], "--help") == 0 || std::strcmp(argv[k], "-h") == 0) {
+      std::printf("%s\n", qPrintable(mibToolUsage()));
+      return 0;
+    }
+  }
+  const bool noDisplay = UserNotice::chooseOffscreenWithoutDisplay();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QLatin1String(MibToolProgram));
   MibToolOptions options;
@@ -42,12 +51,13 @@ int main(int argc, char** argv) {
     initSnmpSession();
     result = runStartup(options.parameters);
   } catch (const MvException& e) {
-    if (options.screenshot.isEmpty())
+    if (options.screenshot.isEmpty() && UserNotice::hasScreen())
       UserNotice::message(nullptr, QApplication::applicationName(), e.message(), UserNotice::Style::Critical);
     return fail(e.message(), 2);
   }
   if (result.noParameters) return fail(QLatin1String(NoParameterInputText), 1);
   if (options.agentPort) DeviceTarget.agentPort = *options.agentPort;
+  if (noDisplay && options.screenshot.isEmpty()) return fail(UserNotice::noDisplayText(), 2);
 
   TMibToolForm form(*page, result.launch.addressText);
   if (options.intervalSeconds) form.SetIntervalSeconds(*options.intervalSeconds);
