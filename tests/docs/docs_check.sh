@@ -18,6 +18,7 @@
 # build-run/bin/ (scripts/run.sh, with the programs it builds) and build-asan/ (scripts/test.sh).
 #
 # usage: docs_check.sh SOURCE_DIR BIN_DIR [DOCUMENT...]   (default: README.md docs/*.md)
+# KX_DOCS_VERBOSE=1 shows the output of the blocks that passed too.
 set -uo pipefail
 
 src=$(cd "$1" && pwd)
@@ -143,6 +144,7 @@ for doc in "${docs[@]}"; do
       sed 's/^/    > /' "$work/out" >&2
     else
       echo "ok   $doc:$line"
+      [ -z "${KX_DOCS_VERBOSE:-}" ] || sed 's/^/    > /' "$work/out"
     fi
   done
 done
