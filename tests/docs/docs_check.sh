@@ -6,11 +6,17 @@
 #   <!-- run exit=N -->     the block must end with exit status N (a documented failure)
 #   <!-- run gui -->        kx760 and kx760mib in it also get --screenshot FILE, so a window
 #                           that would stay open draws itself once and ends
+#   <!-- run output -->     the fenced block that follows (after blank lines only) is what the
+#                           block prints: each of its lines must be a line of the output
+#                           (stdout and stderr together), the port and address substituted
+#
+# Options combine: <!-- run exit=1 output -->.
 #
 # is run with bash -e against one kx760sim on a free loopback port, in a fresh home directory
 # (HOME, XDG_CONFIG_HOME, XDG_STATE_HOME; no KX760_REGISTRY), offscreen, the blocks of a file in
 # order and sharing that home, so a block can write the registry file or a profile that the next
-# block uses. Before a block runs: "build-run/bin/" is taken away (the programs of this build are
+# block uses. Until a document's registry file names a profile directory, its kx760, kx760ctl and
+# kx760mib commands get --port with the simulator's port. Before a block runs: "build-run/bin/" is taken away (the programs of this build are
 # on PATH), the switch address 10.0.0.5 becomes 127.0.0.1, and the port placeholders PORT, 16100,
 # 40312, "AgentPort=161" and "--port 161" become the simulator's port.
 #
@@ -79,16 +85,31 @@ if [ -z "$port" ]; then
   exit 1
 fi
 
-# kx760 and kx760mib for "gui" blocks: the same program, ending after one picture.
-mkdir -p "$work/gui"
-for program in kx760 kx760mib; do
-  cat >"$work/gui/$program" <<SH
+# The programs as the blocks call them. A document that has set up no profile directory in its
+# registry file talks to a switch on port 161: those get --port (when they give none). In "gui"
+# blocks kx760 and kx760mib also get --screenshot (when they give none), so they end.
+mkdir -p "$work/wrap"
+for program in kx760 kx760ctl kx760mib; do
+  cat >"$work/wrap/$program" <<SH
 #!/usr/bin/env bash
-for a in "\$@"; do [ "\$a" = --screenshot ] && exec "$bin/$program" "\$@"; done
-exec "$bin/$program" "\$@" --screenshot "$work/gui-$program.png"
+extra=()
+case " \$* " in *" --port "*) ;; *)
+  grep -qs MibFile "\$HOME/.config/maravel/registry.ini" || extra+=(--port $port) ;;
+esac
+if [ -n "\${KX_DOCS_GUI:-}" ] && [ "$program" != kx760ctl ]; then
+  case " \$* " in *" --screenshot "*) ;; *) extra+=(--screenshot "$work/gui-$program.png") ;; esac
+fi
+exec "$bin/$program" "\$@" "\${extra[@]}"
 SH
-  chmod +x "$work/gui/$program"
+  chmod +x "$work/wrap/$program"
 done
+
+# What a document's text becomes before it runs (see the head of this file).
+substitute() {
+  sed -e 's#build-run/bin/##g' -e 's/10\.0\.0\.5/127.0.0.1/g' \
+    -e "s/\\bPORT\\b/$port/g" -e "s/\\b16100\\b/$port/g" -e "s/\\b40312\\b/$port/g" \
+    -e "s/AgentPort=161\$/AgentPort=$port/" -e "s/--port 161\\b/--port $port/g"
+}
 
 blocks=0
 for doc in "${docs[@]}"; do
@@ -98,8 +119,12 @@ for doc in "${docs[@]}"; do
   rm -rf "$work/blocks" && mkdir -p "$work/blocks"
   awk -v out="$work/blocks" '
     /^<!-- run( [^>]*)? -->[[:space:]]*$/ { marked = $0; markLine = NR; next }
+    inOutput && /^```/ { inOutput = 0; close(file ".out"); next }
+    inOutput { print > (file ".out"); next }
+    wantOutput && /^```/ { wantOutput = 0; inOutput = 1; next }
+    wantOutput && !/^[[:space:]]*$/ { wantOutput = 0 }
     /^```/ {
-      if (inBlock) { inBlock = 0; close(file); next }
+      if (inBlock) { inBlock = 0; close(file); wantOutput = (options ~ /(^| )output( |$)/); next }
       if (marked != "" && markLine == NR - 1) {
         inBlock = 1; n++
         file = sprintf("%s/%03d", out, n)
@@ -115,30 +140,40 @@ for doc in "${docs[@]}"; do
   ' "$doc"
   for block in "$work"/blocks/*; do
     [ -e "$block" ] || continue
+    case "$block" in *.out) continue ;; esac
     blocks=$((blocks + 1))
     read -r _ line options < "$block"
     want=0
-    path="$bin:$PATH"
+    gui=""
     for option in $options; do
       case "$option" in
         exit=*) want=${option#exit=} ;;
-        gui) path="$work/gui:$path" ;;
+        gui) gui=1 ;;
+        output) [ -e "$block.out" ] || fail "$doc:$line: \"output\" but no fenced block follows" ;;
         *) fail "$doc:$line: unknown marker option \"$option\"" ;;
       esac
     done
-    script=$(tail -n +2 "$block" | sed -e 's#build-run/bin/##g' \
-      -e 's/10\.0\.0\.5/127.0.0.1/g' \
-      -e "s/\\bPORT\\b/$port/g" -e "s/\\b16100\\b/$port/g" -e "s/\\b40312\\b/$port/g" \
-      -e "s/AgentPort=161\$/AgentPort=$port/" -e "s/--port 161\\b/--port $port/g")
+    script=$(tail -n +2 "$block" | substitute)
     (
       cd "$home/cwd"
       unset KX760_REGISTRY DISPLAY WAYLAND_DISPLAY
       export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_STATE_HOME="$home/.local/state"
-      export PATH="$path" QT_QPA_PLATFORM=offscreen
+      export PATH="$work/wrap:$bin:$PATH" QT_QPA_PLATFORM=offscreen KX_DOCS_GUI="$gui"
       timeout 180 bash -e -o pipefail -c "$script"
     ) >"$work/out" 2>&1
     status=$?
-    if [ "$status" -ne "$want" ]; then
+    missing=""
+    if [ -e "$block.out" ]; then
+      while IFS= read -r expected; do
+        expected=$(printf '%s\n' "$expected" | substitute)
+        [ -z "$expected" ] || grep -qxF -- "$expected" "$work/out" || missing+="    missing: $expected"$'\n'
+      done < "$block.out"
+    fi
+    if [ -n "$missing" ]; then
+      fail "$doc:$line: the output lacks documented lines"
+      printf '%s' "$missing" >&2
+      sed 's/^/    > /' "$work/out" >&2
+    elif [ "$status" -ne "$want" ]; then
       fail "$doc:$line: exit status $status, documented $want"
       printf '%s\n' "$script" | sed 's/^/    | /' >&2
       sed 's/^/    > /' "$work/out" >&2
