@@ -2,7 +2,8 @@
 // --port N (the agent's UDP port), --screenshot FILE (save the main window as a picture after
 // start-up and end, for runs without a display), --open-menu NAME (a top-level menu, by its
 // component name, shown open in that picture) and --open ITEM (choose a menu entry, by component
-// name or caption path, after start-up; with --screenshot the picture is of the window it opened).
+// name or caption path, after start-up; with --screenshot the picture is of the window it opened),
+// and --help (the usage, before anything else, so also without a display).
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -34,8 +35,9 @@ const char kUsage[] =
     "  /p  privacy protocol: 2 DES, 4 AES, 20 AES-192, 21 AES-256\n"
     "  /c  context name            /d  context engine ID (hex)\n"
     "  /t  agent port              /m  security model\n"
-    "The device profile <profile dir>/<address>.cfg is read again before every switch after /I:\n"
-    "a profile value wins over a switch given before it, a switch over the profile read for it.\n"
+    "The device profile <profile dir>/<address>.cfg is read again before every switch after /I\n"
+    "(never for /I alone): a profile value wins over a switch given before it, a switch over the\n"
+    "profile read for it.\n"
     "options:\n"
     "  --port N          agent UDP port (overrides switches and profile)\n"
     "  --open ITEM       choose a menu entry after start-up (name or \"Menu > Path\")\n"

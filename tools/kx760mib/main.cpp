@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
   const bool noDisplay = UserNotice::chooseOffscreenWithoutDisplay();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QLatin1String(MibToolProgram));
+  UserNotice::printNoticesWithoutScreen();
   MibToolOptions options;
   try {
     options = takeMibToolOptions(QApplication::arguments().mid(1));
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
     initSnmpSession();
     result = runStartup(options.parameters);
   } catch (const MvException& e) {
+    // Without a screen the notice would print the same text as fail() below.
     if (options.screenshot.isEmpty() && UserNotice::hasScreen())
       UserNotice::message(nullptr, QApplication::applicationName(), e.message(), UserNotice::Style::Critical);
     return fail(e.message(), 2);
