@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <cstdio>
 #include <utility>
 
 namespace UserNotice {
@@ -86,6 +87,31 @@ QString programFileName() { return QFileInfo(QCoreApplication::applicationFilePa
 
 QString windowCaption(QWidget* widget) {
   return widget && widget->window() ? widget->window()->windowTitle() : QString();
+}
+
+bool hasScreen() {
+  const QString platform = QGuiApplication::platformName();
+  return platform != u"offscreen" && platform != u"minimal";
+}
+
+void printNoticesWithoutScreen() {
+  if (hasScreen()) return;
+  setNoticeHandler([](const Notice& n) {
+    std::fprintf(stderr, "%s: %s\n", qPrintable(programFileName()), n.text.toLocal8Bit().constData());
+    return n.buttons == Buttons::Ok;
+  });
+}
+
+bool chooseOffscreenWithoutDisplay() {
+  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+      !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    return false;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  return true;
+}
+
+QString noDisplayText() {
+  return QStringLiteral("no display: set DISPLAY, or run with QT_QPA_PLATFORM=offscreen and --screenshot FILE");
 }
 
 NoticeHandler setNoticeHandler(NoticeHandler handler) {

@@ -56,6 +56,20 @@ QString programFileName();
 // The title of the window that holds `widget` ("" without one).
 QString windowCaption(QWidget* widget);
 
+// Whether a box of this process can be seen: false on the offscreen and minimal platforms, where
+// a box would wait for a click that never comes.
+bool hasScreen();
+// Without a screen, notices are written to stderr as "program: text" instead, and questions are
+// answered No (Cancel), so nothing is done that nobody asked for. With a screen: nothing changes.
+// A program calls it once after its application object exists.
+void printNoticesWithoutScreen();
+// Before the application object exists: with no platform chosen (QT_QPA_PLATFORM) and no display
+// to reach (DISPLAY, WAYLAND_DISPLAY), chooses the offscreen platform, so that the program can still
+// report on stderr instead of aborting in the toolkit, and returns true.
+bool chooseOffscreenWithoutDisplay();
+// What a windowed program says when it has no display to show its window on.
+QString noDisplayText();
+
 // Replace a handler; an empty function restores the default. Each returns the previous one.
 NoticeHandler setNoticeHandler(NoticeHandler handler);
 ModalRunner setModalRunner(ModalRunner runner);

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds kx760 and the simulated switch (build-run/), starts kx760sim on
-# a free loopback port and kx760 on it. Without a display the main window is rendered offscreen
-# after start-up and saved as out/kx760-main.png (or $KX_SCREENSHOT); the path is printed.
+# Installs what is needed, builds the four programs in build-run/bin/ (kx760, the command-line tool
+# kx760ctl, the standard-MIB tool kx760mib that the menu's tool entries start, and the simulated
+# switch kx760sim), starts kx760sim on a free loopback port and kx760 on it. Without a display the
+# main window is rendered offscreen after start-up and saved as out/kx760-main.png (or
+# $KX_SCREENSHOT); the path is printed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 
 bash scripts/install-deps.sh
 cmake -S . -B build-run -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKX_BUILD_TESTS=OFF >/dev/null
-cmake --build build-run --target kx760 kx760sim
+cmake --build build-run --target kx760 kx760ctl kx760mib kx760sim
 
 work=$(mktemp -d)
 sim_pid=""

@@ -2,7 +2,8 @@
 // --port N (the agent's UDP port), --screenshot FILE (save the main window as a picture after
 // start-up and end, for runs without a display), --open-menu NAME (a top-level menu, by its
 // component name, shown open in that picture) and --open ITEM (choose a menu entry, by component
-// name or caption path, after start-up; with --screenshot the picture is of the window it opened).
+// name or caption path, after start-up; with --screenshot the picture is of the window it opened),
+// and --help (the usage, before anything else, so also without a display).
 // The communities and pass phrases are overwritten in its argv as soon as they are read, and the
 // process writes no core file (MvSecrets.h).
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QTimer>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "EntryOpener.h"
@@ -18,12 +20,57 @@
 #include "MenuMap.h"
 #include "MvSecrets.h"
 #include "ScreenFit.h"
+#include "UserNotice.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage: kx760 /I<address> [SWITCH...] [--port N] [--open ITEM] [--screenshot FILE [--open-menu NAME]]\n"
+    "Manages one KX-760 switch over SNMP; the host application starts it with the device's switches.\n"
+    "switches (the value follows the two letters, as in /Rpublic):\n"
+    "  /I  address of the switch\n"
+    "  /R  read community          /W  write community\n"
+    "  /v  SNMP version: 0 v1, 1 v2c, 3 v3\n"
+    "  with SNMPv3 in force (/v3 or the profile's Version=3) also:\n"
+    "  /n  user (security name)    /l  level: 1 noAuthNoPriv, 2 authNoPriv, 3 authPriv\n"
+    "  /a  auth protocol: 2 MD5, 3 SHA, 4 SHA-224, 5 SHA-256, 6 SHA-384, 7 SHA-512\n"
+    "  /A  auth pass phrase        /P  privacy pass phrase\n"
+    "  /p  privacy protocol: 2 DES, 4 AES, 20 AES-192, 21 AES-256\n"
+    "  /c  context name            /d  context engine ID (hex)\n"
+    "  /t  agent port              /m  security model\n"
+    "The device profile <profile dir>/<address>.cfg is read again before every switch after /I\n"
+    "(never for /I alone): a profile value wins over a switch given before it, a switch over the\n"
+    "profile read for it.\n"
+    "options:\n"
+    "  --port N          agent UDP port (overrides switches and profile)\n"
+    "  --open ITEM       choose a menu entry after start-up (name or \"Menu > Path\")\n"
+    "  --screenshot FILE save the window (or the one --open opened) as a picture and end\n"
+    "  --open-menu NAME  a top-level menu drawn open in that picture\n"
+    "  --help            this text\n"
+    "environment: KX760_REGISTRY (registry file), XDG_CONFIG_HOME, XDG_STATE_HOME, KX760_SNMP_LOG=1\n"
+    "exit status: 0 ended normally or picture saved; 1 \"No parameter input\" or the picture could not\n"
+    "be saved; 2 a start-up error, a bad option, an entry that cannot be opened, or no display\n";
+
+bool asksForHelp(int argc, char** argv) {
+  for (int k = 1; k < argc; ++k)
+    if (std::strcmp(argv[k], "--help") == 0 || std::strcmp(argv[k], "-h") == 0) return true;
+  return false;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+  // Before any window or toolkit start: the usage needs no display.
+  if (asksForHelp(argc, argv)) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
   protectFromCoreDumps();
   // Before anything else reads argv: from here on `ps` shows no secret.
   MvArguments arguments(argc, argv);
+  const bool noDisplay = UserNotice::chooseOffscreenWithoutDisplay();
   QApplication app(argc, argv);
+  UserNotice::printNoticesWithoutScreen();
   ScreenFit::install();
   QApplication::setApplicationName(QStringLiteral("KX-760"));
   QStringList parameters = arguments.take(argc, argv);
@@ -69,6 +116,11 @@ int main(int argc, char** argv) {
   // Start-up has taken what it needs into DeviceTarget and the launch parameters.
   wipe(parameters);
   if (form.Ended()) return form.ExitCode();
+  if (noDisplay && screenshot.isEmpty()) {
+    // Start-up went well, but a window nobody can see would run for ever.
+    std::fprintf(stderr, "kx760: %s\n", qPrintable(UserNotice::noDisplayText()));
+    return 2;
+  }
   form.show();
   std::unique_ptr<EntryOpener> opener;
   if (entry) {

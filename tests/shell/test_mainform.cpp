@@ -3,6 +3,7 @@
 #include "MainFormFixture.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLayout>
 #include <QProcess>
@@ -10,6 +11,9 @@
 #include <QMenuBar>
 #include <QSet>
 #include <QTest>
+
+#include <algorithm>
+#include <csignal>
 
 #include "DedicatedForms.h"
 
@@ -219,6 +223,33 @@ TEST_F(MainFormTest, AToolThatCannotStartIsReported) {
   ASSERT_NE(tool, nullptr);
   form->MenuAction(tool->item)->trigger();
   EXPECT_EQ(form->StatusPanel()->text(), "Could not start " + empty.path() + "/kx760mib");
+}
+
+// The program's own directory (the build's bin/, as after the run command) holds kx760mib: a
+// tool entry starts it there, on the same device and port. It stays running; it is ended here.
+TEST_F(MainFormTest, AToolEntryStartsKx760mibBesideTheProgram) {
+  auto form = open();
+  ASSERT_FALSE(form->Ended());
+  const QString program = QStringLiteral(KX_BIN_DIR "/kx760mib");
+  ASSERT_TRUE(QFile::exists(program));
+  form->MenuAction("IFCounter1")->trigger();
+  EXPECT_EQ(form->StatusPanel()->text(), "");
+  // The detached process, found by its command line.
+  const QStringList wanted{program, "/I127.0.0.1", "/TMIB_IFCounters", "--port", QString::number(agent_->port())};
+  qint64 pid = 0;
+  EXPECT_TRUE(waitUntil([&] {
+    for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
+      QFile cmdline("/proc/" + entry + "/cmdline");
+      if (entry.toLongLong() <= 0 || !cmdline.open(QIODevice::ReadOnly)) continue;
+      const QStringList args = QString::fromLocal8Bit(cmdline.readAll()).split(QChar(0));
+      if (std::all_of(wanted.begin(), wanted.end(), [&](const QString& w) { return args.contains(w); })) {
+        pid = entry.toLongLong();
+        return true;
+      }
+    }
+    return false;
+  }));
+  if (pid > 0) ::kill(static_cast<pid_t>(pid), SIGTERM);
 }
 
 TEST(PortCountOfModel, KnownModelsIgnoringCase) {

@@ -50,18 +50,49 @@ CtlCommandLine CtlCommandLine::parse(const QStringList& args) {
 
 QString CtlCommandLine::usage() {
   QString text = QStringLiteral(
-      "usage: kx760ctl [/SWITCH...] [--port N] [--json] COMMAND ARGS...\n"
-      "  /SWITCH   the module's switches: /I address, /R read community, /W write community,\n"
-      "            /v version; with SNMPv3 also /t /c /d /m /l /n /A /P /a /p; the device\n"
-      "            profile and the registry file are read as by kx760\n"
-      "  --port N  use agent port N\n"
+      "usage: kx760ctl [/SWITCH...] [OPTION...] COMMAND ARGS...\n"
+      "  /SWITCH   the module's switches, read as by kx760 (the value follows the two letters):\n"
+      "            /I address, /R read community, /W write community, /v version (0 v1,\n"
+      "            1 v2c, 3 v3); with SNMPv3 also /n user, /l level (1 noAuthNoPriv,\n"
+      "            2 authNoPriv, 3 authPriv), /a auth protocol (2 MD5, 3 SHA, 4-7 SHA-224/256/\n"
+      "            384/512), /A auth pass phrase, /p privacy protocol (2 DES, 4 AES, 20 AES-192,\n"
+      "            21 AES-256), /P privacy pass phrase, /c context, /d context engine ID (hex),\n"
+      "            /t agent port, /m security model. The registry file gives the catalogue and\n"
+      "            profile directories; the profile <address>.cfg there is read again before\n"
+      "            every switch after /I\n"
+      "options (before or after the command's name; =N also works):\n"
+      "  --port N  use agent port N (overrides switches and profile)\n"
+      "  --json    print a list of {\"oid\", \"type\", \"value\"}, the type being the value's SNMP\n"
+      "            type and the value its one text form (octet strings in hex); catalogue and\n"
+      "            page print one JSON document\n"
       "  --max-repetitions N  rows a walk reads ahead per get-bulk over SNMPv2c/v3 (0: get-next\n"
       "            only; default: adapted to the answers; the profile key MaxRepetitions too)\n"
       "  --max-rows N  a walk prints at most N rows, then ends with exit status 3\n"
-      "  --json    print a list of {\"oid\", \"type\", \"value\"} (catalogue, page: one JSON\n"
-      "            document)\n"
+      "  --help    this text\n"
       "commands:\n");
   for (const CtlCommandEntry& e : ctlCommands())
     text += QStringLiteral("  %1 %2\n").arg(QLatin1String(e.name), QLatin1String(e.synopsis));
+  text += QStringLiteral(
+      "set TYPE: i integer, u or g Gauge32, c Counter32, C Counter64, t time ticks (a number or\n"
+      "  h:mm:ss.hh), a IP address, o OID, s string (the argument's octets), x hex octets,\n"
+      "  d decimal octets (\"1.2.255\"), b BITS by bit numbers (\"0,5\"), n null; or a syntax\n"
+      "  keyword of the catalogue (macaddress, displaystr, ...) with the value as a page shows it\n"
+      "exit status:\n"
+      "  0    success\n"
+      "  1    an error of the device or the engine (\"error CODE: text\" on stderr), or the\n"
+      "       output could not be written\n"
+      "  2    a command line that cannot run (also \"No parameter input\": no / switch given)\n"
+      "  3    a walk ended at --max-rows\n"
+      "  128+N  stopped by signal N (SIGINT, SIGTERM); the output so far is complete\n"
+      "environment:\n"
+      "  KX760_REGISTRY   the registry file (default $XDG_CONFIG_HOME/maravel/registry.ini,\n"
+      "                   ~/.config when XDG_CONFIG_HOME is unset)\n"
+      "  XDG_STATE_HOME   where the SNMPv3 engine boot counter and the SNMP library's state\n"
+      "                   live (default ~/.local/state/kx760)\n"
+      "  KX760_SNMP_LOG   1: show the SNMP library's own log lines on stderr\n"
+      "  KX760_READ_COMMUNITY, KX760_WRITE_COMMUNITY, KX760_AUTH_PASS, KX760_PRIV_PASS\n"
+      "                   communities and pass phrases that no switch or profile gives (read\n"
+      "                   once, then removed from the environment)\n"
+      "  KX760_ALLOW_CORE 1: allow core files (off by default: they would hold the secrets)\n");
   return text;
 }

@@ -5,10 +5,8 @@
 #include "CtlCommand.h"
 #include "MvValueConversion.h"
 
-namespace {
-
-// The syntax that shows a value of this type; the SNMP type tags are the layer's syntax codes.
-quint32 syntaxOfValue(const MvValue& v, CtlRawRequest::OctetForm form) {
+// The SNMP type tags are the layer's syntax codes.
+quint32 ctlSyntaxOfValue(const MvValue& v, CtlRawRequest::OctetForm form) {
   if (v.type == MvValueType::OctetString && form == CtlRawRequest::OctetForm::TextWhenPrintable &&
       !v.octets.isEmpty()) {
     bool printable = true;
@@ -17,8 +15,6 @@ quint32 syntaxOfValue(const MvValue& v, CtlRawRequest::OctetForm form) {
   }
   return v.isException() ? Syntax::Null : static_cast<quint32>(v.type);
 }
-
-}  // namespace
 
 QString ctlOidArgument(const QString& text) {
   const std::optional<MvOid> oid = parseOid(text);
@@ -70,7 +66,7 @@ CtlVarBind CtlRawRequest::varBind(int i) const {
 }
 
 void CtlRawRequest::storeValue(int i, const MvValue& value) {
-  varList.item(i).syntax = syntaxOfValue(value, form_);
+  varList.item(i).syntax = ctlSyntaxOfValue(value, form_);
   MvSNMPRequest::storeValue(i, value);
 }
 

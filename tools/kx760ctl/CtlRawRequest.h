@@ -38,5 +38,13 @@ class CtlRawRequest : public MvSNMPRequest {
   OctetForm form_;
 };
 
+// The syntax a value is shown with, in every command alike: its own SNMP type; octet strings as
+// "displaystr" text only in the form for a person and when every octet is printable.
+quint32 ctlSyntaxOfValue(const MvValue& v, CtlRawRequest::OctetForm form);
+// The form of octet strings for this output: hexadecimal in JSON, text where it can be for a person.
+inline CtlRawRequest::OctetForm ctlOctetForm(bool json) {
+  return json ? CtlRawRequest::OctetForm::Hex : CtlRawRequest::OctetForm::TextWhenPrintable;
+}
+
 // Dotted decimal text of an OID argument (one leading dot allowed); CtlUsageError otherwise.
 QString ctlOidArgument(const QString& text);

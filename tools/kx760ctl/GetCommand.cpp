@@ -5,7 +5,7 @@
 void GetCommand::run(const QStringList& args, CtlOutput& out) {
   if (args.isEmpty()) throw CtlUsageError(QStringLiteral("get needs at least one OID"));
   const auto request = CtlRawRequest::forGet(
-      args, out.json() ? CtlRawRequest::OctetForm::Hex : CtlRawRequest::OctetForm::TextWhenPrintable);
+      args, ctlOctetForm(out.json()));
   request->readStep(true);
   for (int i = request->firstObject(); i < request->varList.count(); ++i) out.add(request->varBind(i));
 }

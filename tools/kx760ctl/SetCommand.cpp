@@ -126,12 +126,13 @@ void SetCommand::run(const QStringList& args, CtlOutput& out) {
     request->varList.item(i).value = values[static_cast<size_t>(i)].text;
   }
   request->write();
-  // What was sent, in the text form of its syntax: the value as it went out, read back through
-  // the same conversion a get uses.
+  // What was sent, shown exactly as a get of it would show it: by the SNMP type that went out and
+  // in that type's one text form (a string typed "s" is an octet string, hex in JSON).
   MvSNMPVarList sent = request->varList;
   for (int i = 0; i < sent.count(); ++i) {
     MvValue value;
     loadValue(sent, i, value);
+    sent.item(i).syntax = ctlSyntaxOfValue(value, ctlOctetForm(out.json()));
     storeValue(sent, i, value);
     const char* keyword = syntaxKeyword(sent.item(i).syntax);
     out.add({sent.item(i).oid, QString::fromLatin1(keyword), sent.item(i).value});

@@ -9,7 +9,7 @@
 void WalkCommand::run(const QStringList& args, CtlOutput& out) {
   if (args.isEmpty()) throw CtlUsageError(QStringLiteral("walk needs at least one OID"));
   const auto request = CtlRawRequest::forWalk(
-      args, out.json() ? CtlRawRequest::OctetForm::Hex : CtlRawRequest::OctetForm::TextWhenPrintable);
+      args, ctlOctetForm(out.json()));
   const int first = request->firstObject();
   // A column that ended early restarts at the row being read and may return objects it returned
   // before; each object is printed once, the first time.

@@ -84,8 +84,17 @@ QString mibToolUsage() {
       "usage: kx760mib /I<address> /v<version> [/R<read community> /W<write community> | SNMPv3 switches]\n"
       "                /T<Tool>_<Page> [--port N] [--interval S] [--screenshot FILE [--refreshes N]]\n"
       "       kx760mib --session-fd N /T<Tool>_<Page> ...   (the session read from descriptor N)\n"
-      "The communities and pass phrases may come from KX760_READ_COMMUNITY, KX760_WRITE_COMMUNITY,\n"
-      "KX760_AUTH_PASS and KX760_PRIV_PASS instead of the command line.\n"
+      "  the module's switches and the device profile are read as by kx760 (kx760 --help)\n"
+      "  --port N          agent UDP port\n"
+      "  --interval S      refresh period of the counter pages, 1 to 3600 seconds\n"
+      "  --screenshot FILE save the page after --refreshes N refreshes (default 1) and end\n"
+      "  --help            this text\n"
+      "environment: KX760_READ_COMMUNITY, KX760_WRITE_COMMUNITY, KX760_AUTH_PASS, KX760_PRIV_PASS (in\n"
+      "  place of /R, /W, /A, /P), KX760_REGISTRY, XDG_CONFIG_HOME, XDG_STATE_HOME, KX760_SNMP_LOG=1,\n"
+      "  KX760_ALLOW_CORE=1 (allow core files)\n"
+      "exit status: 0 ended normally or picture saved; 1 the picture not saved or taken of a page\n"
+      "  that did not answer; 2 \"No parameter input\", an incomplete session, a bad command line,\n"
+      "  an unknown page, a start-up error, or no display\n"
       "pages:");
   for (const MibToolPage& page : mibToolPages())
     text += QStringLiteral("\n  %1  %2").arg(QLatin1String(page.argument), -30).arg(QLatin1String(page.title));

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <cstring>
 
 #include "MibToolForm.h"
 #include "MibToolOptions.h"
@@ -53,11 +54,20 @@ QString startSession(MibToolOptions& options, const MvEnvironmentSecrets& fromEn
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Before the toolkit starts: the usage needs no display.
+  for (int k = 1; k < argc; ++k) {
+    if (std::strcmp(argv[k], "--help") == 0 || std::strcmp(argv[k], "-h") == 0) {
+      std::printf("%s\n", qPrintable(mibToolUsage()));
+      return 0;
+    }
+  }
   protectFromCoreDumps();
   const MvEnvironmentSecrets fromEnvironment = MvEnvironmentSecrets::take();
   MvArguments arguments(argc, argv);
+  const bool noDisplay = UserNotice::chooseOffscreenWithoutDisplay();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QLatin1String(MibToolProgram));
+  UserNotice::printNoticesWithoutScreen();
   MibToolOptions options;
   try {
     options = takeMibToolOptions(arguments.take(argc, argv));
@@ -71,11 +81,13 @@ int main(int argc, char** argv) {
   try {
     address = startSession(options, fromEnvironment);
   } catch (const MvException& e) {
-    if (options.screenshot.isEmpty())
+    // Without a screen the notice would print the same text as fail() below.
+    if (options.screenshot.isEmpty() && UserNotice::hasScreen())
       UserNotice::message(nullptr, QApplication::applicationName(), e.message(), UserNotice::Style::Critical);
     return fail(e.message(), 2);
   }
   if (options.agentPort) DeviceTarget.agentPort = *options.agentPort;
+  if (noDisplay && options.screenshot.isEmpty()) return fail(UserNotice::noDisplayText(), 2);
 
   TMibToolForm form(*page, address);
   if (options.intervalSeconds) form.SetIntervalSeconds(*options.intervalSeconds);

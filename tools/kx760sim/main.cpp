@@ -29,14 +29,16 @@ void installStopHandlers() {
   sigaction(SIGINT, &action, nullptr);
 }
 
-// A data file shipped with the program sits next to it; a build tree falls back to the copy
-// the build made or the source file.
+// A data file sits next to the program in a build tree, in ../share/kx760/ of an install; else
+// the copy the build made or the source file.
 std::string besideOrDefault(const char* name, const std::string& fallback) {
   std::error_code ec;
   const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (!ec) {
-    const auto beside = self.parent_path() / name;
-    if (std::filesystem::exists(beside, ec)) return beside.string();
+    for (const auto& dir : {self.parent_path(), self.parent_path() / ".." / "share" / "kx760"}) {
+      const auto file = dir / name;
+      if (std::filesystem::exists(file, ec)) return file.lexically_normal().string();
+    }
   }
   return fallback;
 }
