@@ -139,6 +139,35 @@ TEST_F(SnapshotTest, SavesEveryListToAFileOnlyItsOwnerReads) {
   EXPECT_EQ(state.value("text").toString(), "disabled");
 }
 
+// An agent without most of the catalogue's objects (only the hand-written data): they are recorded
+// as absent, the save succeeds, and they compare equal with the same agent.
+TEST_F(SnapshotTest, ObjectsTheAgentLacksAreRecordedAsAbsent) {
+  kxtest::SimAgent sparse;
+  sparse.start({"--led-period", "0", "--data", KX_SOURCE_DIR "/tools/kx760sim/data/kx760.data"});
+  const CtlRun r = ctl(sparse, {"snapshot", "save", file("sparse.json")});
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_TRUE(r.out.contains("objects the agent does not have")) << r.out.toStdString();
+  QFile f(file("sparse.json"));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QJsonObject doc = QJsonDocument::fromJson(f.readAll()).object();
+  int absent = 0, present = 0;
+  for (const QJsonValue& l : doc.value("lists").toArray())
+    for (const QJsonValue& item : l.toObject().value("items").toArray()) {
+      const bool lacks = item.toObject().value("absent").toBool();
+      absent += lacks ? 1 : 0;
+      present += lacks ? 0 : 1;
+      if (lacks) EXPECT_FALSE(item.toObject().contains("value"));
+    }
+  EXPECT_GT(absent, 0);
+  EXPECT_GT(present, 0);
+  EXPECT_EQ(ctl(sparse, {"snapshot", "diff", file("sparse.json")}).exitCode, 0);
+  // Against the full switch, the objects one side lacks show as such.
+  ASSERT_EQ(ctl({"snapshot", "save", file("full.json")}).exitCode, 0);
+  const CtlRun d = ctl({"snapshot", "diff", file("sparse.json"), file("full.json")});
+  EXPECT_EQ(d.exitCode, 1);
+  EXPECT_TRUE(d.out.contains(": (absent) → ")) << d.out.left(600).toStdString();
+}
+
 // Twenty values on five pages change behind the snapshot's back: a diff names exactly those, a
 // dry run shows the sets and sends none, a restore writes them back and the diff is empty.
 TEST_F(SnapshotTest, DiffListsWhatChangedAndRestorePutsItBack) {
