@@ -11,7 +11,8 @@
 namespace UserNotice {
 namespace {
 
-template <typename Handler>
+// One handler per type and tag (the save and open file dialogs share a type).
+template <typename Handler, int Tag = 0>
 Handler& slot() {
   static Handler handler;
   return handler;
@@ -83,6 +84,11 @@ QString saveFileName(QWidget* parent, const QString& caption, const QString& fil
   return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
 }
 
+QString openFileName(QWidget* parent, const QString& caption, const QString& filter) {
+  if (auto& handler = slot<OpenFileHandler, 1>()) return handler(parent, caption, filter);
+  return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+}
+
 QString programFileName() { return QFileInfo(QCoreApplication::applicationFilePath()).fileName(); }
 
 QString windowCaption(QWidget* widget) {
@@ -126,6 +132,10 @@ BeepHandler setBeepHandler(BeepHandler handler) {
 
 SaveFileHandler setSaveFileHandler(SaveFileHandler handler) {
   return std::exchange(slot<SaveFileHandler>(), std::move(handler));
+}
+
+OpenFileHandler setOpenFileHandler(OpenFileHandler handler) {
+  return std::exchange(slot<OpenFileHandler, 1>(), std::move(handler));
 }
 
 }  // namespace UserNotice

@@ -31,6 +31,8 @@ using BeepHandler = std::function<void(int frequencyHz, int durationMs)>;
 // Asks for the name of a file to write; empty when the user cancels.
 using SaveFileHandler =
     std::function<QString(QWidget* parent, const QString& caption, const QString& filter)>;
+// Asks for the name of an existing file to read; empty when the user cancels.
+using OpenFileHandler = SaveFileHandler;
 
 bool show(const Notice& notice);
 // A box with one OK button.
@@ -50,6 +52,8 @@ void runModal(QDialog& dialog);
 void beep(int frequencyHz, int durationMs);
 // The file dialog for a file to write ("" when cancelled).
 QString saveFileName(QWidget* parent, const QString& caption, const QString& filter);
+// The file dialog for a file to read ("" when cancelled).
+QString openFileName(QWidget* parent, const QString& caption, const QString& filter);
 
 // The running program's file name without directory: the caption of the bindings' boxes.
 QString programFileName();
@@ -75,5 +79,6 @@ NoticeHandler setNoticeHandler(NoticeHandler handler);
 ModalRunner setModalRunner(ModalRunner runner);
 BeepHandler setBeepHandler(BeepHandler handler);
 SaveFileHandler setSaveFileHandler(SaveFileHandler handler);
+OpenFileHandler setOpenFileHandler(OpenFileHandler handler);
 
 }  // namespace UserNotice

@@ -309,6 +309,13 @@ constinit const MenuEntry kEntries[] = {
 };
 // clang-format on
 
+// Windows of the program's own, beyond the device's menu: each at the end of its top-level menu.
+// clang-format off
+constinit const MenuEntry kAdditions[] = {
+    form(kConfiguration, {}, {"ConfigurationSnapshot1", "Configuration Snapshot…"}, title("Configuration Snapshot"), "TSnapshotForm"),
+};
+// clang-format on
+
 }  // namespace
 
 // ---- Reading the table --------------------------------------------------------------------------
@@ -378,7 +385,7 @@ bool MenuEntry::isHiddenInMenu() const {
 QStringList MenuEntry::captionPath() const {
   QStringList out{QString::fromLatin1(topMenu().caption)};
   for (int i = 0; i < depth(); ++i) out << QString::fromLatin1(path[i].caption);
-  out << QString::fromLatin1(caption);
+  out << QString::fromUtf8(caption);  // ASCII, save the program's own "…"
   return out;
 }
 
@@ -396,9 +403,14 @@ std::span<const MenuEntry> menuEntries() {
   return kEntries;
 }
 
+std::span<const MenuEntry> menuAdditions() {
+  return kAdditions;
+}
+
 const MenuEntry* findMenuItem(QStringView item) {
-  for (const MenuEntry& e : kEntries)
-    if (item == QLatin1StringView(e.item)) return &e;
+  for (const std::span<const MenuEntry> entries : {menuEntries(), menuAdditions()})
+    for (const MenuEntry& e : entries)
+      if (item == QLatin1StringView(e.item)) return &e;
   return nullptr;
 }
 
@@ -454,8 +466,9 @@ QStringView lastLevel(QStringView text) {
 
 const MenuEntry* findMenuPath(QStringView path) {
   const QStringView text = path.trimmed();
-  for (const MenuEntry& e : kEntries)
-    if (matchesLevels(text, 0, e.captionPath(), 0)) return &e;
+  for (const std::span<const MenuEntry> entries : {menuEntries(), menuAdditions()})
+    for (const MenuEntry& e : entries)
+      if (matchesLevels(text, 0, e.captionPath(), 0)) return &e;
   return nullptr;
 }
 

@@ -135,8 +135,11 @@ struct MenuEntry {
 std::span<const MenuTop> menuTops();
 // All 159 entries in display order.
 std::span<const MenuEntry> menuEntries();
+// Entries of the program's own beyond the device's menu (not among menuEntries()), each shown at
+// the end of its top-level menu after a separator: "Configuration › Configuration Snapshot…".
+std::span<const MenuEntry> menuAdditions();
 
-// The entry whose component name is exactly `item`, or nullptr.
+// The entry whose component name is exactly `item` (additions included), or nullptr.
 const MenuEntry* findMenuItem(QStringView item);
 // The entry of a caption path ("Configuration › Time Management › SNTP"). Levels are separated by
 // "›", ">" or "/" with any blanks around them; captions compare without their surrounding blanks,

@@ -11,6 +11,7 @@
 #include "HostTableForm.h"
 #include "LogSaveControlForm.h"
 #include "SmtpControlForm.h"
+#include "SnapshotForm.h"
 #include "IGMPRouterPortsForm.h"
 #include "StaticFilterForms.h"
 #include "StpForms.h"
@@ -45,6 +46,7 @@ constexpr Maker kMakers[] = {
     {"TSummerTimeForm", &make<TSummerTimeForm>},
     {"TSMTPControlForm", &make<TSMTPControlForm>},
     {"TLogSaveControlForm", &make<TLogSaveControlForm>},
+    {"TSnapshotForm", &make<TSnapshotForm>},
 };
 
 const Maker* find(QStringView formClass) {

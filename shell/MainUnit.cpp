@@ -281,6 +281,16 @@ void TMainForm::buildMenus() {
     }
     connect(action, &QAction::triggered, this, [this, e] { Dispatch(*e); });
   }
+  // The program's own windows close their top-level menu, set apart by a separator.
+  for (const MenuEntry& entry : menuAdditions()) {
+    QMenu* menu = tops.at(entry.top);
+    menu->addSeparator();
+    QAction* action = menu->addAction(QString::fromUtf8(entry.caption));
+    action->setObjectName(QLatin1String(entry.item));
+    action->setEnabled(!entry.form || isDedicatedFormBuilt(QString::fromLatin1(entry.form)));
+    const MenuEntry* e = &entry;
+    connect(action, &QAction::triggered, this, [this, e] { Dispatch(*e); });
+  }
   assignMnemonics(bar);
   // F10 opens the menu bar at its first menu, as in other desktop programs.
   auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);

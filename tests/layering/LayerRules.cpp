@@ -20,15 +20,16 @@ const Layer kLayers[] = {
     {"mvsnmp", {}},
     {"bind", {"mvsnmp"}},
     {"catalogue", {"mvsnmp"}},
+    {"snapshot", {"mvsnmp", "catalogue"}},
     {"configform", {"mvsnmp", "bind"}},
     {"panel", {"mvsnmp", "bind", "catalogue", "configform"}},
-    {"editors", {"mvsnmp", "bind", "catalogue", "configform", "panel"}},
-    {"shell", {"mvsnmp", "bind", "catalogue", "configform", "panel", "editors"}},
-    {"tools/kx760ctl", {"mvsnmp", "catalogue"}},
+    {"editors", {"mvsnmp", "bind", "catalogue", "snapshot", "configform", "panel"}},
+    {"shell", {"mvsnmp", "bind", "catalogue", "snapshot", "configform", "panel", "editors"}},
+    {"tools/kx760ctl", {"mvsnmp", "catalogue", "snapshot"}},
     {"tools/kx760mib", {"mvsnmp", "bind", "catalogue", "configform"}},
 };
 // Folders that use no window system at all.
-const QStringList kNoWindowSystem = {"mvsnmp", "catalogue", "tools/kx760ctl"};
+const QStringList kNoWindowSystem = {"mvsnmp", "catalogue", "snapshot", "tools/kx760ctl"};
 // The one unit of the program that talks to Net-SNMP (the simulator is an agent of its own).
 const QString kNetSnmpAdapter = QStringLiteral("mvsnmp/MvNetSnmp.cpp");
 

@@ -15,6 +15,7 @@
 #include "DedicatedForm.h"
 #include "DedicatedForms.h"
 #include "MainFormFixture.h"
+#include "MenuMnemonics.h"
 
 using shelltest::MainFormTest;
 using shelltest::waitUntil;
@@ -142,4 +143,28 @@ TEST_F(MainFormTest, OpenSwitchPicturesTheEntrysWindow) {
       EXPECT_GT(shot.height(), 200);
     }
   }
+}
+
+// The program's own entry beyond the device's menu: the last of the Configuration menu, after a
+// separator, opening the snapshot window captioned with the device address.
+TEST_F(MainFormTest, ConfigurationSnapshotEntryClosesTheConfigurationMenu) {
+  auto main = open();
+  QAction* action = main->MenuAction("ConfigurationSnapshot1");
+  ASSERT_NE(action, nullptr);
+  const QList<QAction*> configuration = main->TopMenu("Configuration1")->actions();
+  ASSERT_GE(configuration.size(), 2);
+  EXPECT_EQ(configuration.last(), action);
+  EXPECT_TRUE(configuration.at(configuration.size() - 2)->isSeparator());
+  EXPECT_EQ(visibleCaption(action->text()), QString::fromUtf8("Configuration Snapshot…"));
+  EXPECT_EQ(findMenuPath(u"Configuration › Configuration Snapshot…"), findMenuItem(u"ConfigurationSnapshot1"));
+  ASSERT_TRUE(action->isEnabled());
+  FormRunner runner;
+  QString caption, formName;
+  runner.onForm = [&](TDedicatedForm& form) {
+    caption = form.windowTitle();
+    formName = form.objectName();
+  };
+  action->trigger();
+  EXPECT_EQ(caption, "Configuration Snapshot : 127.0.0.1");
+  EXPECT_EQ(formName, "SnapshotForm");
 }

@@ -167,6 +167,10 @@ INSTANTIATE_TEST_SUITE_P(
                  {},
                  "sysUpTime and sysORTable are live"},
         BadStart{"UnknownDirective", "@frobnicate 1.3\n", {}, "unknown directive @frobnicate"},
+        BadStart{"RemovingWhatIsNotThere",
+                 kReg + "@remove 1.3.6.1.4.1.48213.9.0\n",
+                 {},
+                 ":2: @remove 1.3.6.1.4.1.48213.9.0: no such object"},
         BadStart{"MissingFile",
                  "",
                  {"--data", "/nonexistent/kx760.data"},
@@ -175,6 +179,32 @@ INSTANTIATE_TEST_SUITE_P(
         BadStart{"UnknownModule", "", {"--modules", "KM-9Z,none"}, "bad value for --modules"},
         BadStart{"ShortPassphrase", "", {"--user", "u:SHA:short"}, "bad value for --user"}),
     [](const auto& info) { return info.param.label; });
+
+// A later data file may replace objects after @replace (keeping their access) and take them away
+// with @remove; --variant is the second switch built that way.
+TEST(Kx760simLife, LaterDataFilesReplaceAndRemoveObjects) {
+  const auto dir = std::filesystem::temp_directory_path();
+  const auto first = dir / "kx760sim-first.data", second = dir / "kx760sim-second.data";
+  std::ofstream(first) << kReg << "1.3.6.1.4.1.48213.1.0|integer|1|rw\n1.3.6.1.4.1.48213.2.0|integer|2\n";
+  std::ofstream(second) << "@replace\n1.3.6.1.4.1.48213.1.0|integer|5\n@remove 1.3.6.1.4.1.48213.2.0\n";
+  SimAgent agent;
+  agent.start({"--data", first.string(), "--data", second.string(), "--led-period", "0"});
+  EXPECT_NE(tool("snmpget", kV2Read, agent, {"1.3.6.1.4.1.48213.1.0"}).out.find("INTEGER: 5"), std::string::npos);
+  EXPECT_NE(tool("snmpget", kV2Read, agent, {"1.3.6.1.4.1.48213.2.0"}).out.find("No Such"), std::string::npos);
+  EXPECT_EQ(tool("snmpset", kV2Write, agent, {"1.3.6.1.4.1.48213.1.0", "i", "6"}).exitCode, 0);
+  std::filesystem::remove(first);
+  std::filesystem::remove(second);
+
+  SimAgent plain, variant;
+  plain.start({"--led-period", "0"});
+  variant.start({"--led-period", "0", "--variant"});
+  const std::string sntpState = "1.3.6.1.4.1.48213.12.10.11.1.0", host3 = "1.3.6.1.4.1.48213.12.1.2.10.1.1.2.3";
+  EXPECT_NE(tool("snmpget", kV2Read, plain, {sntpState}).out.find("INTEGER: 2"), std::string::npos);
+  EXPECT_NE(tool("snmpget", kV2Read, variant, {sntpState}).out.find("INTEGER: 3"), std::string::npos);
+  EXPECT_NE(tool("snmpget", kV2Read, plain, {host3}).out.find("192.168.1.5"), std::string::npos);
+  EXPECT_NE(tool("snmpget", kV2Read, variant, {host3}).out.find("No Such"), std::string::npos);
+  EXPECT_EQ(variant.stderrText(), "");
+}
 
 TEST(Kx760simLife, OwnUsersReplaceTheBuiltInOnes) {
   SimAgent agent;

@@ -6,6 +6,7 @@
 #include "GetCommand.h"
 #include "PageCommand.h"
 #include "SetCommand.h"
+#include "SnapshotCommand.h"
 #include "WalkCommand.h"
 
 namespace {
@@ -15,13 +16,15 @@ std::unique_ptr<CtlCommand> make() {
   return std::make_unique<T>();
 }
 
-const std::array<CtlCommandEntry, 5> kCommands = {{
+const std::array<CtlCommandEntry, 6> kCommands = {{
     {"get", "OID...", &make<GetCommand>},
     {"walk", "OID [OID...]", &make<WalkCommand>},
     {"set", "OID TYPE VALUE [OID TYPE VALUE...]", &make<SetCommand>},
     {"page", "ITEM|\"Menu > Path\"  what a menu entry's page shows", &make<PageCommand>},
     {"catalogue", "  every descriptor list and the menu map; needs no switches and no agent",
      &make<CatalogueCommand>, false},
+    {"snapshot", "save FILE | diff FILE [FILE2] | restore FILE [--dry-run]  the whole configuration",
+     &make<SnapshotCommand>},
 }};
 
 }  // namespace

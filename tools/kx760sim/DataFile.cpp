@@ -89,8 +89,11 @@ bool DataFile::parse(const std::string& text, const std::string& name, MibStore&
     Access access;
     bool hasFlags;
     int line;
+    bool replaces;  // after @replace: may take the place of an object loaded before
   };
   std::vector<Pending> objects;
+  bool replacing = false;
+  std::vector<std::pair<Oid, int>> removals;
   auto fail = [&](int line, const std::string& why) {
     error = name + ":" + std::to_string(line) + ": " + why;
     return false;
@@ -150,6 +153,12 @@ bool DataFile::parse(const std::string& text, const std::string& name, MibStore&
         def.access = *access;
         def.initial = *initial;
         if (!store.declareColumn(std::move(def), why)) return fail(lineNo, why);
+      } else if (directive == "@replace") {
+        replacing = true;
+      } else if (directive == "@remove") {
+        const auto oid = parseOid(rest);
+        if (!oid) return fail(lineNo, "bad OID in @remove");
+        removals.emplace_back(*oid, lineNo);
       } else if (directive == "@moving") {
         const auto f = splitFields(rest, 2);
         const auto prefix = f.size() == 2 ? parseOid(trim(f[0])) : std::nullopt;
@@ -177,7 +186,7 @@ bool DataFile::parse(const std::string& text, const std::string& name, MibStore&
       if (!systemLine(*oid, *value, *access, systemConfig, why)) return fail(lineNo, why);
       continue;
     }
-    objects.push_back({*oid, std::move(*value), *access, f.size() == 4, lineNo});
+    objects.push_back({*oid, std::move(*value), *access, f.size() == 4, lineNo, replacing});
   }
 
   // Objects are checked once every directive is known, so the order of lines is free.
@@ -195,8 +204,15 @@ bool DataFile::parse(const std::string& text, const std::string& name, MibStore&
       // Rows of such tables are created and deleted column by declared column.
       return fail(p.line, "an object of a creatable table must belong to a declared @column");
     }
-    if (store.find(p.oid)) return fail(p.line, formatOid(p.oid) + " given twice");
+    if (const MibStore::Entry* before = store.find(p.oid)) {
+      if (!p.replaces) return fail(p.line, formatOid(p.oid) + " given twice");
+      if (!p.hasFlags) p.access = before->access;  // a new value, the same access
+    }
     store.put(p.oid, {std::move(p.value), p.access});
+  }
+  for (const auto& [oid, line] : removals) {
+    if (!store.find(oid)) return fail(line, "@remove " + formatOid(oid) + ": no such object");
+    store.erase(oid);
   }
   return true;
 }

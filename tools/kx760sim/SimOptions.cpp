@@ -71,6 +71,8 @@ std::string SimOptions::usage() {
          "  --port N                UDP port on 127.0.0.1 (default: a free port)\n"
          "  --data FILE             data file; repeat to load several into one tree (default:\n"
          "                          kx760.data and kx760-catalogue.data next to the program)\n"
+         "  --variant               a second switch whose settings differ: kx760-variant.data\n"
+         "                          loaded over the data files\n"
          "  --read-community S      v1/v2c read community (default public)\n"
          "  --write-community S     v1/v2c write community (default private)\n"
          "  --user NAME[:AUTH:AUTHPASS[:PRIV:PRIVPASS]]\n"
@@ -100,6 +102,10 @@ std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& args
     const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h") {
       o.help = true;
+      continue;
+    }
+    if (arg == "--variant") {
+      o.variant = true;
       continue;
     }
     if (i + 1 >= args.size()) {

@@ -37,6 +37,7 @@ struct SimOptions {
   std::optional<std::pair<int, int>> modules;
   int ledPeriodMs = 1000;  // 0 freezes the LEDs
   std::optional<unsigned> seed;
+  bool variant = false;  // a second switch: kx760-variant.data loaded over the data files
   std::string logFile;  // one JSON line per request received; empty: no log
   bool help = false;
 

@@ -77,6 +77,11 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
+  if (options->variant &&
+      !DataFile::load(besideOrDefault("kx760-variant.data", KX760SIM_VARIANT_DATA), store, systemConfig, error)) {
+    std::cerr << "kx760sim: " << error << "\n";
+    return 1;
+  }
   if (options->fdbEntries) ForwardingTable::fill(store, *options->fdbEntries);
   VlanMirror::sync(store, 0, 0);
 
