@@ -4,6 +4,7 @@
 #include "EditorsFixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,7 +14,9 @@
 #include <QTreeWidget>
 
 #include "DedicatedForms.h"
+#include "BOOTCtrlTableForm.h"
 #include "ForwardingTableForm.h"
+#include "VlanStaticForm.h"
 #include "MvListTools.h"
 #include "MvSNMPRequest2Edits.h"
 
@@ -21,6 +24,8 @@ namespace {
 
 using editorstest::EditorsTest;
 using formstest::waitUntil;
+
+const QString kStaticRowStatus = QStringLiteral("1.3.6.1.2.1.17.7.1.4.3.1.5.");
 
 int shownRows(const QTreeWidget* view) {
   int n = 0;
@@ -158,6 +163,62 @@ TEST_F(EditorsTest, EveryListViewHasTheTableTools) {
     }
     form->close();
   }
+}
+
+// Enter in the VLAN static form's fields presses the button the form's state offers: Add for a
+// new VLAN (no row selected); with a row selected, Set. Enter in the filter presses nothing.
+TEST_F(EditorsTest, EnterInTheVlanFieldsPressesTheEnabledAction) {
+  set("1.3.6.1.2.1.17.7.1.4.3.1.5.10", "i", "6");  // VLAN 10 out of the way
+  auto form = open<TVlanStaticForm>();
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  ASSERT_EQ(form->ListView()->topLevelItemCount(), 1);
+  int mark = log.lines();
+  MvListTools::Of(form->ListView())->FilterEdit()->setFocus();
+  QTest::keyClick(MvListTools::Of(form->ListView())->FilterEdit(), Qt::Key_Return);
+  QTest::qWait(300);
+  EXPECT_TRUE(log.of("set", mark).empty());
+
+  QTest::keyClicks(form->VlanIdEdit(), "10");
+  QTest::keyClicks(form->VlanNameEdit(), "sales");
+  ASSERT_TRUE(form->AddButton()->isEnabled());
+  form->VlanNameEdit()->setFocus();
+  QTest::keyClick(form->VlanNameEdit(), Qt::Key_Return);
+  ASSERT_TRUE(waitUntil([&] { return form->ListView()->topLevelItemCount() == 2 && !form->TableBinding()->Busy(); }));
+  auto sets = log.of("set", mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_TRUE(sets[0].pairs().contains(kStaticRowStatus + "10=4")) << sets[0].pairs().join(' ').toStdString();
+
+  // A row selected: Enter sets it (rowStatus is not created again).
+  form->ListView()->setCurrentItem(form->ListView()->topLevelItem(1));
+  ASSERT_TRUE(form->SetButton()->isEnabled());
+  ASSERT_FALSE(form->AddButton()->isEnabled());
+  mark = log.lines();
+  form->VlanNameEdit()->setFocus();
+  ASSERT_EQ(QApplication::focusWidget(), form->VlanNameEdit());
+  QTest::keyClick(form->VlanNameEdit(), Qt::Key_Enter);
+  ASSERT_TRUE(waitUntil([&] { return !log.of("set", mark).empty() && !form->TableBinding()->Busy(); }));
+  sets = log.of("set", mark);
+  EXPECT_FALSE(sets[0].pairs().join(' ').contains("=4")) << sets[0].pairs().join(' ').toStdString();
+}
+
+// Enter in the "New DHCP Ctrl Entry" dialog presses Set.
+TEST_F(EditorsTest, EnterInTheNewDhcpDialogSets) {
+  auto form = open<TBOOTCtrlTableForm>();
+  ASSERT_TRUE(form->DataComplete());
+  const int mark = log.lines();
+  answers.onDialog = [&](QDialog& d) {
+    auto& dialog = dynamic_cast<TNewBootpCtrlForm&>(d);
+    dialog.show();
+    QTest::keyClicks(dialog.InterfaceEdit(), "vlan20");
+    QTest::keyClicks(dialog.ServerEdit(), "10.20.0.2");
+    QTest::keyClick(dialog.ServerEdit(), Qt::Key_Return);
+  };
+  form->AddButton()->click();
+  ASSERT_TRUE(waitUntil([&] { return form->DataComplete(); }));
+  const auto sets = log.of("set", mark);
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_TRUE(sets[0].pairs().join(' ').contains("10.20.0.2=4")) << sets[0].pairs().join(' ').toStdString();
 }
 
 }  // namespace
