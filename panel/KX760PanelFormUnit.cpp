@@ -97,8 +97,13 @@ TKX760PanelForm::TKX760PanelForm(const PanelHost& host, QWidget* owner)
 }
 
 TKX760PanelForm::~TKX760PanelForm() {
+  // The module types' answer must not embed a module into a panel on its way out, also while
+  // the LEDs' release waits for their last poll.
+  if (types_) {
+    types_->OnRefreshDone = nullptr;
+    types_->Request().alive = false;
+  }
   PanelCommon::releaseLedBinding(leds_);
-  if (types_) types_->Request().alive = false;
 }
 
 QToolButton* TKX760PanelForm::PortButton(int port) const {

@@ -109,7 +109,16 @@ TMainForm::TMainForm(const QStringList& parameters, const Options& options, QWid
   FormCreate();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+  // Answers still out reach no handler of a window on its way out: destroying one binding may
+  // wait for its request while the others' answers arrive.
+  for (MvSNMPRequest2Edits* b : {rmonBinding_.get(), moduleBinding_.get(), rebootBinding_.get()}) {
+    if (!b) continue;
+    b->OnRefreshDone = nullptr;
+    b->OnApplyDone = nullptr;
+    b->Request().alive = false;
+  }
+}
 
 void TMainForm::startUp(const QStringList& parameters, const Options& options) {
   try {
