@@ -206,7 +206,7 @@ void TMainForm::FitWindow() {
   }
   if (size.height() > room.height()) {
     size.setHeight(room.height());
-    size.setWidth(std::min(size.width() + barW, std::max(room.width(), full.width())));
+    size.setWidth(std::min(size.width() + barW, room.width()));
   }
   setMinimumSize(std::min(size.width(), MinimumFitWidth), std::min(size.height(), MinimumFitHeight));
   setMaximumSize(size);
