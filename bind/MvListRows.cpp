@@ -1,6 +1,7 @@
 #include "MvListRows.h"
 
 #include <QTreeWidget>
+#include <cctype>
 #include <optional>
 
 #include "MvSNMPVarList.h"
@@ -33,6 +34,20 @@ QList<int> shownColumns(const QTreeWidget* view) {
   for (int c = 0; c < view->columnCount(); ++c)
     if (!view->isColumnHidden(c)) columns.append(c);
   return columns;
+}
+
+bool isOctetColumn(quint32 kind) { return kind == Syntax::MacAddress || kind == Syntax::OctetStr; }
+
+// The filter as bare hexadecimal digits when it is hex digits with separators between them, else
+// empty.
+QString hexDigitsOf(const QString& filter) {
+  QString digits;
+  for (QChar c : filter) {
+    if (c == u':' || c == u'-' || c == u'.' || c == u' ') continue;
+    if (c.unicode() > 0x7f || !std::isxdigit(static_cast<unsigned char>(c.toLatin1()))) return {};
+    digits += c;
+  }
+  return digits.size() == filter.size() ? QString() : digits;  // nothing to take out: plain match
 }
 
 QString csvField(const QString& text) {
@@ -103,6 +118,53 @@ QString csv(const QTreeWidget* view) {
     line([&](int c) { return row->text(c); });
   }
   return out;
+}
+
+}  // namespace MvListRows
+
+quint32 MvListRow::kindOf(int column) const {
+  return kinds_ && column >= 0 && column < static_cast<int>(kinds_->size()) ? kinds_->at(static_cast<size_t>(column)) : 0;
+}
+
+namespace MvListRows {
+
+namespace {
+
+bool matches(const QTreeWidget* view, const QTreeWidgetItem* row, const QString& filter, const QString& digits) {
+  const auto* listRow = dynamic_cast<const MvListRow*>(row);
+  for (int c = 0; c < view->columnCount(); ++c) {
+    if (view->isColumnHidden(c)) continue;
+    const QString text = row->text(c);
+    if (text.contains(filter, Qt::CaseInsensitive)) return true;
+    if (!digits.isEmpty() && listRow && isOctetColumn(listRow->kindOf(c)) && text.contains(digits, Qt::CaseInsensitive))
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool rowMatches(const QTreeWidget* view, const QTreeWidgetItem* row, const QString& filter) {
+  return filter.isEmpty() || matches(view, row, filter, hexDigitsOf(filter));
+}
+
+int applyFilter(QTreeWidget* view, const QString& filter, int first) {
+  // Without a filter, rows a walk adds are shown as they come: nothing to look at.
+  if (filter.isEmpty() && first > 0) return shownRows(view);
+  const QString digits = hexDigitsOf(filter);
+  int shown = 0;
+  for (int r = 0; r < view->topLevelItemCount(); ++r) {
+    QTreeWidgetItem* row = view->topLevelItem(r);
+    if (r >= first) row->setHidden(!(filter.isEmpty() || matches(view, row, filter, digits)));
+    if (!row->isHidden()) ++shown;
+  }
+  return shown;
+}
+
+int shownRows(const QTreeWidget* view) {
+  int shown = 0;
+  for (int r = 0; r < view->topLevelItemCount(); ++r) shown += view->topLevelItem(r)->isHidden() ? 0 : 1;
+  return shown;
 }
 
 }  // namespace MvListRows

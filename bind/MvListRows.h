@@ -27,6 +27,8 @@ class MvListRow : public QTreeWidgetItem {
   // Numbers, counters and time ticks by value, addresses by their octets, the rest as text;
   // a text that is no value of the column's kind (a "(NULL)") after every value.
   bool operator<(const QTreeWidgetItem& other) const override;
+  // The syntax the column's values have (0: compared as text).
+  quint32 kindOf(int column) const;
 
  private:
   const std::optional<MvValue>& sortKey(int column) const;
@@ -44,5 +46,15 @@ QString tabSeparated(const QTreeWidget* view, const QList<QTreeWidgetItem*>& row
 // Every row, the shown columns, as comma-separated values with a heading line (RFC 4180: a
 // field with a comma, a quote or a line break is quoted, its quotes doubled; CRLF line ends).
 QString csv(const QTreeWidget* view);
+
+// Whether a row holds the filter text in one of the view's shown columns (letter case ignored).
+// In a column of octets (a MAC address, shown as bare hexadecimal digits) a filter typed with
+// ":" "-" "." or blanks between its digits matches too: "00:1A:2b" finds 001A2B....
+bool rowMatches(const QTreeWidget* view, const QTreeWidgetItem* row, const QString& filter);
+// Hides the rows from `first` on that do not match the filter and shows those that do (every
+// row for an empty filter); the number of rows shown.
+int applyFilter(QTreeWidget* view, const QString& filter, int first = 0);
+// The rows not hidden.
+int shownRows(const QTreeWidget* view);
 
 }  // namespace MvListRows

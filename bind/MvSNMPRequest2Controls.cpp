@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "BusyWait.h"
 #include "UserNotice.h"
 
 namespace {
@@ -348,19 +349,20 @@ void MvSNMPRequest2Controls::wakeWaiters() {
 
 namespace {
 
-// One turn of a blocking wait. Once the application has been told to exit, a new nested loop
-// returns at once (-1) and a wait built on it would spin at full speed without ever receiving its
-// answer; the wait then takes events directly, sleeping until one arrives, so the operation still
-// ends and the program with it.
+// One turn of a blocking wait. The user's input is taken from the queue and thrown away by the
+// BusyWait around it, never held back for later. Once the application has been told to exit, a
+// new nested loop returns at once (-1) and a wait built on it would spin at full speed without
+// ever receiving its answer; the wait then takes events directly, sleeping until one arrives, so
+// the operation still ends and the program with it.
 void waitTurn(QEventLoop& loop) {
-  if (loop.exec(QEventLoop::ExcludeUserInputEvents) == -1)
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents);
+  if (loop.exec() == -1) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 }  // namespace
 
 void MvSNMPRequest2Controls::waitFor(const Outcome& outcome) {
   const auto living = living_;
+  const BusyWait busy;
   while (!outcome.done) {
     QEventLoop loop;
     waiters_.push_back(&loop);
@@ -376,6 +378,7 @@ bool MvSNMPRequest2Controls::WaitWhileBusy(int maxMs) {
   bool expired = false;
   QTimer limit;
   limit.setSingleShot(true);
+  const BusyWait busy;
   while (busy_ && !expired) {
     QEventLoop loop;
     waiters_.push_back(&loop);

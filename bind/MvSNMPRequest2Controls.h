@@ -62,7 +62,7 @@ class MvSNMPRequest2Controls : public QObject {
 
   // Reads the variable list from the agent and hands every row to RowReceived. Blocking mode
   // returns when the refresh has ended and raises its error (MvException); the windows keep
-  // painting meanwhile and user input is held back. Asynchronous mode returns at once.
+  // painting meanwhile and user input is dropped (BusyWait). Asynchronous mode returns at once.
   // Operations never overlap: a blocking call first waits for a running one, an asynchronous
   // call on a busy binding starts nothing. Returns false when nothing was started (busy, or the
   // request not alive).
@@ -83,7 +83,7 @@ class MvSNMPRequest2Controls : public QObject {
   // The last status line a binding gave the bar (its simple-mode text).
   static QString SimpleText(const QStatusBar* bar);
 
-  // Waits, repainting but holding back user input, until the binding is no longer Busy or
+  // Waits, repainting but dropping user input (BusyWait), until the binding is no longer Busy or
   // `maxMs` (negative: no limit) has passed. True when it is no longer Busy.
   bool WaitWhileBusy(int maxMs = -1);
 

@@ -1,5 +1,6 @@
 #include "MvSNMPRequest2Edits.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <QGuiApplication>
@@ -965,9 +966,12 @@ void MvSNMPRequest2Edits::CopyRows() {
 
 bool MvSNMPRequest2Edits::ExportCsv() {
   if (!listView_) return false;
-  const QString path = UserNotice::saveFileName(listView_->window(), QStringLiteral("Export CSV"),
+  QString path = UserNotice::saveFileName(listView_->window(), QStringLiteral("Export CSV"),
                                                 QStringLiteral("CSV files (*.csv);;All files (*)"));
   if (path.isEmpty()) return false;
+  // A name typed without an extension gets the CSV one, as the chosen filter says; a name with
+  // an extension of its own is kept as typed.
+  if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
   QSaveFile file(path);
   const QByteArray content = MvListRows::csv(listView_).toUtf8();
   if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {

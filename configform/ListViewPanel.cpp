@@ -82,21 +82,7 @@ TListViewPanel::TListViewPanel(QWidget* parent, MvSNMPRequest2Edits* binding)
 }
 
 int TListViewPanel::ApplyFilter(int first) {
-  const QString text = filter_->text();
-  // Without a filter, rows a walk adds are shown as they come: nothing to look at.
-  if (text.isEmpty() && first > 0) return listView_->topLevelItemCount();
-  int shown = 0;
-  for (int r = 0; r < listView_->topLevelItemCount(); ++r) {
-    QTreeWidgetItem* row = listView_->topLevelItem(r);
-    if (r >= first) {
-      bool match = text.isEmpty();
-      for (int c = 0; c < listView_->columnCount() && !match; ++c)
-        match = !listView_->isColumnHidden(c) && row->text(c).contains(text, Qt::CaseInsensitive);
-      row->setHidden(!match);
-    }
-    if (!row->isHidden()) ++shown;
-  }
-  return shown;
+  return MvListRows::applyFilter(listView_, filter_->text(), first);
 }
 
 void TListViewPanel::ArrangeCtrlBtn(TCtrlBtnPanel* panel) {

@@ -177,6 +177,7 @@ TNewBootpCtrlForm::TNewBootpCtrlForm(TBOOTCtrlTableForm* table) : QDialog(table)
   auto* body = new QVBoxLayout(this);
   body->addLayout(fields);
   body->addLayout(buttons);
+  setBtn_->setDefault(true);  // Enter in either field sets
   connect(setBtn_, &QPushButton::clicked, this, &TNewBootpCtrlForm::SetClick);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -3,6 +3,7 @@
 #include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -11,10 +12,13 @@
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 
 #include "CatalogueRegistry.h"
 #include "MvError.h"
+#include "MvListRows.h"
+#include "MvListTools.h"
 #include "MvSNMPRequest2Edits.h"
 #include "PortUitFormUnit.h"
 #include "UserNotice.h"
@@ -25,6 +29,8 @@ TDedicatedForm::TDedicatedForm(QWidget* owner, const QString& caption) : QDialog
 }
 
 TDedicatedForm::~TDedicatedForm() {
+  for (QTreeWidget* view : findChildren<QTreeWidget*>())
+    if (MvListTools* tools = MvListTools::Of(view)) tools->Detach();
   ReleaseAll();
   for (const QMetaObject::Connection& c : followers_) disconnect(c);
   for (QObject* child : findChildren<QObject*>()) disconnect(child, nullptr, this, nullptr);
@@ -215,7 +221,12 @@ void TDedicatedForm::ReleaseAll() {
 }
 
 void TDedicatedForm::ShowRowCount(QLabel* label, const QTreeWidget* view) {
-  if (label && view) label->setText(QString::number(view->topLevelItemCount()));
+  if (!label || !view) return;
+  const int total = view->topLevelItemCount();
+  const int shown = MvListRows::shownRows(view);
+  label->setText(shown == total ? QString::number(total) : QStringLiteral("%1 of %2").arg(shown).arg(total));
+  // The form counts the rows: the tools' line says only why a walk stopped.
+  if (MvListTools* tools = MvListTools::Of(view)) tools->SetOwnCount(true);
 }
 
 void TDedicatedForm::OnRowsChanged(QTreeWidget* view, const std::function<void()>& changed) {
@@ -267,7 +278,28 @@ QLabel* TDedicatedForm::MakeStaticText(QWidget* parent, const char* name) {
 QTreeWidget* TDedicatedForm::MakeListView(QWidget* parent, const char* name) {
   auto* view = new QTreeWidget(parent);
   view->setObjectName(QLatin1String(name));
+  // Attached before the form connects to the view's rows: rows are filtered before it counts.
+  MvListTools::Attach(view);
   return view;
+}
+
+void TDedicatedForm::ConnectListTools() {
+  // The form's "Refresh" button starts the walk of its list.
+  QPushButton* refresh = nullptr;
+  for (QPushButton* b : findChildren<QPushButton*>())
+    if (b->window() == this && b->text() == u"Refresh") refresh = b;
+  for (const auto& binding : bindings_) {
+    MvListTools* tools = MvListTools::Of(binding->ListView());
+    if (!tools) continue;
+    tools->PlaceAbove();
+    tools->SetBinding(binding.get());
+    if (refresh) tools->SetRefreshButton(refresh);
+  }
+}
+
+void TDedicatedForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  ConnectListTools();
 }
 
 QWidget* TDedicatedForm::AddGridSheet(QTabWidget* pages, const char* sheetName, const QString& caption,
@@ -315,6 +347,35 @@ QStatusBar* TDedicatedForm::MakeStatusBar(QWidget* parent, QLabel** panel) {
   (*panel)->setObjectName(QStringLiteral("StatusPanel0"));
   bar->addWidget(*panel, 1);
   return bar;
+}
+
+void TDedicatedForm::SetEnterButtons(const QList<QWidget*>& fields, const QList<QPushButton*>& buttons) {
+  enterFields_.clear();
+  for (QWidget* f : fields) enterFields_.append(f);
+  enterButtons_.clear();
+  for (QPushButton* b : buttons) enterButtons_.append(b);
+}
+
+void TDedicatedForm::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && !enterButtons_.isEmpty()) {
+    // The fields ignore Enter, so it arrives here; it presses the button the form's state offers.
+    QWidget* focus = focusWidget();
+    const bool inField = std::any_of(enterFields_.begin(), enterFields_.end(), [focus](const QPointer<QWidget>& f) {
+      return f && focus && (f == focus || f->isAncestorOf(focus));
+    });
+    if (inField) {
+      for (const QPointer<QPushButton>& b : enterButtons_) {
+        if (b && b->isVisible() && b->isEnabled()) {
+          b->click();
+          break;
+        }
+      }
+    }
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void TDedicatedForm::done(int result) {

@@ -6,6 +6,8 @@
 
 #include <QDialog>
 #include <QList>
+#include <QPointer>
+#include <QPushButton>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -21,7 +23,7 @@ class QLabel;
 class QLayout;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
+class QKeyEvent;
 class QTabWidget;
 class QStatusBar;
 class QTreeWidget;
@@ -105,7 +107,8 @@ class TDedicatedForm : public QDialog {
   void Release(MvSNMPRequest2Edits* binding);
   void ReleaseAll();
 
-  // The number of rows of a list view as its "Samples" text.
+  // The number of rows of a list view as its "Samples" text ("shown of total" while its filter
+  // hides rows).
   static void ShowRowCount(QLabel* label, const QTreeWidget* view);
   // Runs `changed` (the form's list-view change handler) whenever rows come or go.
   void OnRowsChanged(QTreeWidget* view, const std::function<void()>& changed);
@@ -118,7 +121,13 @@ class TDedicatedForm : public QDialog {
   static QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption);
   // A static text: a sunken label that shows a value.
   static QLabel* MakeStaticText(QWidget* parent, const char* name);
+  // A list view with the table tools (MvListTools): when the form is first shown, a filter line
+  // and the row count go above it, its binding's walk gets Stop (Esc, and the form's "Refresh"
+  // button reading "Stop" while it runs), and the form widens until the columns fit.
   static QTreeWidget* MakeListView(QWidget* parent, const char* name);
+  // Gives every list view its tools' place and its binding and refresh button (done on the
+  // first showing; later calls pick up views bound since).
+  void ConnectListTools();
   // The page control's sheets each get a box (named `boxName`) that a port grid fills.
   static QWidget* AddGridSheet(QTabWidget* pages, const char* sheetName, const QString& caption, const char* boxName);
   // The layout of the list editors: the list view on top, the fields and the grid pages below
@@ -128,6 +137,9 @@ class TDedicatedForm : public QDialog {
                         QLabel* count, QPlainTextEdit* memo, bool samplesLabel = true);
   // A status bar with one panel, which receives the bindings' lines and the form's messages.
   static QStatusBar* MakeStatusBar(QWidget* parent, QLabel** panel);
+  // Enter in one of `fields` presses the first of `buttons` that is shown and enabled (the
+  // form's default action in its state); Enter elsewhere does nothing.
+  void SetEnterButtons(const QList<QWidget*>& fields, const QList<QPushButton*>& buttons);
 
  protected:
   // Whether the form may close now (FormCloseQuery); true unless a form says otherwise.
@@ -135,6 +147,8 @@ class TDedicatedForm : public QDialog {
   // Runs once when the form closes, before its bindings are released (FormClose).
   virtual void FormClose() {}
   void done(int result) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   std::vector<std::unique_ptr<MvSNMPRequest2Edits>> bindings_;
@@ -144,4 +158,6 @@ class TDedicatedForm : public QDialog {
   AfterEnd afterRefresh_;
   AfterEnd refreshEnded_;
   bool closed_ = false;
+  QList<QPointer<QWidget>> enterFields_;
+  QList<QPointer<QPushButton>> enterButtons_;
 };

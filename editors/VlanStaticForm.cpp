@@ -57,6 +57,8 @@ TVlanStaticForm::TVlanStaticForm(QWidget* owner) : TDedicatedForm(owner, QString
   connect(addBtn_, &QPushButton::clicked, this, &TVlanStaticForm::AddBtnClick);
   connect(deleteBtn_, &QPushButton::clicked, this, &TVlanStaticForm::DeleteBtnClick);
   connect(list_, &QTreeWidget::itemSelectionChanged, this, &TVlanStaticForm::LV_dot1qVlanStaticEntryClick);
+  // Enter in the fields: Set for a selected VLAN, Add for a new one (whichever is enabled).
+  SetEnterButtons({edVlanId_, status_, edVlanName_}, {setBtn_, addBtn_});
 
   for (int i = 0; i < 3; ++i) grids_[i] = AddPortGrid(boxes[i]);
   for (int page = 0; page < 3; ++page) {

@@ -97,6 +97,12 @@ TKX760PanelForm::TKX760PanelForm(const PanelHost& host, QWidget* owner)
 }
 
 TKX760PanelForm::~TKX760PanelForm() {
+  // The module types' answer must not embed a module into a panel on its way out, also while
+  // the LEDs' release waits for their last poll.
+  if (types_) {
+    types_->OnRefreshDone = nullptr;
+    types_->Request().alive = false;
+  }
   PanelCommon::releaseLedBinding(leds_);
 }
 
@@ -142,19 +148,30 @@ void TKX760PanelForm::addLeds() {
                      MvSNMPLedShape::Kind::Rectangle, row.size, row.size);
 }
 
-bool TKX760PanelForm::detectModules() {
-  auto types = PanelCommon::makeModuleTypeBinding(this, stModule1_, stModule2_, host_.statusBar.data());
-  bool read = true;
-  try {
-    types->Refresh();
-  } catch (const MvException& e) {
-    // The texts keep what they held, which names no module: the empty slots stay empty.
-    types->ShowStatus(e.message());
-    read = false;
+void TKX760PanelForm::detectModules() {
+  // Asynchronous, so that the set-up goes on at once (the LED polls start) and no wait holds the
+  // window while the device is slow or silent. The slots are filled when the answer arrives.
+  if (!types_) {
+    types_ = PanelCommon::makeModuleTypeBinding(this, stModule1_, stModule2_, host_.statusBar.data());
+    types_->SetAsynchronous(true);
+    types_->OnRefreshDone = [this](MvSNMPRequest2Controls*, const MvSNMPError& error) {
+      // After a failure the texts keep what they held, which names no module: the empty slots
+      // stay empty, and the types are read again once the device answers a poll.
+      detectAgain_ = !error.ok();
+      for (int slot : {1, 2})
+        if (!modules_[slot - 1]) embedModule(slot);
+      modulesRead_ = true;
+    };
   }
-  for (int slot : {1, 2})
-    if (!modules_[slot - 1]) embedModule(slot);
-  return read;
+  if (types_->Busy()) return;
+  types_->Request().loadDeviceTarget();  // each read as a new request would: the target as it is now
+  try {
+    if (!types_->Refresh()) detectAgain_ = true;
+  } catch (const MvException& e) {
+    types_->ShowStatus(e.message());
+    detectAgain_ = true;
+    modulesRead_ = true;
+  }
 }
 
 void TKX760PanelForm::embedModule(int slot) {
@@ -211,12 +228,12 @@ void TKX760PanelForm::setUp() {
       // after this completion has returned, as the LED binding is still busy here.
       if (detectAgain_) {
         detectAgain_ = false;
-        QTimer::singleShot(0, this, [this] { detectAgain_ = !detectModules(); });
+        detectModules();
       }
     }
   };
   try {
-    detectAgain_ = !detectModules();
+    detectModules();
     // Attached before the first poll, so that every failed poll leaves its status line.
     leds_->SetStatusTarget(host_.statusBar.data());
     leds_->StartPolling(PollPeriod);

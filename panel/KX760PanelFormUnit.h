@@ -13,6 +13,7 @@
 #include "PanelCommon.h"
 #include "PanelHost.h"
 
+class MvSNMPRequest2Edits;
 class MvSNMPRequest2Leds;
 class QToolButton;
 
@@ -40,6 +41,8 @@ class TKX760PanelForm : public QFrame {
   void FormClose();
 
   bool Activated() const { return activated_; }
+  // The first read of the module types has ended, well or not (the slots are filled).
+  bool ModulesRead() const { return modulesRead_; }
   const PanelHost& Host() const { return host_; }
   MvSNMPRequest2Leds* LedBinding() const { return leds_.get(); }
   QAbstractButton* PressedButton() const { return pressed_.button(); }
@@ -57,9 +60,9 @@ class TKX760PanelForm : public QFrame {
  private:
   void placeComponents();
   void addLeds();
-  // Reads the module types and embeds a panel in each slot that has none yet; false when the
-  // types could not be read (the slots stay as they are).
-  bool detectModules();
+  // Starts reading the module types; their answer embeds a panel in each slot that has none yet
+  // (a failed read leaves the slots as they are and asks for another read after a good poll).
+  void detectModules();
   void embedModule(int slot);
   void setUp();
 
@@ -77,5 +80,7 @@ class TKX760PanelForm : public QFrame {
   QLabel* stModule2_ = nullptr;
   QPointer<TModulePanelForm> modules_[2];
   std::unique_ptr<MvSNMPRequest2Leds> leds_;
+  std::unique_ptr<MvSNMPRequest2Edits> types_;  // the module types' read
+  bool modulesRead_ = false;
   PressedPortButton pressed_;
 };

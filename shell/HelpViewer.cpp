@@ -2,7 +2,9 @@
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QTextBrowser>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include "ToolLauncher.h"
 #include "UserNotice.h"
@@ -17,22 +19,62 @@ QString GuideFile() {
   return QFileInfo(ProgramDir() + QLatin1String(InstalledGuidePath)).absoluteFilePath();
 }
 
+namespace {
+
+ExternalHelpOpener& opener() {
+  static ExternalHelpOpener current;
+  return current;
+}
+
+bool openExternally(const QUrl& url) {
+  return opener() ? opener()(url) : QDesktopServices::openUrl(url);
+}
+
+}  // namespace
+
+ExternalHelpOpener SetExternalHelpOpener(ExternalHelpOpener next) {
+  ExternalHelpOpener previous = std::move(opener());
+  opener() = std::move(next);
+  return previous;
+}
+
+QWidget* ShowBuiltInHelp(QWidget* owner, const QString& htmlFile) {
+  auto* window = new QWidget(owner, Qt::Window);  // owned by `owner`, freed when closed
+  window->setObjectName(QStringLiteral("HelpBrowser"));
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->setWindowTitle(QStringLiteral("Help"));
+  auto* text = new QTextBrowser(window);
+  text->setObjectName(QStringLiteral("HelpText"));
+  text->setOpenExternalLinks(true);  // web links go to the desktop; links inside the guide stay here
+  text->setSource(QUrl::fromLocalFile(htmlFile));
+  auto* layout = new QVBoxLayout(window);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(text);
+  window->resize(800, 600);  // fitted to the screen when shown
+  window->show();
+  return window;
+}
+
 bool ShowHelpContents(QWidget* owner, const QString& path, QString guide) {
   const QString caption = QStringLiteral("Help");
   if (guide.isEmpty()) guide = GuideFile();
+  const bool guideThere = QFileInfo(guide).isFile();
   QString shown = path;
   if (!QFileInfo(path).isFile()) {
-    if (!QFileInfo(guide).isFile()) {
+    if (!guideThere) {
       UserNotice::message(owner, caption, QStringLiteral("Cannot find the help file \"%1\".").arg(path),
                           UserNotice::Style::Critical);
       return false;
     }
     shown = guide;
   }
-  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(shown))) {
-    UserNotice::message(owner, caption, QStringLiteral("No viewer could open the help file \"%1\".").arg(shown),
-                        UserNotice::Style::Critical);
-    return false;
+  if (openExternally(QUrl::fromLocalFile(shown))) return true;
+  // No viewer took it: the guide in the program's own window, which needs nothing installed.
+  if (guideThere) {
+    ShowBuiltInHelp(owner, guide);
+    return true;
   }
-  return true;
+  UserNotice::message(owner, caption, QStringLiteral("No viewer could open the help file \"%1\".").arg(shown),
+                      UserNotice::Style::Critical);
+  return false;
 }

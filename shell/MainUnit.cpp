@@ -8,7 +8,13 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWindow>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -20,6 +26,7 @@
 #include "DedicatedForm.h"
 #include "DedicatedForms.h"
 #include "UserNotice.h"
+#include "CtrlBtnPanel.h"
 #include "Guiconfigform.h"
 #include "HelpViewer.h"
 #include "KX760PanelFormUnit.h"
@@ -31,9 +38,13 @@
 #include "MvSNMPRequest.h"
 #include "MvSNMPRequest2Edits.h"
 #include "MvSnmpSession.h"
+#include "ScreenFit.h"
 #include "ToolLauncher.h"
 
 const QString ModelName = QStringLiteral("KX-760");
+const char* const RebootProgressText = "Rebooting: the reboot command is on its way to the switch...";
+const char* const RebootDoneText = "Reboot sent: the switch is restarting.";
+const char* const SavingText = "Saving: the switch is writing its configuration, this can take several seconds...";
 
 int PortCountOfModel(const QString& model) {
   struct Model {
@@ -57,6 +68,22 @@ QString applicationCaption() {
   const QString name = QApplication::applicationName();
   return name.isEmpty() ? QStringLiteral("KX-760") : name;
 }
+
+}  // namespace
+
+// The scroll area around the client area: it asks for the whole client area, so the window
+// sizes itself to the panel and only a screen too small for it brings scroll bars.
+class TMainForm::ClientScroll : public QScrollArea {
+ public:
+  using QScrollArea::QScrollArea;
+  QSize sizeHint() const override {
+    const int f = 2 * frameWidth();
+    return widget() ? widget()->size() + QSize(f, f) : QScrollArea::sizeHint();
+  }
+  QSize minimumSizeHint() const override { return QSize(0, 0); }
+};
+
+namespace {
 
 std::unique_ptr<MvSNMPRequest2Edits> bindingOver(QWidget* owner, const MvSNMPVarList& list) {
   auto binding = std::make_unique<MvSNMPRequest2Edits>(owner);
@@ -82,7 +109,16 @@ TMainForm::TMainForm(const QStringList& parameters, const Options& options, QWid
   FormCreate();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+  // Answers still out reach no handler of a window on its way out: destroying one binding may
+  // wait for its request while the others' answers arrive.
+  for (MvSNMPRequest2Edits* b : {rmonBinding_.get(), moduleBinding_.get(), rebootBinding_.get()}) {
+    if (!b) continue;
+    b->OnRefreshDone = nullptr;
+    b->OnApplyDone = nullptr;
+    b->Request().alive = false;
+  }
+}
 
 void TMainForm::startUp(const QStringList& parameters, const Options& options) {
   try {
@@ -110,10 +146,18 @@ void TMainForm::startUp(const QStringList& parameters, const Options& options) {
 void TMainForm::buildClientArea() {
   // The client area as designed: a dark scroll box holding the status bar and the hidden texts
   // that receive the RMON state and the module types.
-  scrollBox_ = new QWidget(this);
+  scrollBox_ = new QWidget;
   scrollBox_->setObjectName(QStringLiteral("ScrollBox1"));
   PanelCommon::paintBackground(scrollBox_, QColor(0x54, 0x54, 0x54));
-  setCentralWidget(scrollBox_);
+  // Where the screen is too small for the panel (a high scale factor, a small display), the
+  // window shrinks to the screen and the client area scrolls: nothing is cut off.
+  clientScroll_ = new ClientScroll(this);
+  clientScroll_->setObjectName(QStringLiteral("ClientScroll"));
+  clientScroll_->setFrameShape(QFrame::NoFrame);
+  clientScroll_->setWidgetResizable(false);
+  clientScroll_->setWidget(scrollBox_);  // the scroll area owns the client area
+  PanelCommon::paintBackground(clientScroll_->viewport(), QColor(0x54, 0x54, 0x54));
+  setCentralWidget(clientScroll_);
 
   auto hiddenText = [this](const char* name, int left, int top, int width) {
     auto* label = new QLabel(QLatin1String(name), scrollBox_);
@@ -138,10 +182,35 @@ void TMainForm::buildClientArea() {
   statusBar_->move(0, StatusBarTop);
 
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  // The window has a fixed border: it keeps the size the hosted panel gives it, so it can be
-  // neither enlarged into an empty area nor shrunk over the module slots.
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  FitWindow();
+}
+
+void TMainForm::FitWindow() {
+  // The window takes the size the hosted panel gives it and can never be enlarged into an empty
+  // area; where the screen's available area is smaller, it takes that and the client area
+  // scrolls (a horizontal bar needs its own height, a vertical one its own width).
+  clientScroll_->updateGeometry();
+  layout()->invalidate();
+  const QSize full = layout()->totalSizeHint();  // the menu bar included
+  QSize room(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (screen) room = screen->availableGeometry().size() - (frameGeometry().size() - geometry().size());
+  const int barH = clientScroll_->horizontalScrollBar()->sizeHint().height();
+  const int barW = clientScroll_->verticalScrollBar()->sizeHint().width();
+  QSize size = full;
+  if (size.width() > room.width()) {
+    size.setWidth(room.width());
+    size.rheight() += barH;
+  }
+  if (size.height() > room.height()) {
+    size.setHeight(room.height());
+    size.setWidth(std::min(size.width() + barW, room.width()));
+  }
+  setMinimumSize(std::min(size.width(), MinimumFitWidth), std::min(size.height(), MinimumFitHeight));
+  setMaximumSize(size);
+  resize(size);
+  if (isVisible()) fitToScreen(this);
 }
 
 void TMainForm::setClientSize(int width, int height) {
@@ -158,17 +227,47 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::ReadDeviceState() {
+  // Both reads are asynchronous: the menus work while they are out, and nothing the user does
+  // meanwhile waits for them. Their lines go to the status bar, which keeps them out of sight;
+  // an error's message goes to the first status panel.
   try {
     rmonBinding_ = bindingOver(this, "RmonStateList");
-    rmonBinding_->SetAsynchronous(false);
     rmonBinding_->BindControl(0, stRmonState_);
-    rmonBinding_->Refresh();
-
-    PanelCommon::makeModuleTypeBinding(this, stModule1_, stModule2_, statusBar_)->Refresh();
+    rmonBinding_->SetStatusTarget(statusBar_);
+    rmonBinding_->OnRefreshDone = [this](MvSNMPRequest2Controls*, const MvSNMPError& error) {
+      rmonStateRead(error);
+      startReadEnded();
+    };
+    moduleBinding_ = PanelCommon::makeModuleTypeBinding(this, stModule1_, stModule2_, statusBar_);
+    moduleBinding_->SetAsynchronous(true);
+    moduleBinding_->OnRefreshDone = [this](MvSNMPRequest2Controls*, const MvSNMPError& error) {
+      if (!error.ok()) statusPanel_->setText(error.message);
+      startReadEnded();
+    };
+    startReads_ = 2;
+    if (!rmonBinding_->Refresh()) startReadEnded();
+    if (!moduleBinding_->Refresh()) startReadEnded();
   } catch (const MvException& e) {
     statusPanel_->setText(e.message());
+    deviceStateRead_ = true;
   }
-  deviceStateRead_ = true;
+}
+
+void TMainForm::startReadEnded() {
+  if (startReads_ > 0 && --startReads_ == 0) deviceStateRead_ = true;
+}
+
+void TMainForm::rmonStateRead(const MvSNMPError& error) {
+  if (!error.ok()) {
+    statusPanel_->setText(error.message);
+    return;
+  }
+  const QString state = stRmonState_->text();
+  const bool disabled = state == u"disabled";
+  if (disabled || state == u"enabled") {
+    for (const char* item : {"Statistics1", "History1", "AlarmEvent1"})
+      if (QAction* a = MenuAction(QLatin1String(item))) a->setEnabled(!disabled);
+  }
 }
 
 void TMainForm::FormActivate() {
@@ -205,7 +304,7 @@ void TMainForm::HostFrontPanel() {
   setClientSize(clientWidth, top + h + StatusBarHeight + n + 3);
   panel->show();
   hostedPanels_.append(panel);
-  adjustSize();
+  FitWindow();
 }
 
 TKX760PanelForm* TMainForm::FrontPanel() const {
@@ -215,15 +314,11 @@ TKX760PanelForm* TMainForm::FrontPanel() const {
 }
 
 void TMainForm::RmonCheck() {
-  if (!rmonBinding_) return;
+  // Asynchronous: the menu opens at once and its RMON pages follow the answer when it comes. A
+  // read still out (the start-up's, or the last opening's) gives the answer this one would.
+  if (!rmonBinding_ || rmonBinding_->Busy()) return;
   try {
     rmonBinding_->Refresh();
-    const QString state = stRmonState_->text();
-    const bool disabled = state == u"disabled";
-    if (disabled || state == u"enabled") {
-      for (const char* item : {"Statistics1", "History1", "AlarmEvent1"})
-        if (QAction* a = MenuAction(QLatin1String(item))) a->setEnabled(!disabled);
-    }
   } catch (const MvException& e) {
     statusPanel_->setText(e.message());
   }
@@ -231,6 +326,9 @@ void TMainForm::RmonCheck() {
 
 void TMainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
+  // Moved to a screen of another size or scale: fitted again.
+  if (QWindow* window = windowHandle())
+    connect(window, &QWindow::screenChanged, this, &TMainForm::FitWindow, Qt::UniqueConnection);
   FormActivate();
 }
 
@@ -459,20 +557,55 @@ void TMainForm::saveChanges(const MenuEntry& entry) {
   auto binding = std::make_unique<MvSNMPRequest2Edits>(&form);
   binding->Request().varList = page.makeVarList();
   binding->Request().timeout = 1200;
-  form.MakeEditorForm(std::move(binding));
+  MvSNMPRequest2Edits* saving = binding.get();
+  TSNMPEditorPanel* panel = form.MakeEditorForm(std::move(binding));
+  // Saving takes the switch several seconds: the memo says it is under way, and the set's own
+  // status line (its result or its error) follows when the answer comes.
+  QPointer<QPlainTextEdit> memo = panel && panel->MsgPanel() ? panel->MsgPanel()->Memo() : nullptr;
+  saving->OnBusyChanged = [saving, memo](bool busy) {
+    if (busy && memo && saving->LastOperation() == MvSNMPRequest2Controls::Operation::Set)
+      memo->appendPlainText(QString::fromLatin1(SavingText));
+  };
   UserNotice::runModal(form);
 }
 
 void TMainForm::reboot(const MenuEntry& entry) {
   if (!UserNotice::askOkCancel(this, QStringLiteral("Device Reboot"), QStringLiteral("Are you sure?"))) return;
-  // A blocking binding waits in a nested loop that keeps painting and running timers (the LEDs
-  // go on blinking) with user input held back; its error is raised as a synchronous set's is.
-  MvSNMPRequest2Edits binding(this);
-  binding.SetAsynchronous(false);
-  binding.Request().varList = entry.pageList().front().makeVarList();
-  binding.Request().timeout = 1200;
-  binding.Request().varList.item(0).value = QStringLiteral("3");  // "warm-start"
-  binding.Apply(false, false);
+  if (rebootBinding_ && rebootBinding_->Busy()) return;  // one reboot at a time
+  // Sent at once and asynchronously, so it goes out ahead of any read the window starts later and
+  // no wait holds the window; a progress dialog says it is under way until the answer comes.
+  rebootBinding_ = std::make_unique<MvSNMPRequest2Edits>(this);
+  rebootBinding_->Request().varList = entry.pageList().front().makeVarList();
+  rebootBinding_->Request().timeout = 1200;
+  rebootBinding_->Request().varList.item(0).value = QStringLiteral("3");  // "warm-start"
+  rebootBinding_->SetStatusTarget(statusBar_);  // its lines kept out of sight; the result is shown below
+  auto* progress = new QProgressDialog(QString::fromLatin1(RebootProgressText), QString(), 0, 0, this);
+  progress->setObjectName(QStringLiteral("RebootProgress"));
+  progress->setWindowTitle(QStringLiteral("Device Reboot"));
+  progress->setAttribute(Qt::WA_DeleteOnClose);
+  progress->setMinimumDuration(0);
+  progress->setAutoClose(false);
+  progress->setAutoReset(false);
+  progress->setWindowModality(Qt::WindowModal);
+  rebootProgress_ = progress;
+  statusPanel_->setText(QString::fromLatin1(RebootProgressText));
+  rebootBinding_->OnApplyDone = [this](MvSNMPRequest2Controls*, const MvSNMPError& error) {
+    if (rebootProgress_) rebootProgress_->close();
+    const QString result = error.ok() ? QString::fromLatin1(RebootDoneText) : error.message;
+    statusPanel_->setText(result);
+    if (error.ok())
+      UserNotice::message(this, QStringLiteral("Device Reboot"), result, UserNotice::Style::Information);
+    else
+      showError(result);
+  };
+  progress->show();
+  try {
+    rebootBinding_->Apply(false, false);
+  } catch (const MvException& e) {
+    progress->close();
+    statusPanel_->setText(e.message());
+    throw;
+  }
 }
 
 void TMainForm::about() {
@@ -489,3 +622,5 @@ void TMainForm::LaunchTool(const QString& argument) {
   const ToolStart start = PlanToolStart(argument, launch_, DeviceTarget, dir);
   if (!StartTool(start)) statusPanel_->setText(QStringLiteral("Could not start %1").arg(start.program));
 }
+
+QScrollArea* TMainForm::ClientScroller() const { return clientScroll_; }

@@ -15,10 +15,13 @@
 #include "MvStartup.h"
 
 class MvSNMPRequest2Edits;
+struct MvSNMPError;
 class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
+#include <QProgressDialog>
+class QScrollArea;
 class QStatusBar;
 class TConfigForm;
 class TEditsPanel;
@@ -27,6 +30,10 @@ struct MenuEntry;
 
 // The model this module manages.
 extern const QString ModelName;
+// What Reboot and Save Changes show while they are under way, and the reboot's success.
+extern const char* const RebootProgressText;
+extern const char* const RebootDoneText;
+extern const char* const SavingText;
 // Number of front ports of a model text (letter case ignored); 0 for an unknown model.
 int PortCountOfModel(const QString& model);
 
@@ -37,6 +44,9 @@ class TMainForm : public QMainWindow {
   static constexpr int StatusBarTop = 109;
   static constexpr int StatusBarHeight = 20;
   static constexpr int StatusPanelWidth = 50;
+  // The smallest the window may be made by hand once it scrolls.
+  static constexpr int MinimumFitWidth = 240;
+  static constexpr int MinimumFitHeight = 120;
 
   struct Options {
     std::optional<quint16> agentPort;  // overrides the port the command line and profile gave
@@ -52,7 +62,8 @@ class TMainForm : public QMainWindow {
   // Start-up said the program must end ("No parameter input" or a start-up error); the window is
   // then never shown and the program returns ExitCode().
   bool Ended() const { return ended_; }
-  // FormCreate's reads of the device (RMON state, module types) have ended, well or not.
+  // FormCreate's reads of the device (RMON state, module types) have ended, well or not. They
+  // run asynchronously: the window and its menus work while they are out.
   bool DeviceStateRead() const { return deviceStateRead_; }
   int ExitCode() const { return exitCode_; }
 
@@ -79,8 +90,17 @@ class TMainForm : public QMainWindow {
   void HostFrontPanel();
   TKX760PanelForm* FrontPanel() const;
   QWidget* ClientArea() const { return scrollBox_; }
-  // Refreshes the RMON state and enables or disables the RMON pages to match.
+  // The scroll area that holds the client area (scroll bars only where the screen is too small).
+  QScrollArea* ClientScroller() const;
+  // Sizes the window to its client area, or to its screen's available area where that is
+  // smaller (the client area then scrolls).
+  void FitWindow();
+  // Starts reading the RMON state; when it arrives the RMON pages are enabled or disabled to
+  // match (an error goes to the status panel).
   void RmonCheck();
+  MvSNMPRequest2Edits* RmonBinding() const { return rmonBinding_.get(); }
+  // The progress dialog of a reboot under way, or nullptr.
+  QProgressDialog* RebootProgress() const { return rebootProgress_; }
   // Runs the menu entry's handler (what choosing its item does).
   void Dispatch(const MenuEntry& entry);
   // Starts a sibling tool with the page argument; a failure to start is put into the status panel.
@@ -107,6 +127,8 @@ class TMainForm : public QMainWindow {
   void about();
   void help();
   void showError(const QString& text);
+  void rmonStateRead(const MvSNMPError& error);
+  void startReadEnded();
 
   LaunchParameters launch_;
   bool snmpV3_ = false;
@@ -117,6 +139,8 @@ class TMainForm : public QMainWindow {
   bool confirmExit_ = true;
   QString toolDir_;
 
+  class ClientScroll;
+  ClientScroll* clientScroll_ = nullptr;
   QWidget* scrollBox_ = nullptr;
   QStatusBar* statusBar_ = nullptr;
   QLabel* statusPanel_ = nullptr;
@@ -124,6 +148,10 @@ class TMainForm : public QMainWindow {
   QLabel* stModule1_ = nullptr;
   QLabel* stModule2_ = nullptr;
   std::unique_ptr<MvSNMPRequest2Edits> rmonBinding_;
+  std::unique_ptr<MvSNMPRequest2Edits> moduleBinding_;
+  int startReads_ = 0;  // start-up reads still out
+  std::unique_ptr<MvSNMPRequest2Edits> rebootBinding_;  // the last reboot's set
+  QPointer<QProgressDialog> rebootProgress_;
   // The panels hosted in the client area, in order (owned by the form).
   QList<QPointer<QWidget>> hostedPanels_;
 

@@ -207,16 +207,23 @@ TEST_F(EditorsTest, IgmpSetWritesTheStaticPortsThenRefreshes) {
   EXPECT_EQ(ticked(form->Grid(0)), std::vector<int>({17, 18}));
 }
 
-TEST_F(EditorsTest, IgmpRefreshTwiceStartsOneWalk) {
+TEST_F(EditorsTest, IgmpRefreshTwiceStartsOneWalkAndStopsIt) {
   start({"--delay", "300"});
   auto form = open<TIGMPRouterPortsForm>();
   ASSERT_TRUE(form->DataComplete());
   const int mark = log.lines();
   form->GetButton()->click();
+  // While the walk runs the button reads "Stop": the second click ends the walk, it starts none.
+  EXPECT_EQ(form->GetButton()->text(), "Stop");
   form->GetButton()->click();
   EXPECT_FALSE(form->DataComplete());
   ASSERT_TRUE(waitUntil([&] { return form->DataComplete(); }));
   EXPECT_EQ(log.startsOf(kIgmp + "2", mark), 1);
+  EXPECT_EQ(form->GetButton()->text(), "Refresh");
+  // Pressed again, it reads the whole table.
+  form->GetButton()->click();
+  ASSERT_TRUE(waitUntil([&] { return form->DataComplete() && !form->GetButton()->text().startsWith("Stop"); }));
+  EXPECT_EQ(log.startsOf(kIgmp + "2", mark), 2);
   EXPECT_EQ(form->ListView()->topLevelItemCount(), 2);
 }
 

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -470,6 +471,28 @@ TEST_F(TablePageTest, CopyAndExportGiveExactText) {
   for (const QByteArray& row : rows) quoted = quoted || row.startsWith("10,\"lab, \"\"north\"\"\",");
   EXPECT_TRUE(quoted);
   EXPECT_EQ(rows.size(), view()->topLevelItemCount() + 2);  // heading, rows, the empty end
+}
+
+// Export CSV: a name without an extension gets ".csv"; a name with one is written as typed.
+TEST_F(TablePageTest, ExportAddsTheCsvExtensionOnlyWhereTheNameHasNone) {
+  open(kVlans);
+  QTemporaryDir dir;
+  struct Case {
+    const char* typed;
+    const char* written;
+  } const cases[] = {{"vlans", "vlans.csv"}, {"vlans.csv", "vlans.csv"}, {"vlans.txt", "vlans.txt"},
+                     {"my.dir/vlans", "my.dir/vlans.csv"}};
+  ASSERT_TRUE(QDir(dir.path()).mkpath("my.dir"));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    const QString typed = dir.filePath(QLatin1String(c.typed));
+    UserNotice::setSaveFileHandler([&](QWidget*, const QString&, const QString&) { return typed; });
+    EXPECT_TRUE(form.BindingAt(0)->ExportCsv());
+    UserNotice::setSaveFileHandler({});
+    EXPECT_TRUE(QFile::exists(dir.filePath(QLatin1String(c.written))));
+    QFile::remove(dir.filePath(QLatin1String(c.written)));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{});  // nothing else written
+  }
 }
 
 // While a walk runs, Refresh reads "Stop" (Esc as well): the walk ends with the rows read so far

@@ -53,7 +53,7 @@ TKX760PanelForm* HostWindow::showPanel() {
   panel->move(0, 0);
   show();
   panel->show();
-  waitUntil([&] { return panel->Activated(); });
+  waitUntil([&] { return panel->Activated() && panel->ModulesRead(); });
   return panel;
 }
 

@@ -5,6 +5,7 @@
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QUrl>
 
 #include <QPainter>
@@ -213,6 +214,35 @@ TEST_F(DialogsTest, HelpWithoutTheHelpFileOpensTheUserGuide) {
   QDesktopServices::unsetUrlHandler("file");
   EXPECT_EQ(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(guide)});
   EXPECT_TRUE(answers.messages.isEmpty());
+}
+
+// No external viewer takes the guide (a machine without a browser): Help shows it in the
+// program's own viewer window, with the guide's text; nothing of the guide: the message.
+TEST_F(DialogsTest, HelpFallsBackToTheBuiltInViewer) {
+  auto form = open();
+  QList<QUrl> offered;
+  const ExternalHelpOpener previous = SetExternalHelpOpener([&](const QUrl& url) {
+    offered << url;
+    return false;
+  });
+  form->MenuAction("Help1")->trigger();
+  const QString guide = ProgramDir() + QLatin1String(GuideFileName);
+  EXPECT_EQ(offered, QList<QUrl>{QUrl::fromLocalFile(guide)});
+  EXPECT_TRUE(answers.messages.isEmpty()) << answers.messages.join('\n').toStdString();
+  QWidget* viewer = form->findChild<QWidget*>("HelpBrowser");
+  ASSERT_NE(viewer, nullptr);
+  EXPECT_TRUE(viewer->isVisible());
+  EXPECT_TRUE(viewer->isWindow());
+  auto* text = viewer->findChild<QTextBrowser*>("HelpText");
+  ASSERT_NE(text, nullptr);
+  EXPECT_TRUE(text->toPlainText().contains("The front panel"));
+  EXPECT_EQ(text->source(), QUrl::fromLocalFile(guide));
+  viewer->close();
+
+  QTemporaryDir dir;
+  EXPECT_FALSE(ShowHelpContents(form.get(), ProgramDir() + QLatin1String(HelpFileName), dir.filePath("none.html")));
+  ASSERT_EQ(answers.messages.size(), 1);
+  SetExternalHelpOpener(previous);
 }
 
 }  // namespace

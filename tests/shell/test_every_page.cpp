@@ -102,7 +102,12 @@ TEST_F(EveryPageTest, SaveChangesAndRebootWriteOnlyWhenConfirmed) {
 
   answers.answer = true;
   form->MenuAction("Reset2")->trigger();
+  // The reboot is asynchronous: its result comes as a message once the switch has answered.
+  ASSERT_TRUE(waitUntil([&] { return !answers.messages.isEmpty(); }));
+  EXPECT_EQ(answers.messages, QStringList{RebootDoneText});
+  answers.messages.clear();
   EXPECT_EQ(value(reset), "= INTEGER: 3");  // "warm-start"
+  QString memoAfterSet;
   answers.onForm = [&](TConfigForm& f) {
     ASSERT_TRUE(waitUntil([&] { return !memoOf(f)->toPlainText().isEmpty() && !f.CurrentBinding()->Busy(); }));
     auto* choice = f.findChild<QComboBox*>();
@@ -115,10 +120,16 @@ TEST_F(EveryPageTest, SaveChangesAndRebootWriteOnlyWhenConfirmed) {
     ASSERT_NE(set, nullptr);
     set->click();
     EXPECT_TRUE(waitUntil([&] { return !f.CurrentBinding()->Busy(); }));
+    memoAfterSet = memoOf(f)->toPlainText();
   };
   form->MenuAction("SaveChanges1")->trigger();
   EXPECT_EQ(answers.forms, 1);
   EXPECT_EQ(value(save), "= INTEGER: 5");
+  // The memo said the save was under way, then gave the set's result.
+  const QStringList lines = memoAfterSet.split(u'\n');
+  ASSERT_GE(lines.size(), 2);
+  EXPECT_EQ(lines.at(lines.size() - 2), SavingText);
+  EXPECT_TRUE(lines.last().startsWith("Set: Ok")) << lines.last().toStdString();
   EXPECT_TRUE(answers.messages.isEmpty()) << answers.messages.join('\n').toStdString();
 }
 

@@ -44,7 +44,7 @@ TEST_F(FrontPanelHostTest, FirstShowingHostsThePanelAndSizesTheClientArea) {
   EXPECT_EQ(panels, 1);
   EXPECT_EQ(form->ClientArea()->size(), QSize(908, 127));
   // The module the agent reports sits in slot 1 with port 17; slot 2 is empty.
-  ASSERT_TRUE(waitUntil([&] { return panel->Activated() && panel->LedBinding() && panel->LedBinding()->PollTimer()->isActive() && !panel->LedBinding()->Busy(); }));
+  ASSERT_TRUE(waitUntil([&] { return panel->Activated() && panel->ModulesRead() && panel->LedBinding() && panel->LedBinding()->PollTimer()->isActive() && !panel->LedBinding()->Busy(); }));
   ASSERT_NE(panel->ModulePanel(1), nullptr);
   EXPECT_EQ(panel->ModulePanel(1)->SpeedButton1()->property("tag").toInt(), 17);
   EXPECT_EQ(panel->ModulePanel(2), nullptr);
