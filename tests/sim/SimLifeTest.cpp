@@ -134,6 +134,8 @@ const std::string kReg = "@register 1.3.6.1.4.1.48213\n";
 INSTANTIATE_TEST_SUITE_P(
     Refused, Kx760simBadStart,
     ::testing::Values(
+        BadStart{"NoAgents", "", {"--agents", "0"}, "bad value for --agents"},
+        BadStart{"AgentsPastTheLastPort", "", {"--port", "65535", "--agents", "2"}, "pass 65535"},
         BadStart{"BadInteger",
                  kReg + "1.3.6.1.4.1.48213.1.0|integer|abc\n",
                  {},
@@ -204,6 +206,29 @@ TEST(Kx760simLife, LaterDataFilesReplaceAndRemoveObjects) {
   EXPECT_NE(tool("snmpget", kV2Read, plain, {host3}).out.find("192.168.1.5"), std::string::npos);
   EXPECT_NE(tool("snmpget", kV2Read, variant, {host3}).out.find("No Such"), std::string::npos);
   EXPECT_EQ(variant.stderrText(), "");
+}
+
+// --agents: switches on consecutive ports, each with its own data: a set on one changes only it.
+TEST(Kx760simLife, AgentsAreIndependentSwitchesOnConsecutivePorts) {
+  SimAgent agent;
+  agent.start({"--agents", "3", "--led-period", "0"});
+  const auto at = [&](int i) { return "udp:127.0.0.1:" + std::to_string(agent.port() + i); };
+  const std::string guestName = "1.3.6.1.4.1.48213.12.30.1.1.0";
+  const auto read = [&](int i) {
+    return runNetSnmpTool({"snmpget", "-v2c", "-c", "public", "-Oqv", "-t", "5", at(i), guestName}).out;
+  };
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(read(i), "\"guests\"\n") << i;
+  ASSERT_EQ(runNetSnmpTool({"snmpset", "-v2c", "-c", "private", "-t", "5", at(1), guestName, "s", "second"}).exitCode, 0);
+  EXPECT_EQ(read(0), "\"guests\"\n");
+  EXPECT_EQ(read(1), "\"second\"\n");
+  EXPECT_EQ(read(2), "\"guests\"\n");
+  // A walk of the last one sees the same whole table as one of the first.
+  const auto walk = [&](int i) {
+    return runNetSnmpTool({"snmpbulkwalk", "-v2c", "-c", "public", "-t", "5", at(i), "1.3.6.1.2.1.2.2.1.2"}).out;
+  };
+  EXPECT_GE(lines(walk(2)).size(), 18u);
+  EXPECT_EQ(walk(2), walk(0));
+  EXPECT_TRUE(exitedCleanly(agent.stop())) << agent.stderrText();
 }
 
 TEST(Kx760simLife, OwnUsersReplaceTheBuiltInOnes) {

@@ -2,6 +2,35 @@
 
 #include "CtlCommand.h"
 
+namespace {
+
+// --hosts FILE, --parallel N, --ordered (kx760ctl over many devices); true when args[k] was one.
+bool parseFleetOption(const QStringList& args, qsizetype& k, CtlCommandLine& line) {
+  const QString& a = args.at(k);
+  const auto value = [&](const QString& name) {
+    if (a.startsWith(name + u'=')) return a.mid(name.size() + 1);
+    if (k + 1 >= args.size()) throw CtlUsageError(QStringLiteral("%1 needs a value").arg(name));
+    return args.at(++k);
+  };
+  if (a == u"--ordered") {
+    line.ordered = true;
+  } else if (a == u"--hosts" || a.startsWith(u"--hosts=")) {
+    line.hostsFile = value(QStringLiteral("--hosts"));
+    if (line.hostsFile.isEmpty()) throw CtlUsageError(QStringLiteral("--hosts needs a file"));
+  } else if (a == u"--parallel" || a.startsWith(u"--parallel=")) {
+    bool ok = false;
+    const int n = value(QStringLiteral("--parallel")).toInt(&ok);
+    if (!ok || n < 1 || n > 4096)
+      throw CtlUsageError(QStringLiteral("--parallel needs a number from 1 to 4096"));
+    line.parallel = n;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 CtlCommandLine CtlCommandLine::parse(const QStringList& args) {
   CtlCommandLine line;
   bool haveCommand = false;
@@ -34,6 +63,7 @@ CtlCommandLine CtlCommandLine::parse(const QStringList& args) {
       if (!ok || port == 0 || port > 65535)
         throw CtlUsageError(QStringLiteral("--port needs a port number from 1 to 65535"));
       line.port = static_cast<quint16>(port);
+    } else if (parseFleetOption(args, k, line)) {
     } else if (haveCommand) {
       line.commandArgs << a;
     } else if (a.startsWith(u'/')) {
@@ -68,6 +98,12 @@ QString CtlCommandLine::usage() {
       "  --max-repetitions N  rows a walk reads ahead per get-bulk over SNMPv2c/v3 (0: get-next\n"
       "            only; default: adapted to the answers; the profile key MaxRepetitions too)\n"
       "  --max-rows N  a walk prints at most N rows, then ends with exit status 3\n"
+      "  --hosts FILE  run the command (get, walk, set, page) over every device of FILE at once:\n"
+      "            one device a line, ADDRESS[:PORT] [/SWITCH...], # comments; secrets from the\n"
+      "            environment or the profiles. Output lines begin with the device; exit\n"
+      "            status 0 only when every device succeeded\n"
+      "  --parallel N  with --hosts: at most N devices asked at once (default 64)\n"
+      "  --ordered with --hosts: output in the file's order (default: as devices finish)\n"
       "  --help    this text\n"
       "commands:\n");
   for (const CtlCommandEntry& e : ctlCommands())

@@ -13,6 +13,9 @@ struct CtlCommandLine {
   std::optional<int> maxRepetitions; // --max-repetitions N: overrides the profile's
   std::optional<qint64> maxRows;     // --max-rows N
   bool help = false;                 // --help
+  QString hostsFile;                 // --hosts FILE: the command over every device in FILE
+  std::optional<int> parallel;       // --parallel N: devices asked at once with --hosts
+  bool ordered = false;              // --ordered: --hosts output in the file's order
   QString command;
   QStringList commandArgs;
 

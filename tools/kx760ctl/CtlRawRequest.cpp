@@ -16,6 +16,13 @@ quint32 ctlSyntaxOfValue(const MvValue& v, CtlRawRequest::OctetForm form) {
   return v.isException() ? Syntax::Null : static_cast<quint32>(v.type);
 }
 
+void ctlLoadTarget(MvSNMPRequest& request, const MvDeviceParams& device) {
+  const MvDeviceParams saved = DeviceTarget;
+  DeviceTarget = device;
+  request.loadDeviceTarget();
+  DeviceTarget = saved;
+}
+
 QString ctlOidArgument(const QString& text) {
   const std::optional<MvOid> oid = parseOid(text);
   if (!oid || oid->empty()) throw CtlUsageError(QStringLiteral("not an OID: \"%1\"").arg(text));

@@ -48,3 +48,7 @@ inline CtlRawRequest::OctetForm ctlOctetForm(bool json) {
 
 // Dotted decimal text of an OID argument (one leading dot allowed); CtlUsageError otherwise.
 QString ctlOidArgument(const QString& text);
+
+// Gives a request the parameters of another device than DeviceTarget (kx760ctl --hosts talks to
+// many at once), with exactly what the request would copy from DeviceTarget.
+void ctlLoadTarget(MvSNMPRequest& request, const MvDeviceParams& device);

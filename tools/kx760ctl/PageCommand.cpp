@@ -3,9 +3,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTimer>
 #include <vector>
 
 #include "CtlOutput.h"
+#include "CtlRawRequest.h"
 #include "Formoidunit.h"
 #include "MenuMap.h"
 #include "MenuMapText.h"
@@ -29,24 +31,33 @@ QByteArray valueBytes(const SnmpVarItem& item) {
   return item.syntax == Syntax::DisplayStr ? item.value.toLatin1() : item.value.toUtf8();
 }
 
-PageContent readPage(const MenuPage& page, const MenuExtras& extras) {
-  PageContent content;
+// A request set up to read the page: its list, the entry's own time-out, the shown items noted.
+void preparePage(const MenuPage& page, const MenuExtras& extras, MvSNMPRequest& request,
+                 PageContent& content) {
   content.page = &page;
-  MvSNMPRequest request;
   request.varList = page.makeVarList();
   if (extras.requestTimeout) request.timeout = extras.requestTimeout;
   for (int i = 0; i < request.varList.count(); ++i)
     if (request.varList.isShown(i)) content.shown.push_back(i);
+}
+
+void keepRow(const MvSNMPRequest& request, PageContent& content) {
+  std::vector<SnmpVarItem> row;
+  for (int i : content.shown) row.push_back(request.varList.item(i));
+  content.rows.push_back(std::move(row));
+}
+
+PageContent readPage(const MenuPage& page, const MenuExtras& extras) {
+  PageContent content;
+  MvSNMPRequest request;
+  preparePage(page, extras, request, content);
   if (!page.isTable()) {
     request.readStep(true);
     content.list = request.varList;
     return content;
   }
-  for (bool more = request.readStep(true); more; more = request.readStep(false)) {
-    std::vector<SnmpVarItem> row;
-    for (int i : content.shown) row.push_back(request.varList.item(i));
-    content.rows.push_back(std::move(row));
-  }
+  for (bool more = request.readStep(true); more; more = request.readStep(false))
+    keepRow(request, content);
   content.list = request.varList;  // the labels of the columns
   return content;
 }
@@ -147,56 +158,154 @@ QString nearText(const QString& typed) {
                         : QStringLiteral("; near entries:\n") + near.join(u'\n');
 }
 
-}  // namespace
-
-void PageCommand::run(const QStringList& args, CtlOutput& out) {
-  // An unquoted path arrives in several arguments.
-  const QString typed = args.join(u' ').trimmed();
-  if (typed.isEmpty())
-    throw CtlUsageError(QStringLiteral("page needs a menu item name or a caption path"));
-  const MenuEntry* entry = findMenuEntry(typed);
-  if (!entry)
-    throw CtlUsageError(QStringLiteral("no menu entry \"%1\"").arg(typed) + nearText(typed));
-
-  const QString caption = entry->title.caption(DeviceTarget.address);
-  const QString heading =
-      QStringLiteral("%1  (%2, %3)")
-          .arg(entry->pathText(), QLatin1StringView(entry->item), menuActionText(*entry));
-  QJsonObject doc{{"item", QString::fromLatin1(entry->item)},
-                  {"path", QJsonArray::fromStringList(entry->captionPath())},
-                  {"family", QString::fromLatin1(menuFamilyKeyword(entry->family))},
-                  {"handler", entry->handler()},
-                  {"caption", caption.isEmpty() ? QJsonValue() : QJsonValue(caption)}};
-  if (!out.json()) out.write(heading.toUtf8() + (caption.isEmpty() ? "" : "\n" + caption.toUtf8()));
-
-  // A dedicated form's lists are read as pages, each headed by its list's name.
-  std::vector<MenuPage> formPages;
-  if (const CatalogueForm* form = entry->form ? findCatalogueForm(QString::fromLatin1(entry->form)) : nullptr)
-    for (const CatalogueList* list : form->catalogueLists())
-      formPages.push_back(MenuPage{list->name, list->name, list->kind, static_cast<quint8>(list->keyCount), -1});
-
-  if (!readsPages(*entry) && formPages.empty()) {
-    const QString does = whatItWouldDo(*entry);
-    if (entry->tool) doc.insert("tool", QString::fromLatin1(entry->tool));
-    if (entry->form) doc.insert("form", QString::fromLatin1(entry->form));
-    if (entry->action != MenuAction::None)
-      doc.insert("action", QString::fromLatin1(menuActionKeyword(entry->action)));
-    doc.insert("does", does);
-    out.write(out.json() ? QJsonDocument(doc).toJson(QJsonDocument::Indented) : does.toUtf8());
-    return;
+// One run of the command: the entry found, its heading written, each page's content written (as
+// text at once, in JSON collected), and the JSON document closed at the end.
+class PageReading {
+ public:
+  explicit PageReading(const QStringList& args) {
+    // An unquoted path arrives in several arguments.
+    const QString typed = args.join(u' ').trimmed();
+    if (typed.isEmpty())
+      throw CtlUsageError(QStringLiteral("page needs a menu item name or a caption path"));
+    entry_ = findMenuEntry(typed);
+    if (!entry_)
+      throw CtlUsageError(QStringLiteral("no menu entry \"%1\"").arg(typed) + nearText(typed));
+    // A dedicated form's lists are read as pages, each headed by its list's name.
+    if (const CatalogueForm* form =
+            entry_->form ? findCatalogueForm(QString::fromLatin1(entry_->form)) : nullptr)
+      for (const CatalogueList* list : form->catalogueLists())
+        formPages_.push_back(MenuPage{list->name, list->name, list->kind,
+                                      static_cast<quint8>(list->keyCount), -1});
   }
 
-  if (entry->form) doc.insert("form", QString::fromLatin1(entry->form));
-  QJsonArray pages;
-  for (const MenuPage& page : formPages.empty() ? entry->pageList() : std::span<const MenuPage>(formPages)) {
-    const PageContent content = readPage(page, entry->extras);
+  // The heading (the caption names `address`); false when the entry reads no page: then what it
+  // would do has been written instead.
+  bool begin(const QString& address, CtlOutput& out) {
+    const MenuEntry& e = *entry_;
+    const QString caption = e.title.caption(address);
+    const QString heading = QStringLiteral("%1  (%2, %3)")
+                                .arg(e.pathText(), QLatin1StringView(e.item), menuActionText(e));
+    doc_ = QJsonObject{{"item", QString::fromLatin1(e.item)},
+                       {"path", QJsonArray::fromStringList(e.captionPath())},
+                       {"family", QString::fromLatin1(menuFamilyKeyword(e.family))},
+                       {"handler", e.handler()},
+                       {"caption", caption.isEmpty() ? QJsonValue() : QJsonValue(caption)}};
+    if (!out.json())
+      out.write(heading.toUtf8() + (caption.isEmpty() ? "" : "\n" + caption.toUtf8()));
+    if (!readsPages(e) && formPages_.empty()) {
+      const QString does = whatItWouldDo(e);
+      if (e.tool) doc_.insert("tool", QString::fromLatin1(e.tool));
+      if (e.form) doc_.insert("form", QString::fromLatin1(e.form));
+      if (e.action != MenuAction::None)
+        doc_.insert("action", QString::fromLatin1(menuActionKeyword(e.action)));
+      doc_.insert("does", does);
+      out.write(out.json() ? QJsonDocument(doc_).toJson(QJsonDocument::Indented) : does.toUtf8());
+      return false;
+    }
+    if (e.form) doc_.insert("form", QString::fromLatin1(e.form));
+    return true;
+  }
+
+  std::span<const MenuPage> pages() const {
+    return formPages_.empty() ? entry_->pageList() : std::span<const MenuPage>(formPages_);
+  }
+  const MenuExtras& extras() const { return entry_->extras; }
+
+  void add(const PageContent& content, CtlOutput& out) {
     if (out.json())
-      pages.append(pageJson(content));
+      pages_.append(pageJson(content));
     else
       out.write(pageText(content));
   }
-  if (out.json()) {
-    doc.insert("pages", pages);
-    out.write(QJsonDocument(doc).toJson(QJsonDocument::Indented));
+
+  void end(CtlOutput& out) {
+    if (!out.json()) return;
+    doc_.insert("pages", pages_);
+    out.write(QJsonDocument(doc_).toJson(QJsonDocument::Indented));
   }
+
+ private:
+  const MenuEntry* entry_ = nullptr;
+  std::vector<MenuPage> formPages_;
+  QJsonObject doc_;
+  QJsonArray pages_;
+};
+
+}  // namespace
+
+void PageCommand::run(const QStringList& args, CtlOutput& out) {
+  PageReading reading(args);
+  if (!reading.begin(DeviceTarget.address, out)) return;
+  for (const MenuPage& page : reading.pages()) reading.add(readPage(page, reading.extras()), out);
+  reading.end(out);
+}
+
+struct AsyncPageRead::State {
+  explicit State(const QStringList& args) : reading(args) {}
+  PageReading reading;
+  MvDeviceParams device;
+  CtlOutput* out = nullptr;
+  std::function<void(const MvSNMPError&)> done;
+  std::size_t index = 0;
+  std::unique_ptr<MvSNMPRequest> request;
+  PageContent content;
+  QObject context;  // the next step runs after the answer's callback, never inside it
+};
+
+AsyncPageRead::AsyncPageRead(const QStringList& args) : d_(std::make_unique<State>(args)) {}
+
+AsyncPageRead::~AsyncPageRead() = default;
+
+void AsyncPageRead::start(const MvDeviceParams& device, CtlOutput& out,
+                          std::function<void(const MvSNMPError&)> done) {
+  d_->device = device;
+  d_->out = &out;
+  d_->done = std::move(done);
+  if (!d_->reading.begin(device.address, out)) {
+    d_->done(MvSNMPError{});
+    return;
+  }
+  readNext();
+}
+
+void AsyncPageRead::readNext() {
+  State& d = *d_;
+  const auto pages = d.reading.pages();
+  if (d.index == pages.size()) {
+    d.reading.end(*d.out);
+    d.done(MvSNMPError{});
+    return;
+  }
+  d.content = PageContent{};
+  d.request = std::make_unique<MvSNMPRequest>();
+  ctlLoadTarget(*d.request, d.device);
+  preparePage(pages[d.index], d.reading.extras(), *d.request, d.content);
+  readStep(true);
+}
+
+void AsyncPageRead::readStep(bool first) {
+  try {
+    d_->request->readAsync(
+        [this](void*, const MvSNMPError& e, MvSNMPVarList&) { onAnswer(e); }, nullptr, first);
+  } catch (const MvException& e) {
+    d_->done(e.error());
+  }
+}
+
+void AsyncPageRead::onAnswer(const MvSNMPError& e) {
+  State& d = *d_;
+  if (!e.ok()) {
+    d.done(e);
+    return;
+  }
+  if (d.content.page->isTable() && !e.finished) {
+    keepRow(*d.request, d.content);
+    readStep(false);
+    return;
+  }
+  d.content.list = d.request->varList;
+  d.reading.add(d.content, *d.out);
+  ++d.index;
+  // The finished request goes only once its callback has returned.
+  QTimer::singleShot(0, &d.context, [this] { readNext(); });
 }

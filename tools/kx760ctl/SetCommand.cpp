@@ -111,7 +111,7 @@ CtlSetValue ctlSetValue(const QString& type, const QString& value) {
   throw CtlUsageError(QStringLiteral("unknown value type \"%1\"").arg(type));
 }
 
-void SetCommand::run(const QStringList& args, CtlOutput& out) {
+std::unique_ptr<CtlRawRequest> ctlSetRequest(const QStringList& args) {
   if (args.isEmpty() || args.size() % 3 != 0)
     throw CtlUsageError(QStringLiteral("set needs OID TYPE VALUE triples"));
   QStringList oids;
@@ -120,15 +120,18 @@ void SetCommand::run(const QStringList& args, CtlOutput& out) {
     oids << args.at(k);
     values.push_back(ctlSetValue(args.at(k + 1), args.at(k + 2)));
   }
-  const auto request = CtlRawRequest::forSet(oids);
+  auto request = CtlRawRequest::forSet(oids);
   for (int i = 0; i < request->varList.count(); ++i) {
     request->varList.item(i).syntax = values[static_cast<size_t>(i)].syntax;
     request->varList.item(i).value = values[static_cast<size_t>(i)].text;
   }
-  request->write();
+  return request;
+}
+
+void ctlReportSet(const CtlRawRequest& request, CtlOutput& out) {
   // What was sent, shown exactly as a get of it would show it: by the SNMP type that went out and
   // in that type's one text form (a string typed "s" is an octet string, hex in JSON).
-  MvSNMPVarList sent = request->varList;
+  MvSNMPVarList sent = request.varList;
   for (int i = 0; i < sent.count(); ++i) {
     MvValue value;
     loadValue(sent, i, value);
@@ -137,4 +140,10 @@ void SetCommand::run(const QStringList& args, CtlOutput& out) {
     const char* keyword = syntaxKeyword(sent.item(i).syntax);
     out.add({sent.item(i).oid, QString::fromLatin1(keyword), sent.item(i).value});
   }
+}
+
+void SetCommand::run(const QStringList& args, CtlOutput& out) {
+  const auto request = ctlSetRequest(args);
+  request->write();
+  ctlReportSet(*request, out);
 }

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 #include "CtlCommand.h"
+#include "CtlRawRequest.h"
 
 class SetCommand : public CtlCommand {
  public:
@@ -19,3 +21,8 @@ struct CtlSetValue {
 };
 // Throws CtlUsageError for an unknown type or a value that does not fit it.
 CtlSetValue ctlSetValue(const QString& type, const QString& value);
+
+// The set request of `args` (OID TYPE VALUE triples), checked, not yet sent; CtlUsageError otherwise.
+std::unique_ptr<CtlRawRequest> ctlSetRequest(const QStringList& args);
+// After a successful set: what went out, one varbind each.
+void ctlReportSet(const CtlRawRequest& request, CtlOutput& out);

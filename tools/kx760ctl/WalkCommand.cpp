@@ -10,10 +10,7 @@ void WalkCommand::run(const QStringList& args, CtlOutput& out) {
   if (args.isEmpty()) throw CtlUsageError(QStringLiteral("walk needs at least one OID"));
   const auto request = CtlRawRequest::forWalk(
       args, ctlOctetForm(out.json()));
-  const int first = request->firstObject();
-  // A column that ended early restarts at the row being read and may return objects it returned
-  // before; each object is printed once, the first time.
-  std::vector<MvOid> lastPrinted(static_cast<size_t>(request->varList.count()));
+  CtlWalkRows printed;
   qint64 rows = 0;
   for (bool more = request->readStep(true); more; more = request->readStep(false)) {
     if (out.maxRows && rows >= *out.maxRows)
@@ -25,14 +22,21 @@ void WalkCommand::run(const QStringList& args, CtlOutput& out) {
       throw CtlStopped(QStringLiteral("the walk was stopped by signal %1 after %2 rows").arg(sig).arg(rows),
                        128 + sig);
     ++rows;
-    for (int i = first; i < request->varList.count(); ++i) {
-      const SnmpVarItem& item = request->varList.item(i);
-      if (item.value == QLatin1String(NotDoneValueText)) continue;
-      const MvOid oid = parseOid(item.currentOid).value_or(MvOid{});
-      MvOid& last = lastPrinted[static_cast<size_t>(i)];
-      if (!last.empty() && compareOids(oid, last) <= 0) continue;
-      last = oid;
-      out.add(request->varBind(i));
-    }
+    printed.print(*request, out);
+  }
+}
+
+void CtlWalkRows::print(const CtlRawRequest& request, CtlOutput& out) {
+  // A column that ended early restarts at the row being read and may return objects it returned
+  // before; each object is printed once, the first time.
+  lastPrinted_.resize(static_cast<size_t>(request.varList.count()));
+  for (int i = request.firstObject(); i < request.varList.count(); ++i) {
+    const SnmpVarItem& item = request.varList.item(i);
+    if (item.value == QLatin1String(NotDoneValueText)) continue;
+    const MvOid oid = parseOid(item.currentOid).value_or(MvOid{});
+    MvOid& last = lastPrinted_[static_cast<size_t>(i)];
+    if (!last.empty() && compareOids(oid, last) <= 0) continue;
+    last = oid;
+    out.add(request.varBind(i));
   }
 }

@@ -3,9 +3,24 @@
 // rows are read ahead with get-bulk). Rows are printed as they arrive.
 #pragma once
 
+#include <vector>
+
 #include "CtlCommand.h"
+#include "MvValue.h"
 
 class WalkCommand : public CtlCommand {
  public:
   void run(const QStringList& args, CtlOutput& out) override;
+};
+
+class CtlRawRequest;
+class CtlOutput;
+
+// Prints the rows of a walk as they are read, each object once.
+class CtlWalkRows {
+ public:
+  void print(const CtlRawRequest& request, CtlOutput& out);
+
+ private:
+  std::vector<MvOid> lastPrinted_;
 };

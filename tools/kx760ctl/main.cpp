@@ -14,6 +14,7 @@
 #include "CtlCommand.h"
 #include "CtlCommandLine.h"
 #include "CtlOutput.h"
+#include "FleetCommand.h"
 #include "MvDeviceParams.h"
 #include "MvError.h"
 #include "MvSecrets.h"
@@ -56,6 +57,7 @@ int run(const QStringList& args, const MvEnvironmentSecrets& fromEnvironment) {
   if (line.command.isEmpty()) return usageError(QStringLiteral("no command"));
   const CtlCommandEntry* entry = findCtlCommand(line.command);
   if (!entry) return usageError(QStringLiteral("unknown command \"%1\"").arg(line.command));
+  if (!line.hostsFile.isEmpty()) return runFleet(line, fromEnvironment);
   std::unique_ptr<CtlCommand> command = entry->make();
   CtlOutput out(line.json, stdout);
   out.maxRows = line.maxRows;

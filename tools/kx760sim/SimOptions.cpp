@@ -69,6 +69,7 @@ std::vector<UserDef> SimOptions::defaultUsers() {
 std::string SimOptions::usage() {
   return "usage: kx760sim [options]\n"
          "  --port N                UDP port on 127.0.0.1 (default: a free port)\n"
+         "  --agents N              N independent switches on consecutive ports (default 1)\n"
          "  --data FILE             data file; repeat to load several into one tree (default:\n"
          "                          kx760.data and kx760-catalogue.data next to the program)\n"
          "  --variant               a second switch whose settings differ: kx760-variant.data\n"
@@ -119,6 +120,8 @@ std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& args
     };
     if (arg == "--port") {
       if (!number(value, o.port) || o.port < 0 || o.port > 65535) return bad();
+    } else if (arg == "--agents") {
+      if (!number(value, o.agents) || o.agents < 1 || o.agents > 4096) return bad();
     } else if (arg == "--data") {
       o.dataFiles.push_back(value);
     } else if (arg == "--read-community") {

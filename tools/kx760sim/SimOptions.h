@@ -26,6 +26,7 @@ struct FaultDef {
 
 struct SimOptions {
   int port = 0;  // 0: any free port
+  int agents = 1;  // switches served, on consecutive ports from `port`, each with its own data
   std::vector<std::string> dataFiles;  // loaded in order into one store; empty: the built-in ones
   std::string readCommunity = "public";
   std::string writeCommunity = "private";

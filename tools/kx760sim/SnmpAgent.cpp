@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <type_traits>
@@ -29,6 +30,7 @@ void init_snmpMPDStats(void);
 void init_usmStats(void);
 void init_vacm_conf(void);
 extern netsnmp_session* main_session;
+extern struct session_list* Sessions;  // every open session, the listening ones among them
 }
 
 namespace kx760sim {
@@ -143,12 +145,102 @@ void SnmpAgent::PduDeleter::operator()(snmp_pdu* pdu) const {
 
 SnmpAgent::SnmpAgent(const SimOptions& options, MibStore& store,
                      std::vector<std::string> systemConfig)
+    : SnmpAgent(options, std::vector<MibStore*>{&store}, std::move(systemConfig)) {}
+
+SnmpAgent::SnmpAgent(const SimOptions& options, std::vector<MibStore*> stores,
+                     std::vector<std::string> systemConfig)
     : options_(options),
-      store_(store),
       systemConfig_(std::move(systemConfig)),
-      panel_(store),
       random_(options.seed ? *options.seed : std::random_device{}()) {
-  if (options_.modules) panel_.setModules(options_.modules->first, options_.modules->second);
+  for (MibStore* store : stores) {
+    Switch sw{store, std::make_unique<FrontPanel>(*store)};
+    if (options_.modules) sw.panel->setModules(options_.modules->first, options_.modules->second);
+    switches_.push_back(std::move(sw));
+  }
+}
+
+std::vector<int> SnmpAgent::ports() const {
+  std::vector<int> out;
+  for (const Switch& sw : switches_) out.push_back(sw.port);
+  return out;
+}
+
+std::string SnmpAgent::listenAddresses(std::string& error) const {
+  const int count = static_cast<int>(switches_.size());
+  int first = options_.port;
+  if (first == 0 && count > 1) {
+    // A free run of consecutive ports: bind them all to be sure, then hand them to the agent.
+    for (int attempt = 0; attempt < 50 && first == 0; ++attempt) {
+      std::vector<int> held;
+      sockaddr_in a{};
+      a.sin_family = AF_INET;
+      a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+      bool ok = true;
+      for (int i = 0; i < count && ok; ++i) {
+        const int fd = socket(AF_INET, SOCK_DGRAM, 0);
+        if (fd < 0) {
+          ok = false;
+          break;
+        }
+        held.push_back(fd);
+        if (i > 0) a.sin_port = htons(static_cast<uint16_t>(first + i));
+        socklen_t len = sizeof a;
+        ok = bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 &&
+             (i > 0 || getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len) == 0);
+        if (ok && i == 0) {
+          first = ntohs(a.sin_port);
+          ok = first + count - 1 <= 65535;
+        }
+      }
+      for (int fd : held) close(fd);
+      if (!ok) first = 0;
+    }
+    if (first == 0) {
+      error = "no run of " + std::to_string(count) + " free ports";
+      return {};
+    }
+  }
+  if (first != 0 && first + count - 1 > 65535) {
+    error = "the ports of " + std::to_string(count) + " agents pass 65535";
+    return {};
+  }
+  std::string list;
+  for (int i = 0; i < count; ++i)
+    list += (i ? "," : "") + std::string("udp:127.0.0.1:") + std::to_string(first ? first + i : 0);
+  return list;
+}
+
+// The agent opened one listening session per address; each becomes a switch's by its port,
+// and every request passes our gate first, where delay, drop and silence are decided.
+bool SnmpAgent::adoptSessions(std::string& error) {
+  std::vector<std::pair<int, netsnmp_session*>> listening;
+  for (session_list* slp = Sessions; slp; slp = slp->next) {
+    if (!slp->session || !slp->transport || slp->session->callback != &handle_snmp_packet)
+      continue;
+    sockaddr_in bound{};
+    socklen_t len = sizeof bound;
+    if (getsockname(slp->transport->sock, reinterpret_cast<sockaddr*>(&bound), &len) != 0 ||
+        bound.sin_family != AF_INET)
+      continue;
+    listening.emplace_back(ntohs(bound.sin_port), slp->session);
+  }
+  std::sort(listening.begin(), listening.end());
+  if (listening.size() != switches_.size()) {
+    error = "cannot tell the ports listened on";
+    return false;
+  }
+  for (std::size_t i = 0; i < switches_.size(); ++i) {
+    switches_[i].port = listening[i].first;
+    switches_[i].session = listening[i].second;
+    listening[i].second->callback = &SnmpAgent::onPacket;
+  }
+  return true;
+}
+
+MibStore& SnmpAgent::storeOf(const snmp_session* session) {
+  for (Switch& sw : switches_)
+    if (sw.session == session) return *sw.store;
+  return *switches_.front().store;  // not one of ours: cannot happen, the first is as good
 }
 
 SnmpAgent::~SnmpAgent() {
@@ -219,7 +311,8 @@ bool SnmpAgent::start(std::string& error) {
   // Only our own directories: no /etc/snmp, no ~/.snmp, nothing saved to /var/lib/snmp.
   netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, confDir.c_str());
   netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, persistDir.c_str());
-  const std::string address = "udp:127.0.0.1:" + std::to_string(options_.port);
+  const std::string address = listenAddresses(error);
+  if (address.empty()) return false;
   netsnmp_ds_set_string(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_PORTS, address.c_str());
   char noSmux[] = "-smux";
   add_to_init_list(noSmux);
@@ -235,7 +328,8 @@ bool SnmpAgent::start(std::string& error) {
   init_usmStats();
   init_vacm_conf();
 
-  for (const Oid& root : store_.subtrees()) {
+  // The switches' stores are copies of one data set: the first one's subtrees are everyone's.
+  for (const Oid& root : switches_.front().store->subtrees()) {
     netsnmp_handler_registration* reg = netsnmp_create_handler_registration(
         kAppName, &SnmpAgent::handleRequests, root.data(), root.size(), HANDLER_CAN_RWRITE);
     if (!reg) {
@@ -255,17 +349,7 @@ bool SnmpAgent::start(std::string& error) {
     error = "cannot listen on " + address;
     return false;
   }
-  // Every request passes our gate first, where delay, drop and silence are decided.
-  main_session->callback = &SnmpAgent::onPacket;
-
-  netsnmp_transport* transport = snmp_sess_transport(snmp_sess_pointer(main_session));
-  sockaddr_in bound{};
-  socklen_t len = sizeof bound;
-  if (!transport || getsockname(transport->sock, reinterpret_cast<sockaddr*>(&bound), &len) != 0) {
-    error = "cannot tell the port listened on";
-    return false;
-  }
-  port_ = ntohs(bound.sin_port);
+  if (!adoptSessions(error)) return false;
 
   if (options_.ledPeriodMs > 0) {
     timeval period{options_.ledPeriodMs / 1000, (options_.ledPeriodMs % 1000) * 1000};
@@ -279,7 +363,7 @@ void SnmpAgent::run(const volatile std::sig_atomic_t& stop) {
 }
 
 void SnmpAgent::ledTick(unsigned int, void* arg) {
-  static_cast<SnmpAgent*>(arg)->panel_.tick();
+  for (Switch& sw : static_cast<SnmpAgent*>(arg)->switches_) sw.panel->tick();
 }
 
 bool SnmpAgent::faulty(FaultMode mode, const Oid& oid) const {
@@ -332,28 +416,30 @@ void SnmpAgent::resumePostponed(unsigned int, void* arg) {
 int SnmpAgent::handleRequests(netsnmp_mib_handler* handler, netsnmp_handler_registration* reginfo,
                               netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests) {
   auto* self = static_cast<SnmpAgent*>(handler->myvoid);
+  MibStore& store = self->storeOf(reqinfo->asp ? reqinfo->asp->session : nullptr);
   switch (reqinfo->mode) {
     case MODE_GET:
-      return self->answerGet(reqinfo, requests);
+      return self->answerGet(store, reqinfo, requests);
     case MODE_GETNEXT:
-      return self->answerGetNext(reginfo, requests);
+      return self->answerGetNext(store, reginfo, requests);
     default:
-      return self->runSetPhase(reqinfo, requests);
+      return self->runSetPhase(store, reqinfo, requests);
   }
 }
 
-int SnmpAgent::answerGet(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests) {
+int SnmpAgent::answerGet(MibStore& store, netsnmp_agent_request_info* reqinfo,
+                         netsnmp_request_info* requests) {
   for (netsnmp_request_info* r = requests; r; r = r->next) {
     if (r->processed) continue;
     netsnmp_variable_list* vb = r->requestvb;
     const Oid name = toOid(vb->name, vb->name_length);
-    store_.advance(name);  // a moving counter has grown since it was last read
-    const MibStore::Entry* entry = store_.find(name);
+    store.advance(name);  // a moving counter has grown since it was last read
+    const MibStore::Entry* entry = store.find(name);
     if (!entry) {
       // An object we know with an instance we lack is noSuchInstance; anything else noSuchObject.
       const Oid parent(name.begin(), name.end() - (name.empty() ? 0 : 1));
       const bool known =
-          store_.columnOf(name) || (!parent.empty() && store_.hasObjectsUnder(parent));
+          store.columnOf(name) || (!parent.empty() && store.hasObjectsUnder(parent));
       netsnmp_set_request_error(reqinfo, r, known ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT);
       continue;
     }
@@ -366,7 +452,7 @@ int SnmpAgent::answerGet(netsnmp_agent_request_info* reqinfo, netsnmp_request_in
   return SNMP_ERR_NOERROR;
 }
 
-int SnmpAgent::answerGetNext(netsnmp_handler_registration* reginfo,
+int SnmpAgent::answerGetNext(MibStore& store, netsnmp_handler_registration* reginfo,
                              netsnmp_request_info* requests) {
   const Oid root = toOid(reginfo->rootoid, reginfo->rootoid_len);
   for (netsnmp_request_info* r = requests; r; r = r->next) {
@@ -374,14 +460,14 @@ int SnmpAgent::answerGetNext(netsnmp_handler_registration* reginfo,
     netsnmp_variable_list* vb = r->requestvb;
     const Oid asked = toOid(vb->name, vb->name_length);
     // Asked from before this subtree: its first object is the answer.
-    const auto* next = asked < root ? store_.next(root, true) : store_.next(asked, r->inclusive);
+    const auto* next = asked < root ? store.next(root, true) : store.next(asked, r->inclusive);
     if (!next || !isPrefix(root, next->first))
       continue;  // left unanswered, the agent goes on to the next subtree
     Oid name = next->first;
     // Asked from within the same object (a column walk, or the scalar's own name), the read
     // advances a moving counter; arriving from the object before (the end of the previous
     // column's walk) it does not, so a table walk advances each counter exactly once.
-    if (isPrefix(Oid(name.begin(), name.end() - 1), asked)) store_.advance(name);
+    if (isPrefix(Oid(name.begin(), name.end() - 1), asked)) store.advance(name);
     Value value = next->second.value;
     if (faulty(FaultMode::WrongType, name)) value = wrongTyped(value);
     if (faulty(FaultMode::ShortOctets, name) && value.type == ValueType::OctetString)
@@ -394,12 +480,13 @@ int SnmpAgent::answerGetNext(netsnmp_handler_registration* reginfo,
   return SNMP_ERR_NOERROR;
 }
 
-int SnmpAgent::runSetPhase(netsnmp_agent_request_info* reqinfo, netsnmp_request_info* requests) {
+int SnmpAgent::runSetPhase(MibStore& store, netsnmp_agent_request_info* reqinfo,
+                           netsnmp_request_info* requests) {
   // One transaction per PDU, shared by the calls for each subtree the PDU touches; the
   // agent frees it with the request.
   auto* txn = static_cast<SetTransaction*>(netsnmp_agent_get_list_data(reqinfo, kTransactionKey));
   if (!txn) {
-    auto owned = std::make_unique<SetTransaction>(store_);
+    auto owned = std::make_unique<SetTransaction>(store);
     netsnmp_agent_add_list_data(
         reqinfo, netsnmp_create_data_list(kTransactionKey, owned.get(),
                                           [](void* p) { delete static_cast<SetTransaction*>(p); }));
@@ -443,9 +530,9 @@ int SnmpAgent::runSetPhase(netsnmp_agent_request_info* reqinfo, netsnmp_request_
       // COMMIT comes once for each subtree the PDU touched; the views follow only once.
       if (txn->commit()) {
         if (txn->touches(VlanMirror::kStaticEntry))
-          VlanMirror::sync(store_, txn->removals(VlanMirror::kStaticRowStatus),
+          VlanMirror::sync(store, txn->removals(VlanMirror::kStaticRowStatus),
                            netsnmp_get_agent_uptime());
-        deleteGuestVlanIfAsked();
+        deleteGuestVlanIfAsked(store);
       }
       break;
     default:  // MODE_SET_FREE: the transaction goes with the request
@@ -454,15 +541,15 @@ int SnmpAgent::runSetPhase(netsnmp_agent_request_info* reqinfo, netsnmp_request_
   return SNMP_ERR_NOERROR;
 }
 
-void SnmpAgent::deleteGuestVlanIfAsked() {
+void SnmpAgent::deleteGuestVlanIfAsked(MibStore& store) {
   // Writing start(2) to the guest VLAN's delete state removes its name and ports; the state
   // reads none(1) again afterwards, as on the switch.
   const Oid guest{1, 3, 6, 1, 4, 1, 48213, 12, 30, 1};
-  auto* state = store_.find(concat(guest, {3, 0}));
+  auto* state = store.find(concat(guest, {3, 0}));
   if (!state || state->value.number != 2) return;
   state->value.number = 1;
-  if (auto* name = store_.find(concat(guest, {1, 0}))) name->value.octets.clear();
-  if (auto* ports = store_.find(concat(guest, {2, 0}))) ports->value.octets.assign(4, '\0');
+  if (auto* name = store.find(concat(guest, {1, 0}))) name->value.octets.clear();
+  if (auto* ports = store.find(concat(guest, {2, 0}))) ports->value.octets.assign(4, '\0');
 }
 
 }  // namespace kx760sim

@@ -1,10 +1,11 @@
-// kx760sim: a simulated KX-760 switch on a loopback UDP port, for demos and tests.
+// kx760sim: simulated KX-760 switches on loopback UDP ports, for demos and tests.
 #include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 
 #include "DataFile.h"
 #include "ForwardingTable.h"
@@ -85,15 +86,24 @@ int main(int argc, char** argv) {
   if (options->fdbEntries) ForwardingTable::fill(store, *options->fdbEntries);
   VlanMirror::sync(store, 0, 0);
 
+  // Each further switch starts as a copy of the first and lives its own life from then on.
+  std::vector<std::unique_ptr<MibStore>> copies;
+  std::vector<MibStore*> stores{&store};
+  for (int i = 1; i < options->agents; ++i) {
+    copies.push_back(std::make_unique<MibStore>(store));
+    stores.push_back(copies.back().get());
+  }
+
   installStopHandlers();
   int status = 0;
   {
-    SnmpAgent agent(*options, store, std::move(systemConfig));
+    SnmpAgent agent(*options, stores, std::move(systemConfig));
     if (!agent.start(error)) {
       std::cerr << "kx760sim: " << error << "\n";
       status = 1;
     } else {
-      std::cout << "listening on udp:127.0.0.1:" << agent.port() << std::endl;
+      for (int port : agent.ports()) std::cout << "listening on udp:127.0.0.1:" << port << "\n";
+      std::cout.flush();
       agent.run(stopRequested);
     }
   }
