@@ -9,3 +9,4 @@ build-bench/bin/engine_walk_bench
 build-bench/bin/bind_list_view_bench
 build-bench/bin/forwarding_form_bench
 build-bench/bin/snapshot_bench
+bash bench/fleet_bench.sh build-bench/bin 200

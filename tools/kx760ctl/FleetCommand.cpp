@@ -183,9 +183,8 @@ class FleetRun {
   FleetRun(const CtlCommandLine& line, std::vector<Device>& devices)
       : line_(line), devices_(devices), terminal_(isatty(STDERR_FILENO) == 1) {}
 
-  int exec() {
-    QElapsedTimer clock;
-    clock.start();
+  // `clock` runs from the fleet command's start: the summary gives the whole run's time.
+  int exec(const QElapsedTimer& clock) {
     QTimer stopCheck;
     QObject::connect(&stopCheck, &QTimer::timeout, &loop_, [this] {
       if (ctlStopSignal()) loop_.exit(128 + ctlStopSignal());
@@ -311,6 +310,8 @@ class FleetRun {
 }  // namespace
 
 int runFleet(const CtlCommandLine& line, const MvEnvironmentSecrets& fromEnvironment) {
+  QElapsedTimer clock;
+  clock.start();
   std::vector<Device> devices;
   for (HostEntry& host : readHostsFile(line.hostsFile)) {
     Device d;
@@ -338,5 +339,5 @@ int runFleet(const CtlCommandLine& line, const MvEnvironmentSecrets& fromEnviron
     d.params = DeviceTarget;
   }
   DeviceTarget = defaults;
-  return FleetRun(line, devices).exec();
+  return FleetRun(line, devices).exec(clock);
 }
