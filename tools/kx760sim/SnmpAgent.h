@@ -40,8 +40,8 @@ class SnmpAgent {
   SnmpAgent(const SnmpAgent&) = delete;
   SnmpAgent& operator=(const SnmpAgent&) = delete;
 
-  // Brings the agent up; afterwards it answers on port(). Only one agent per process:
-  // Net-SNMP keeps its state in globals.
+  // Brings the agent up; afterwards it answers on ports() (port(): the first switch's). Only
+  // one agent object per process: Net-SNMP keeps its state in globals.
   bool start(std::string& error);
   int port() const { return switches_.front().port; }
   // The port of each switch, in the order of the stores.
