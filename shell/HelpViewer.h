@@ -10,7 +10,8 @@ class QWidget;
 
 // The help file's name in the program's directory.
 extern const char* const HelpFileName;
-// The user guide's name in the program's directory (HTML made at build time).
+// The user guide's name in the program's directory (HTML made at build time), or in
+// ../share/kx760-manager from it when installed.
 extern const char* const GuideFileName;
 
 // Opens `path` at its start page, or `guide` when `path` is no file; false (after telling the

@@ -2,7 +2,8 @@
 // --port N (the agent's UDP port), --screenshot FILE (save the main window as a picture after
 // start-up and end, for runs without a display), --open-menu NAME (a top-level menu, by its
 // component name, shown open in that picture) and --open ITEM (choose a menu entry, by component
-// name or caption path, after start-up; with --screenshot the picture is of the window it opened).
+// name or caption path, after start-up; with --screenshot the picture is of the window it opened)
+// and --version.
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,11 +13,13 @@
 #include <memory>
 
 #include "EntryOpener.h"
+#include "KxVersion.h"
 #include "MainUnit.h"
 #include "MenuMap.h"
 #include "ScreenFit.h"
 
 int main(int argc, char** argv) {
+  if (kxVersionRequested(argc, argv, "kx760")) return 0;
   QApplication app(argc, argv);
   ScreenFit::install();
   QApplication::setApplicationName(QStringLiteral("KX-760"));

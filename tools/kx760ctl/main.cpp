@@ -12,6 +12,7 @@
 #include "CtlCommand.h"
 #include "CtlCommandLine.h"
 #include "CtlOutput.h"
+#include "KxVersion.h"
 #include "MvDeviceParams.h"
 #include "MvError.h"
 #include "MvSnmpSession.h"
@@ -46,6 +47,10 @@ int finished(CtlOutput& out) {
 
 int run(const QStringList& args) {
   const CtlCommandLine line = CtlCommandLine::parse(args);
+  if (line.version) {
+    printKxVersion("kx760ctl");
+    return 0;
+  }
   if (line.help) {
     std::fputs(CtlCommandLine::usage().toLocal8Bit().constData(), stdout);
     return 0;
@@ -62,8 +67,18 @@ int run(const QStringList& args) {
   }
 
   initSnmpSession();
-  const MvStartupResult startup = runStartup(line.moduleSwitches);
-  if (startup.noParameters) {
+  // Net-SNMP's options give the whole device: start-up then reads no profile, only the registry's
+  // directories and catalogues, and the options fill what the switches would. They are checked
+  // before start-up touches anything.
+  const bool snmpOptions = line.snmpOptions.given();
+  MvDeviceParams device = DeviceTarget;
+  LaunchParameters launch;
+  if (snmpOptions) line.snmpOptions.applyTo(device, launch);
+  MvStartupResult startup = runStartup(snmpOptions ? QStringList() : line.moduleSwitches);
+  if (snmpOptions) {
+    DeviceTarget = device;
+    startup.launch = launch;
+  } else if (startup.noParameters) {
     printError(QString::fromLatin1(NoParameterInputText));
     return kExitUsage;
   }

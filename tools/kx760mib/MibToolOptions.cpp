@@ -54,6 +54,7 @@ QString mibToolUsage() {
   QString text = QStringLiteral(
       "usage: kx760mib /I<address> [/R<read community> /W<write community> | SNMPv3 switches]\n"
       "                /T<Tool>_<Page> [--port N] [--interval S] [--screenshot FILE [--refreshes N]]\n"
+      "       kx760mib --version\n"
       "pages:");
   for (const MibToolPage& page : mibToolPages())
     text += QStringLiteral("\n  %1  %2").arg(QLatin1String(page.argument), -30).arg(QLatin1String(page.title));

@@ -3,11 +3,12 @@
 // device profile) and one page argument "/T<Tool>_<Page>"; the SNMPv3 pass phrases may also come
 // from the environment (KX760_AUTH_PASSPHRASE, KX760_PRIV_PASSPHRASE). Besides: --port N (the
 // agent's UDP port), --interval S (the counter pages' refresh period), --screenshot FILE (save
-// the window after --refreshes N refreshes, 1 by default, and end).
+// the window after --refreshes N refreshes, 1 by default, and end), --version.
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
 
+#include "KxVersion.h"
 #include "MibToolForm.h"
 #include "MibToolOptions.h"
 #include "MvDeviceParams.h"
@@ -26,6 +27,7 @@ int fail(const QString& text, int code) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (kxVersionRequested(argc, argv, "kx760mib")) return 0;
   QApplication app(argc, argv);
   QApplication::setApplicationName(QLatin1String(MibToolProgram));
   MibToolOptions options;
