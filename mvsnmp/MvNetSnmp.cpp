@@ -325,7 +325,7 @@ QString securityKey(const MvDeviceParams& t) {
 
 QString sessionKey(const MvDeviceParams& t) {
   QStringList parts{endpointKey(t), QString::number(t.version), QString::number(t.timeout),
-                    QString::number(t.retries)};
+                    QString::number(t.retries), t.securityEngineId};
   if (t.version == 3) parts << QString::fromLatin1(t.securityName.toHex()) << securityKey(t);
   return parts.join(QChar(0x1F));
 }
@@ -438,7 +438,10 @@ SessionHandle& openSession(const MvDeviceParams& t) {
         localKey(auth, t.privPassword, s.securityPrivKey, &s.securityPrivKeyLen);
       }
     }
-    engine = engineIds().value(endpointKey(t));
+    // An engine ID the user gave is used as given (a wrong one is refused by the agent); else
+    // the one discovered before, if any.
+    engine = t.securityEngineId.isEmpty() ? engineIds().value(endpointKey(t))
+                                          : engineIdOctets(t.securityEngineId).value_or(QByteArray());
     if (!engine.isEmpty()) {
       s.securityEngineID = reinterpret_cast<u_char*>(engine.data());
       s.securityEngineIDLen = static_cast<size_t>(engine.size());
@@ -462,7 +465,7 @@ SessionHandle& openSession(const MvDeviceParams& t) {
 }
 
 void rememberEngineId(const MvDeviceParams& t, SessionHandle& h) {
-  if (t.version != 3) return;
+  if (t.version != 3 || !t.securityEngineId.isEmpty()) return;
   netsnmp_session* s = h.session();
   if (s && s->securityEngineIDLen)
     engineIds().insert(endpointKey(t),

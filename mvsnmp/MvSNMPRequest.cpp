@@ -72,9 +72,11 @@ MvSNMPRequest::~MvSNMPRequest() {
 void MvSNMPRequest::loadDeviceTarget() {
   const MvDeviceParams& t = DeviceTarget;
   timeout = t.timeout;
+  retries = t.retries;
   address = t.address;
   agentPort = t.agentPort;
   contextEngineId = t.contextEngineId;
+  securityEngineId = t.securityEngineId;
   contextName = t.contextName;
   version = t.version;
   readCommunity = t.readCommunity;
@@ -94,6 +96,7 @@ MvDeviceParams MvSNMPRequest::params() const {
   p.address = address;
   p.agentPort = agentPort;
   p.contextEngineId = contextEngineId;
+  p.securityEngineId = securityEngineId;
   p.contextName = contextName;
   p.version = version;
   p.readCommunity = readCommunity;

@@ -65,6 +65,7 @@ class MvSNMPRequest {
   QString address;
   quint16 agentPort = 0;
   QString contextEngineId;
+  QString securityEngineId;  // see MvDeviceParams
   QByteArray contextName;
   quint8 version = 0;
   QString readCommunity;

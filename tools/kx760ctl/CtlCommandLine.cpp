@@ -12,6 +12,8 @@ CtlCommandLine CtlCommandLine::parse(const QStringList& args) {
       line.json = true;
     } else if (a == u"--help" || a == u"-h") {
       line.help = true;
+    } else if (a == u"--version") {
+      line.version = true;
     } else if (a == u"--max-repetitions" || a.startsWith(u"--max-repetitions=") ||
                a == u"--max-rows" || a.startsWith(u"--max-rows=")) {
       const bool rows = a.startsWith(u"--max-rows");
@@ -36,6 +38,12 @@ CtlCommandLine CtlCommandLine::parse(const QStringList& args) {
       line.port = static_cast<quint16>(port);
     } else if (haveCommand) {
       line.commandArgs << a;
+    } else if (CtlSnmpOptions::isOption(a)) {
+      k = line.snmpOptions.take(args, k);
+    } else if (line.snmpOptions.given() && !line.snmpOptions.hasAgent() && !a.startsWith(u'/') &&
+               !a.startsWith(u"--") && !findCtlCommand(a)) {
+      // After Net-SNMP's options the first word that names no command is the agent.
+      line.snmpOptions.setAgent(a);
     } else if (a.startsWith(u'/')) {
       line.moduleSwitches << a;
     } else if (a.startsWith(u"--")) {
@@ -45,12 +53,19 @@ CtlCommandLine CtlCommandLine::parse(const QStringList& args) {
       haveCommand = true;
     }
   }
+  if (line.snmpOptions.given() && !line.moduleSwitches.isEmpty())
+    throw CtlUsageError(QStringLiteral(
+        "the module's switches (%1) and Net-SNMP's options (-v, -c, ... and the agent) cannot be "
+        "mixed: give the device in one form").arg(line.moduleSwitches.first()));
+  if (line.snmpOptions.hasPort() && line.port)
+    throw CtlUsageError(QStringLiteral("the port is given twice: in the agent (HOST:PORT) and with --port"));
   return line;
 }
 
 QString CtlCommandLine::usage() {
   QString text = QStringLiteral(
       "usage: kx760ctl [/SWITCH...] [OPTION...] COMMAND ARGS...\n"
+      "       kx760ctl [-v 1|2c|3 -c COMMUNITY | -v 3 -u USER -l LEVEL ...] AGENT [OPTION...] COMMAND\n"
       "  /SWITCH   the module's switches, read as by kx760 (the value follows the two letters):\n"
       "            /I address, /R read community, /W write community, /v version (0 v1,\n"
       "            1 v2c, 3 v3); with SNMPv3 also /n user, /l level (1 noAuthNoPriv,\n"
@@ -69,7 +84,9 @@ QString CtlCommandLine::usage() {
       "            only; default: adapted to the answers; the profile key MaxRepetitions too)\n"
       "  --max-rows N  a walk prints at most N rows, then ends with exit status 3\n"
       "  --help    this text\n"
-      "commands:\n");
+      "  --version print the version\n");
+  text += CtlSnmpOptions::usage();
+  text += QStringLiteral("commands:\n");
   for (const CtlCommandEntry& e : ctlCommands())
     text += QStringLiteral("  %1 %2\n").arg(QLatin1String(e.name), QLatin1String(e.synopsis));
   text += QStringLiteral(

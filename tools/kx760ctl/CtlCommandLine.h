@@ -1,18 +1,22 @@
 // kx760ctl's command line: the module's own switches (arguments that begin with "/", handed to
-// start-up as the host application would pass them), kx760ctl's options, then a command and its
-// arguments.
+// start-up as the host application would pass them) or else the options of Net-SNMP's tools and
+// the agent (CtlSnmpOptions), kx760ctl's options, then a command and its arguments.
 #pragma once
 
 #include <QStringList>
 #include <optional>
 
+#include "CtlSnmpOptions.h"
+
 struct CtlCommandLine {
   QStringList moduleSwitches;        // "/I10.0.0.5", "/Rpublic" ...
+  CtlSnmpOptions snmpOptions;        // "-v", "2c", "-c", "public", "10.0.0.5:161" ...
   std::optional<quint16> port;       // --port N: overrides the agent port after start-up
   bool json = false;                 // --json
   std::optional<int> maxRepetitions; // --max-repetitions N: overrides the profile's
   std::optional<qint64> maxRows;     // --max-rows N
   bool help = false;                 // --help
+  bool version = false;              // --version
   QString command;
   QStringList commandArgs;
 

@@ -11,9 +11,13 @@
 #include <malloc.h>
 #endif
 
+#include <QProcessEnvironment>
+#include <optional>
+
 #include "CtlCommand.h"
 #include "CtlCommandLine.h"
 #include "CtlOutput.h"
+#include "KxVersion.h"
 #include "MvDeviceParams.h"
 #include "MvError.h"
 #include "MvSecrets.h"
@@ -47,8 +51,25 @@ int finished(CtlOutput& out) {
   return kExitError;
 }
 
+// The secrets taken from the environment at start, as the variables that gave them.
+QProcessEnvironment secretsAsEnvironment(const MvEnvironmentSecrets& secrets) {
+  QProcessEnvironment env;
+  const auto put = [&env](const char* name, const std::optional<QByteArray>& value) {
+    if (value) env.insert(QLatin1String(name), QString::fromLocal8Bit(*value));
+  };
+  put(CtlSnmpOptions::ReadCommunityEnv, secrets.readCommunity);
+  put(CtlSnmpOptions::WriteCommunityEnv, secrets.writeCommunity);
+  put(CtlSnmpOptions::AuthPassEnv, secrets.authPass);
+  put(CtlSnmpOptions::PrivPassEnv, secrets.privPass);
+  return env;
+}
+
 int run(const QStringList& args, const MvEnvironmentSecrets& fromEnvironment) {
   const CtlCommandLine line = CtlCommandLine::parse(args);
+  if (line.version) {
+    printKxVersion("kx760ctl");
+    return 0;
+  }
   if (line.help) {
     std::fputs(CtlCommandLine::usage().toLocal8Bit().constData(), stdout);
     return 0;
@@ -65,9 +86,22 @@ int run(const QStringList& args, const MvEnvironmentSecrets& fromEnvironment) {
   }
 
   initSnmpSession();
-  MvStartupResult startup = runStartup(line.moduleSwitches);
-  fromEnvironment.applyTo(startup);
-  if (startup.noParameters) {
+  // Net-SNMP's options give the whole device: start-up then reads no profile, only the registry's
+  // directories and catalogues, and the options fill what the switches would. They are checked
+  // before start-up touches anything. The secrets the environment gave were taken out of it at
+  // start; the options see them as the variables they came from.
+  const bool snmpOptions = line.snmpOptions.given();
+  MvDeviceParams device = DeviceTarget;
+  LaunchParameters launch;
+  if (snmpOptions) line.snmpOptions.applyTo(device, launch, secretsAsEnvironment(fromEnvironment));
+  MvStartupResult startup = runStartup(snmpOptions ? QStringList() : line.moduleSwitches);
+  if (snmpOptions) {
+    DeviceTarget = device;
+    startup.launch = launch;
+  } else {
+    fromEnvironment.applyTo(startup);
+  }
+  if (!snmpOptions && startup.noParameters) {
     printError(QString::fromLatin1(NoParameterInputText));
     return kExitUsage;
   }

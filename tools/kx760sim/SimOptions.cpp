@@ -91,7 +91,8 @@ std::string SimOptions::usage() {
          "  --led-period MS         how often the front-panel LEDs change (default 1000, 0 = "
          "never)\n"
          "  --seed N                seed of the --drop choice (default: random)\n"
-         "  --help\n";
+         "  --help\n"
+         "  --version\n";
 }
 
 std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& args,
@@ -106,6 +107,10 @@ std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& args
     }
     if (arg == "--variant") {
       o.variant = true;
+      continue;
+    }
+    if (arg == "--version") {
+      o.version = true;
       continue;
     }
     if (i + 1 >= args.size()) {

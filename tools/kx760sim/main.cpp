@@ -8,6 +8,7 @@
 
 #include "DataFile.h"
 #include "ForwardingTable.h"
+#include "KxVersion.h"
 #include "SimOptions.h"
 #include "SnmpAgent.h"
 #include "VlanMirror.h"
@@ -29,15 +30,16 @@ void installStopHandlers() {
   sigaction(SIGINT, &action, nullptr);
 }
 
-// A data file sits next to the program in a build tree, in ../share/kx760/ of an install; else
-// the copy the build made or the source file.
+// A data file shipped with the program sits next to it (a copied bin/ directory), or in the
+// data directory of an installation (bin/../share/kx760-manager); a build tree falls back to the
+// copy the build made or the source file.
 std::string besideOrDefault(const char* name, const std::string& fallback) {
   std::error_code ec;
   const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (!ec) {
-    for (const auto& dir : {self.parent_path(), self.parent_path() / ".." / "share" / "kx760"}) {
-      const auto file = dir / name;
-      if (std::filesystem::exists(file, ec)) return file.lexically_normal().string();
+    for (const auto& dir : {self.parent_path(), self.parent_path().parent_path() / "share" / "kx760-manager"}) {
+      const auto candidate = dir / name;
+      if (std::filesystem::exists(candidate, ec)) return candidate.string();
     }
   }
   return fallback;
@@ -65,6 +67,10 @@ int main(int argc, char** argv) {
   }
   if (options->help) {
     std::cout << SimOptions::usage();
+    return 0;
+  }
+  if (options->version) {
+    printKxVersion("kx760sim");
     return 0;
   }
 
