@@ -5,10 +5,19 @@
 CtlCommandLine CtlCommandLine::parse(const QStringList& args) {
   CtlCommandLine line;
   bool haveCommand = false;
+  bool optionsEnded = false;
   for (qsizetype k = 0; k < args.size(); ++k) {
     const QString& a = args.at(k);
-    // --json, --port and --help may also follow the command ("catalogue --json").
-    if (a == u"--json") {
+    // Options are read only before the command word: everything after it is the command's own
+    // (a value "-h" or "--json" of a set is a value). "--" ends the options early.
+    if (haveCommand) {
+      line.commandArgs << a;
+    } else if (optionsEnded) {
+      line.command = a;
+      haveCommand = true;
+    } else if (a == u"--") {
+      optionsEnded = true;
+    } else if (a == u"--json") {
       line.json = true;
     } else if (a == u"--help" || a == u"-h") {
       line.help = true;
@@ -34,11 +43,9 @@ CtlCommandLine CtlCommandLine::parse(const QStringList& args) {
       if (!ok || port == 0 || port > 65535)
         throw CtlUsageError(QStringLiteral("--port needs a port number from 1 to 65535"));
       line.port = static_cast<quint16>(port);
-    } else if (haveCommand) {
-      line.commandArgs << a;
     } else if (a.startsWith(u'/')) {
       line.moduleSwitches << a;
-    } else if (a.startsWith(u"--")) {
+    } else if (a.startsWith(u'-')) {
       throw CtlUsageError(QStringLiteral("unknown option %1").arg(a));
     } else {
       line.command = a;
@@ -50,7 +57,9 @@ CtlCommandLine CtlCommandLine::parse(const QStringList& args) {
 
 QString CtlCommandLine::usage() {
   QString text = QStringLiteral(
-      "usage: kx760ctl [/SWITCH...] [--port N] [--json] COMMAND ARGS...\n"
+      "usage: kx760ctl [/SWITCH...] [--port N] [--json] [--] COMMAND ARGS...\n"
+      "  options and switches go before COMMAND; everything after it is the command's own\n"
+      "  (\"--\" ends the options)\n"
       "  /SWITCH   the module's switches: /I address, /R read community, /W write community,\n"
       "            /v version; with SNMPv3 also /t /c /d /m /l /n /A /P /a /p; the device\n"
       "            profile and the registry file are read as by kx760\n"
