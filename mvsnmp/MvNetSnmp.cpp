@@ -464,7 +464,9 @@ SessionHandle& openSession(const MvDeviceParams& t) {
   s.peername = peer.data();
   s.version = t.version == 3 ? SNMP_VERSION_3 : t.version == 1 ? SNMP_VERSION_2c : SNMP_VERSION_1;
   s.timeout = static_cast<long>(std::max(t.timeout, 1)) * 10000L;
-  s.retries = t.retries;
+  // Every try is the transport's own (see Operation): the library's retransmission would give
+  // an SNMPv3 message a new ID, and the answer to the earlier one would then match nothing.
+  s.retries = 0;
   QByteArray user = t.securityName;
   QByteArray engine;
   // The library copies the protocol OIDs when it opens the session.
@@ -678,7 +680,8 @@ struct Operation {
   MvPduKind kind = MvPduKind::Get;
   std::vector<MvVarBind> vbs;
   int maxRepetitions = 0;
-  int resendsLeft = 0;
+  int resendsLeft = 0;   // tries after the first (triesAfterFirst)
+  int timedOut = 0;      // tries that timed out
   bool rediscovered = false;
   bool resending = false;  // a resend is queued: late callbacks of the old send are ignored
   bool forget = false;     // the queued resend first forgets the engine
@@ -777,16 +780,26 @@ void resend(quint64 id) {
 }
 
 // Whether the outcome is worth another try (and what that try needs); counts the try.
+// Tries after the first: `retries` more for every operation, and for a read (which changes
+// nothing on the agent) all of that again `readResends` times.
+int triesAfterFirst(MvPduKind kind, const MvDeviceParams& t) {
+  const int tries = std::max(0, t.retries) + 1;
+  return (isRead(kind) ? tries * (std::max(0, t.readResends) + 1) : tries) - 1;
+}
+
 bool takeResend(Operation& o, int status) {
+  if (status == -5) ++o.timedOut;
   // An SNMPv3 agent that restarted with a new engine ID drops what is sent to the old one
-  // without a word: a read that times out is first sent again to the engine found anew.
-  if (status == -5 && isRead(o.kind) && o.target.version == 3 && !o.rediscovered &&
+  // without a word: a read whose tries of one round (retries + 1) all timed out is first sent
+  // again to the engine found anew.
+  const bool roundEnded = o.timedOut % (std::max(0, o.target.retries) + 1) == 0;
+  if (status == -5 && roundEnded && isRead(o.kind) && o.target.version == 3 && !o.rediscovered &&
       engineIds().contains(endpointKey(o.target)) && mayRediscover(o.target)) {
     o.rediscovered = true;
     o.forget = true;
     return true;
   }
-  if (status == -5 && isRead(o.kind) && o.resendsLeft > 0) {
+  if (status == -5 && o.resendsLeft > 0) {
     --o.resendsLeft;
     return true;
   }
@@ -940,7 +953,7 @@ MvSnmpAnswer send(const MvDeviceParams& t, MvPduKind kind, const std::vector<MvV
   o.target = t;
   o.kind = kind;
   o.maxRepetitions = maxRepetitions;
-  o.resendsLeft = isRead(kind) ? std::max(0, t.readResends) : 0;
+  o.resendsLeft = triesAfterFirst(kind, t);
   for (;;) {
     SessionHandle& h = openSession(t);
     netsnmp_pdu* response = nullptr;
@@ -974,7 +987,7 @@ quint64 sendAsync(const MvDeviceParams& t, MvPduKind kind, const std::vector<MvV
   o.kind = kind;
   o.vbs = vbs;
   o.maxRepetitions = maxRepetitions;
-  o.resendsLeft = isRead(kind) ? std::max(0, t.readResends) : 0;
+  o.resendsLeft = triesAfterFirst(kind, t);
   o.handler = std::move(handler);
   bool sent = false;
   try {

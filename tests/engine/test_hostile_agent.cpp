@@ -198,6 +198,27 @@ TEST_F(HostileAgent, WalkCompletesWhenOneAnswerComesAfterTwoTimeOuts) {
     }
 }
 
+// Over SNMPv3 too: every answer comes 300 ms after its request, each try waits 200 ms, so every
+// answer arrives while the next try is out. The tries share their message ID, so it counts.
+TEST_F(HostileAgent, SnmpV3ReadSlowerThanOneTryCompletes) {
+  kxtest::SimAgent sim;
+  sim.start({"--delay", "300", "--led-period", "0"});
+  DeviceTarget = target(3);
+  DeviceTarget.agentPort = static_cast<quint16>(sim.port());
+  DeviceTarget.securityModel = 3;
+  DeviceTarget.securityName = "shaaes";
+  DeviceTarget.securityLevel = 3;
+  DeviceTarget.authProtocol = 3;
+  DeviceTarget.authPassword = "authpass123";
+  DeviceTarget.privProtocol = 4;
+  DeviceTarget.privPassword = "privpass123";
+  DeviceTarget.timeout = 20;
+  for (bool asynchronous : {false, true}) {
+    const MvSNMPError e = exchange(false, asynchronous);
+    EXPECT_EQ(e.code, 0) << asynchronous << " " << e.message.toStdString();
+  }
+}
+
 // An agent that caps its answers at 7 varbinds and says genErr (or tooBig) above: the get-bulk
 // repetitions are halved down to get-next, and the walk of 22 columns (more than 7 varbinds even
 // at one repetition) equals the get-next walk.
