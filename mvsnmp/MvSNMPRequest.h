@@ -112,6 +112,9 @@ class MvSNMPRequest {
   std::optional<MvSnmpAnswer> keepReadAhead(const std::vector<MvVarBind>& vbs,
                                             const MvSnmpAnswer& bulk, int repetitions);
   MvSnmpAnswer walkStep(const std::vector<MvVarBind>& vbs);
+  // After a get-bulk answered tooBig or genErr: fewer repetitions, or get-next from now on;
+  // false for any other answer.
+  bool shrinkAfter(const MvSnmpAnswer& bulk, int asking);
   void sendWalkStep(const std::vector<MvVarBind>& vbs, const std::vector<QString>& asked,
                     const SnmpCompletion& callback, void* userData, bool readBack);
   // Sends one PDU whose answer completes the operation (completeAsync), and counts it.
@@ -124,6 +127,8 @@ class MvSNMPRequest {
 
   std::map<MvOid, MvVarBind> readAhead_;
   int repetitions_ = 10;
+  int mostRepetitions_ = 64;  // lowered below a count the agent refused
+  bool bulkRefused_ = false;  // even one repetition was refused: get-next for this walk
   int rowsRead_ = 0;
 
   std::set<quint64> outstanding_;

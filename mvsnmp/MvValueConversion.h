@@ -61,6 +61,8 @@ QString encodeIndexValue(const MvSNMPVarList& list, int i);
 MvValueType valueTypeOfSyntax(quint32 syntax);
 // True for the codes the four conversions accept.
 bool isValueSyntax(quint32 syntax);
+// True for the Opaque extension codes, which storeValue alone accepts (they are never written).
+bool isAnswerOnlySyntax(quint32 syntax);
 
 // ---- option-list mapping ----
 

@@ -31,16 +31,16 @@ class PageTest : public ::testing::Test {
   static CtlRun run(const QStringList& args) {
     return runKx760ctl(dir_.filePath(QStringLiteral("registry.ini")), dir_.filePath(QStringLiteral("state")), args);
   }
-  // The page command with the agent's v2c communities on its port.
-  static CtlRun page(const QStringList& args) {
+  // The page command with the agent's v2c communities on its port (options before the command).
+  static CtlRun page(const QStringList& args, const QStringList& options = {}) {
     const CtlRun r = run(QStringList{"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1", "--port",
-                                     QString::number(agent_->port()), "page"} +
-                         args);
+                                     QString::number(agent_->port())} +
+                         options + QStringList{"page"} + args);
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     return r;
   }
   static QJsonObject pageJson(const QString& item) {
-    const CtlRun r = page({item, "--json"});
+    const CtlRun r = page({item}, {"--json"});
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(r.out.toUtf8(), &error);
     EXPECT_EQ(error.error, QJsonParseError::NoError) << r.out.toStdString();
@@ -200,7 +200,7 @@ TEST_F(PageTest, FormEntriesReadTheirLists) {
 // The catalogue names every dedicated form of the menu with its lists, items written as the
 // page lists' are.
 TEST_F(PageTest, CatalogueListsTheDedicatedForms) {
-  const CtlRun r = run({"catalogue", "--json"});
+  const CtlRun r = run({"--json", "catalogue"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   const QJsonObject doc = QJsonDocument::fromJson(r.out.toUtf8()).object();
   QStringList menuForms;
@@ -256,7 +256,7 @@ TEST_F(PageTest, UnknownEntryIsAUsageErrorWithNearEntries) {
 }
 
 TEST_F(PageTest, CatalogueCarriesTheMenuMap) {
-  const CtlRun r = run({"catalogue", "--json"});
+  const CtlRun r = run({"--json", "catalogue"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   const QJsonObject doc = QJsonDocument::fromJson(r.out.toUtf8()).object();
   const QJsonArray menu = doc.value("menu").toArray();

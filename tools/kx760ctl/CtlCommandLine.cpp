@@ -5,10 +5,19 @@
 CtlCommandLine CtlCommandLine::parse(const QStringList& args) {
   CtlCommandLine line;
   bool haveCommand = false;
+  bool optionsEnded = false;
   for (qsizetype k = 0; k < args.size(); ++k) {
     const QString& a = args.at(k);
-    // --json, --port and --help may also follow the command ("catalogue --json").
-    if (a == u"--json") {
+    // Options are read only before the command word: everything after it is the command's own
+    // (a value "-h" or "--json" of a set is a value). "--" ends the options early.
+    if (haveCommand) {
+      line.commandArgs << a;
+    } else if (optionsEnded) {
+      line.command = a;
+      haveCommand = true;
+    } else if (a == u"--") {
+      optionsEnded = true;
+    } else if (a == u"--json") {
       line.json = true;
     } else if (a == u"--help" || a == u"-h") {
       line.help = true;
@@ -36,8 +45,6 @@ CtlCommandLine CtlCommandLine::parse(const QStringList& args) {
       if (!ok || port == 0 || port > 65535)
         throw CtlUsageError(QStringLiteral("--port needs a port number from 1 to 65535"));
       line.port = static_cast<quint16>(port);
-    } else if (haveCommand) {
-      line.commandArgs << a;
     } else if (CtlSnmpOptions::isOption(a)) {
       k = line.snmpOptions.take(args, k);
     } else if (line.snmpOptions.given() && !line.snmpOptions.hasAgent() && !a.startsWith(u'/') &&
@@ -46,7 +53,7 @@ CtlCommandLine CtlCommandLine::parse(const QStringList& args) {
       line.snmpOptions.setAgent(a);
     } else if (a.startsWith(u'/')) {
       line.moduleSwitches << a;
-    } else if (a.startsWith(u"--")) {
+    } else if (a.startsWith(u'-')) {
       throw CtlUsageError(QStringLiteral("unknown option %1").arg(a));
     } else {
       line.command = a;
@@ -64,7 +71,7 @@ CtlCommandLine CtlCommandLine::parse(const QStringList& args) {
 
 QString CtlCommandLine::usage() {
   QString text = QStringLiteral(
-      "usage: kx760ctl [/SWITCH...] [OPTION...] COMMAND ARGS...\n"
+      "usage: kx760ctl [/SWITCH...] [OPTION...] [--] COMMAND ARGS...\n"
       "       kx760ctl [-v 1|2c|3 -c COMMUNITY | -v 3 -u USER -l LEVEL ...] AGENT [OPTION...] COMMAND\n"
       "  /SWITCH   the module's switches, read as by kx760 (the value follows the two letters):\n"
       "            /I address, /R read community, /W write community, /v version (0 v1,\n"
@@ -75,7 +82,8 @@ QString CtlCommandLine::usage() {
       "            /t agent port, /m security model. The registry file gives the catalogue and\n"
       "            profile directories; the profile <address>.cfg there is read again before\n"
       "            every switch after /I\n"
-      "options (before or after the command's name; =N also works):\n"
+      "options go before COMMAND; everything after it is the command's own (\"--\" ends the\n"
+      "options; =N also works):\n"
       "  --port N  use agent port N (overrides switches and profile)\n"
       "  --json    print a list of {\"oid\", \"type\", \"value\"}, the type being the value's SNMP\n"
       "            type and the value its one text form (octet strings in hex); catalogue and\n"
@@ -100,6 +108,8 @@ QString CtlCommandLine::usage() {
       "       output could not be written\n"
       "  2    a command line that cannot run (also \"No parameter input\": no / switch given)\n"
       "  3    a walk ended at --max-rows\n"
+      "  4    get: the agent does not have an object asked for (noSuchObject, noSuchInstance,\n"
+      "       or SNMPv1's noSuchName; the row shows which)\n"
       "  128+N  stopped by signal N (SIGINT, SIGTERM); the output so far is complete\n"
       "environment:\n"
       "  KX760_REGISTRY   the registry file (default $XDG_CONFIG_HOME/maravel/registry.ini,\n"

@@ -20,8 +20,8 @@ struct CtlCommandLine {
   QString command;
   QStringList commandArgs;
 
-  // Options and switches may stand anywhere before the command; everything after the command's
-  // name belongs to it. Throws CtlUsageError.
+  // Options and switches stand before the command word ("--" ends them); everything after the
+  // command's name belongs to it, options too. Throws CtlUsageError.
   static CtlCommandLine parse(const QStringList& args);
   static QString usage();
 };

@@ -1,12 +1,19 @@
 // kx760ctl: the module's start-up, request engine and catalogue texts from a shell.
 // Exit status: 0 success, 1 an error of the device or the engine (its code and catalogue text on
 // stderr) or output that cannot be written, 2 a command line that cannot be run, 3 a walk ended at
-// --max-rows, 128 + the signal for SIGINT/SIGTERM (the output so far is closed first).
+// --max-rows, 4 a get of an object the agent does not have, 128 + the signal for SIGINT/SIGTERM
+// (the output so far is closed first, within 100 ms whatever the program waits for).
 // The communities and pass phrases may come from the environment (MvSecrets.h); those given on the
 // command line are overwritten in argv as soon as read, and the process writes no core file.
 #include <QCoreApplication>
+#include <atomic>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <thread>
+
+#include <pthread.h>
+#include <unistd.h>
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
@@ -29,9 +36,30 @@ namespace {
 constexpr int kExitError = 1;
 constexpr int kExitUsage = 2;
 
-volatile std::sig_atomic_t stopSignal = 0;
+std::atomic<int> stopSignal = 0;
+std::atomic<bool> ended = false;
 
-extern "C" void onStopSignal(int sig) { stopSignal = sig; }
+// How long a signalled program may take to end by itself (between two rows of a walk, with a
+// message that says how far it got) before it is ended from outside.
+constexpr auto kStopGrace = std::chrono::milliseconds(25);
+
+// SIGINT and SIGTERM are blocked in every thread and taken here, so the program ends at once
+// whatever it waits for (an answer of a silent agent, an engine discovery inside the library):
+// the stop flag tells long commands to end between rows; if the program has not ended after
+// kStopGrace, its output is closed (a JSON list with its "]") and it ends with 128 + the signal.
+void watchStopSignals(sigset_t stopSignals) {
+  std::thread([stopSignals] {
+    int sig = 0;
+    if (sigwait(&stopSignals, &sig) != 0) return;
+    stopSignal = sig;
+    std::this_thread::sleep_for(kStopGrace);
+    if (ended) return;
+    CtlOutput::closeForExit();
+    std::fprintf(stderr, "kx760ctl: stopped by signal %d\n", sig);
+    std::fflush(stderr);
+    _exit(128 + sig);
+  }).detach();
+}
 
 void printError(const QString& text) {
   std::fprintf(stderr, "kx760ctl: %s\n", text.toLocal8Bit().constData());
@@ -126,21 +154,31 @@ int main(int argc, char* argv[]) {
   protectFromCoreDumps();
   const MvEnvironmentSecrets fromEnvironment = MvEnvironmentSecrets::take();
   MvArguments arguments(argc, argv);
+  sigset_t stopSignals;
+  sigemptyset(&stopSignals);
+  sigaddset(&stopSignals, SIGINT);
+  sigaddset(&stopSignals, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);  // before any thread exists: all inherit it
+  watchStopSignals(stopSignals);
   QCoreApplication app(argc, argv);
-  std::signal(SIGINT, onStopSignal);
-  std::signal(SIGTERM, onStopSignal);
-  try {
-    return run(arguments.take(argc, argv), fromEnvironment);
-  } catch (const CtlStopped& e) {
-    printError(QString::fromStdString(e.what()));
-    return e.exitCode();
-  } catch (const CtlOutputError& e) {
-    printError(QString::fromStdString(e.what()));
-    return kExitError;
-  } catch (const CtlUsageError& e) {
-    return usageError(QString::fromStdString(e.what()));
-  } catch (const MvException& e) {
-    printError(QStringLiteral("error %1: %2").arg(e.code()).arg(e.message()));
-    return kExitError;
-  }
+  const int status = [&] {
+    try {
+      return run(arguments.take(argc, argv), fromEnvironment);
+    } catch (const CtlStopped& e) {
+      printError(QString::fromStdString(e.what()));
+      return e.exitCode();
+    } catch (const CtlOutputError& e) {
+      printError(QString::fromStdString(e.what()));
+      return kExitError;
+    } catch (const CtlUsageError& e) {
+      return usageError(QString::fromStdString(e.what()));
+    } catch (const MvException& e) {
+      // An error that a signal caused (a wait cut short) ends as the signal says.
+      if (const int sig = stopSignal) return 128 + sig;
+      printError(QStringLiteral("error %1: %2").arg(e.code()).arg(e.message()));
+      return kExitError;
+    }
+  }();
+  ended = true;
+  return status;
 }
