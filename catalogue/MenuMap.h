@@ -133,7 +133,7 @@ struct MenuEntry {
 
 // The nine top-level menus, in menu-bar order.
 std::span<const MenuTop> menuTops();
-// All 159 entries in display order.
+// All entries in display order: the device's 159 and "Port VLAN Settings" after the 802.1Q ones.
 std::span<const MenuEntry> menuEntries();
 
 // The entry whose component name is exactly `item`, or nullptr.

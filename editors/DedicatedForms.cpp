@@ -12,6 +12,7 @@
 #include "LogSaveControlForm.h"
 #include "SmtpControlForm.h"
 #include "IGMPRouterPortsForm.h"
+#include "PortVlanForm.h"
 #include "StaticFilterForms.h"
 #include "StpForms.h"
 #include "SummerTimeForm.h"
@@ -37,6 +38,7 @@ constexpr Maker kMakers[] = {
     {"TGuestVlanForm", &make<TGuestVlanForm>},
     {"TUnicastFilterInformationForm", &make<TUnicastFilterInformationForm>},
     {"TMulticastFilterInformationForm", &make<TMulticastFilterInformationForm>},
+    {"TPortVlanForm", &make<TPortVlanForm>},
     {"THostTableForm", &make<THostTableForm>},
     {"TBOOTCtrlTableForm", &make<TBOOTCtrlTableForm>},
     {"TForwarding_Table", &make<TForwarding_Table>},
