@@ -149,7 +149,7 @@ std::vector<int> TPortVlanForm::tickedPorts() const {
   std::vector<int> ports;
   const QList<QCheckBox*>& boxes = grid_->PortCheckBoxes();
   for (int k = 0; k < boxes.size(); ++k)
-    if (boxes.at(k)->isChecked() && boxes.at(k)->isVisible() && k < VisiblePorts) ports.push_back(k + 1);
+    if (k < VisiblePorts && boxes.at(k)->isChecked()) ports.push_back(k + 1);  // the boxes past them stand for no port
   return ports;
 }
 
