@@ -13,6 +13,7 @@
 #include "SmtpControlForm.h"
 #include "SnapshotForm.h"
 #include "IGMPRouterPortsForm.h"
+#include "PortVlanForm.h"
 #include "StaticFilterForms.h"
 #include "StpForms.h"
 #include "SummerTimeForm.h"
@@ -38,6 +39,7 @@ constexpr Maker kMakers[] = {
     {"TGuestVlanForm", &make<TGuestVlanForm>},
     {"TUnicastFilterInformationForm", &make<TUnicastFilterInformationForm>},
     {"TMulticastFilterInformationForm", &make<TMulticastFilterInformationForm>},
+    {"TPortVlanForm", &make<TPortVlanForm>},
     {"THostTableForm", &make<THostTableForm>},
     {"TBOOTCtrlTableForm", &make<TBOOTCtrlTableForm>},
     {"TForwarding_Table", &make<TForwarding_Table>},

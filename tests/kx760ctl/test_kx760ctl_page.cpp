@@ -215,7 +215,7 @@ TEST_F(PageTest, CatalogueListsTheDedicatedForms) {
     EXPECT_FALSE(o.value("lists").toArray().isEmpty());
     if (o.value("class").toString() == "TVlanStaticForm") vlanStatic = o;
   }
-  EXPECT_EQ(forms.size(), 14);
+  EXPECT_EQ(forms.size(), 15);
   EXPECT_EQ(forms, menuForms);
   const QJsonArray lists = vlanStatic.value("lists").toArray();
   ASSERT_EQ(lists.size(), 2);
@@ -260,13 +260,13 @@ TEST_F(PageTest, CatalogueCarriesTheMenuMap) {
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   const QJsonObject doc = QJsonDocument::fromJson(r.out.toUtf8()).object();
   const QJsonArray menu = doc.value("menu").toArray();
-  ASSERT_EQ(menu.size(), 159);
+  ASSERT_EQ(menu.size(), 160);
   const QJsonObject first = menu.at(0).toObject();
   EXPECT_EQ(first.value("item").toString(), "BasicInfo1");
   EXPECT_EQ(first.value("title").toString(), "Basic Information : ");
   EXPECT_EQ(first.value("extras").toObject(), (QJsonObject{{"width", 500}}));
   const CtlRun plain = run({"catalogue"});
-  EXPECT_TRUE(plain.out.contains("\nMenu map: 159 entries\n"));
+  EXPECT_TRUE(plain.out.contains("\nMenu map: 160 entries\n"));
   EXPECT_TRUE(
       plain.out.contains("\nVLAN › 802.1Q › Forwarding/Filtering  N8021QVLAN1  "
                          "tool \"/TVLan_TpBridge8021Q\"\n"));

@@ -113,7 +113,7 @@ TEST_F(MainFormTest, MenuBarFollowsTheMenuMap) {
     }
   }
   EXPECT_GT(hidden, 0);
-  EXPECT_EQ(shown + hidden, 159);
+  EXPECT_EQ(shown + hidden, 160);
   EXPECT_EQ(form->MenuAction("CPUIPv6Table1"), nullptr);
   EXPECT_EQ(form->MenuAction("AggPortStateTable1"), nullptr);
 }

@@ -51,6 +51,8 @@ class SetTransaction {
                const std::vector<std::pair<Arc, Value>>& values,
                std::optional<std::int64_t> status);
   void planRemoval(const TableDef& table, const Oid& index);
+  // Whether `name` is there once the planned changes are made.
+  bool existsAfter(const Oid& name) const;
 
   MibStore& store_;
   std::vector<Change> changes_;
