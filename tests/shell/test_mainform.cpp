@@ -236,8 +236,8 @@ TEST_F(MainFormTest, AToolEntryStartsKx760mibBesideTheProgram) {
   ASSERT_TRUE(QFile::exists(program));
   form->MenuAction("IFCounter1")->trigger();
   EXPECT_EQ(form->StatusPanel()->text(), "");
-  // The detached process, found by its command line.
-  const QStringList wanted{program, "/I127.0.0.1", "/TMIB_IFCounters", "--port", QString::number(agent_->port())};
+  // The detached process, found by its command line (the session itself travels in a pipe).
+  const QStringList wanted{program, "--session-fd", "/TMIB_IFCounters"};
   qint64 pid = 0;
   EXPECT_TRUE(waitUntil([&] {
     for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
