@@ -11,6 +11,7 @@
 #include "MvValueConversion.h"
 #include "SimAgent.h"
 #include "SnmpdFixture.h"
+#include "WalkDriver.h"
 
 namespace {
 
@@ -158,26 +159,7 @@ Walk walkTable(int columns, bool asynchronous) {
     for (int i = 0; i < r.varList.count(); ++i) row << r.varList.item(i).currentOid + u'=' + r.varList.item(i).value;
     walk.rows << row.join(u' ');
   };
-  if (!asynchronous) {
-    try {
-      for (bool more = r.readStep(true); more; more = r.readStep(false)) keep();
-    } catch (const MvException& e) {
-      walk.errorCode = e.code();
-    }
-    return walk;
-  }
-  bool done = false;
-  SnmpCompletion step = [&](void*, const MvSNMPError& e, MvSNMPVarList&) {
-    if (e.code != 0 || e.finished) {
-      walk.errorCode = e.code;
-      done = true;
-      return;
-    }
-    keep();
-    r.readAsync(step, nullptr, false);
-  };
-  r.readAsync(step, nullptr, true);
-  EXPECT_TRUE(kxtest::waitUntil([&] { return done; }, 60000));
+  walk.errorCode = driveWalk(r, asynchronous, keep);
   return walk;
 }
 
