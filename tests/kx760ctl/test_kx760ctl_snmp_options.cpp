@@ -26,7 +26,7 @@ struct Applied {
   LaunchParameters launch;
 };
 
-Applied apply(const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment()) {
+Applied apply(const QStringList& args, const MvEnvironmentSecrets& env = MvEnvironmentSecrets()) {
   const CtlCommandLine line = CtlCommandLine::parse(args);
   EXPECT_TRUE(line.snmpOptions.given());
   Applied a{MvDeviceParams::defaults(), {}};
@@ -109,11 +109,11 @@ TEST(CtlSnmpOptions, SnmpV3CodesAndTexts) {
 }
 
 TEST(CtlSnmpOptions, SecretsFromTheEnvironmentUnlessTyped) {
-  QProcessEnvironment env;
-  env.insert(QLatin1String(CtlSnmpOptions::ReadCommunityEnv), QStringLiteral("envread"));
-  env.insert(QLatin1String(CtlSnmpOptions::WriteCommunityEnv), QStringLiteral("envwrite"));
-  env.insert(QLatin1String(CtlSnmpOptions::AuthPassEnv), QStringLiteral("envauth1"));
-  env.insert(QLatin1String(CtlSnmpOptions::PrivPassEnv), QStringLiteral("envpriv1"));
+  MvEnvironmentSecrets env;
+  env.readCommunity = "envread";
+  env.writeCommunity = "envwrite";
+  env.authPass = "envauth1";
+  env.privPass = "envpriv1";
 
   const Applied v2 = apply({"-v2c", "sw", "get", "1.3"}, env);
   EXPECT_EQ(v2.device.readCommunity, u"envread");
@@ -145,7 +145,7 @@ TEST_P(CtlSnmpOptionsRefused, NamesWhatIsWrong) {
     const MvDeviceParams before = device;
     LaunchParameters launch;
     try {
-      line.snmpOptions.applyTo(device, launch, QProcessEnvironment());
+      line.snmpOptions.applyTo(device, launch, MvEnvironmentSecrets());
     } catch (const CtlUsageError&) {
       EXPECT_EQ(device.address, before.address) << "changed before the refusal";
       EXPECT_EQ(device.version, before.version) << "changed before the refusal";

@@ -191,7 +191,7 @@ void CtlSnmpOptions::setAgent(const QString& text) {
 }
 
 void CtlSnmpOptions::applyTo(MvDeviceParams& device, LaunchParameters& launch,
-                             const QProcessEnvironment& env) const {
+                             const MvEnvironmentSecrets& env) const {
   if (!version_) refuse(QStringLiteral("give the SNMP version: -v 1, -v 2c or -v 3"));
   if (host_.isEmpty()) refuse(QStringLiteral("give the agent, HOST[:PORT], before the command"));
   const bool v3 = *version_ == 3;
@@ -229,12 +229,10 @@ void CtlSnmpOptions::applyTo(MvDeviceParams& device, LaunchParameters& launch,
 
   if (!v3) {
     // One community for reads and writes, as Net-SNMP's -c; the environment may name two.
-    const QString read = community_ ? *community_ : env.value(QLatin1String(ReadCommunityEnv));
-    if (!community_ && !env.contains(QLatin1String(ReadCommunityEnv)))
+    if (!community_ && !env.readCommunity)
       refuse(QStringLiteral("give the community: -c COMMUNITY (or %1)").arg(QLatin1String(ReadCommunityEnv)));
-    const QString write = community_ || !env.contains(QLatin1String(WriteCommunityEnv))
-                              ? read
-                              : env.value(QLatin1String(WriteCommunityEnv));
+    const QString read = community_ ? *community_ : QString::fromLocal8Bit(*env.readCommunity);
+    const QString write = community_ || !env.writeCommunity ? read : QString::fromLocal8Bit(*env.writeCommunity);
     d.readCommunity = l.readCommunityText = read;
     d.writeCommunity = l.writeCommunityText = write;
     d.securityModel = *version_ == 0 ? 1 : 2;
@@ -248,14 +246,8 @@ void CtlSnmpOptions::applyTo(MvDeviceParams& device, LaunchParameters& launch,
   const qint32 level = level_.value_or(1);
   const QString atLevel =
       QStringLiteral("at -l %1").arg(QLatin1String(kLevels[static_cast<size_t>(level - 1)].name));
-  const auto secret = [&env](const std::optional<QByteArray>& given, const char* variable) {
-    if (given) return given;
-    if (env.contains(QLatin1String(variable)))
-      return std::optional<QByteArray>(octetsOf(env.value(QLatin1String(variable))));
-    return std::optional<QByteArray>();
-  };
-  const std::optional<QByteArray> authPass = level >= 2 ? secret(authPass_, AuthPassEnv) : authPass_;
-  const std::optional<QByteArray> privPass = level >= 3 ? secret(privPass_, PrivPassEnv) : privPass_;
+  const std::optional<QByteArray> authPass = level >= 2 && !authPass_ ? env.authPass : authPass_;
+  const std::optional<QByteArray> privPass = level >= 3 && !privPass_ ? env.privPass : privPass_;
   if (level < 2) {
     unused(authProtocol_.has_value(), "-a", atLevel);
     unused(authPass_.has_value(), "-A", atLevel);

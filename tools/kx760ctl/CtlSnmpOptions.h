@@ -6,10 +6,11 @@
 #pragma once
 
 #include <QByteArray>
-#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <optional>
+
+#include "MvSecrets.h"
 
 struct LaunchParameters;
 struct MvDeviceParams;
@@ -18,10 +19,10 @@ class CtlSnmpOptions {
  public:
   // The environment variables that give a secret the command line does not: a value on the
   // command line wins. A shell history then holds no pass phrase.
-  static constexpr char ReadCommunityEnv[] = "KX760_READ_COMMUNITY";
-  static constexpr char WriteCommunityEnv[] = "KX760_WRITE_COMMUNITY";
-  static constexpr char AuthPassEnv[] = "KX760_AUTH_PASS";
-  static constexpr char PrivPassEnv[] = "KX760_PRIV_PASS";
+  static constexpr const char* ReadCommunityEnv = MvSecretEnv::ReadCommunity;
+  static constexpr const char* WriteCommunityEnv = MvSecretEnv::WriteCommunity;
+  static constexpr const char* AuthPassEnv = MvSecretEnv::AuthPass;
+  static constexpr const char* PrivPassEnv = MvSecretEnv::PrivPass;
 
   // Whether `arg` begins one of these options: a single "-" and one of the option letters
   // (v c u l a A x X n e E t r), its value attached ("-v2c") or in the next argument.
@@ -47,7 +48,7 @@ class CtlSnmpOptions {
   // keeps its timeout and retries unless -t and -r give them. Throws CtlUsageError before
   // anything is changed.
   void applyTo(MvDeviceParams& device, LaunchParameters& launch,
-               const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) const;
+               const MvEnvironmentSecrets& env = MvEnvironmentSecrets()) const;
 
   // The options' lines of kx760ctl's usage text.
   static QString usage();

@@ -18,9 +18,6 @@
 #include <malloc.h>
 #endif
 
-#include <QProcessEnvironment>
-#include <optional>
-
 #include "CtlCommand.h"
 #include "CtlCommandLine.h"
 #include "CtlOutput.h"
@@ -79,19 +76,6 @@ int finished(CtlOutput& out) {
   return kExitError;
 }
 
-// The secrets taken from the environment at start, as the variables that gave them.
-QProcessEnvironment secretsAsEnvironment(const MvEnvironmentSecrets& secrets) {
-  QProcessEnvironment env;
-  const auto put = [&env](const char* name, const std::optional<QByteArray>& value) {
-    if (value) env.insert(QLatin1String(name), QString::fromLocal8Bit(*value));
-  };
-  put(CtlSnmpOptions::ReadCommunityEnv, secrets.readCommunity);
-  put(CtlSnmpOptions::WriteCommunityEnv, secrets.writeCommunity);
-  put(CtlSnmpOptions::AuthPassEnv, secrets.authPass);
-  put(CtlSnmpOptions::PrivPassEnv, secrets.privPass);
-  return env;
-}
-
 int run(const QStringList& args, const MvEnvironmentSecrets& fromEnvironment) {
   const CtlCommandLine line = CtlCommandLine::parse(args);
   if (line.version) {
@@ -116,12 +100,11 @@ int run(const QStringList& args, const MvEnvironmentSecrets& fromEnvironment) {
   initSnmpSession();
   // Net-SNMP's options give the whole device: start-up then reads no profile, only the registry's
   // directories and catalogues, and the options fill what the switches would. They are checked
-  // before start-up touches anything. The secrets the environment gave were taken out of it at
-  // start; the options see them as the variables they came from.
+  // before start-up touches anything, with the secrets the environment gave at start.
   const bool snmpOptions = line.snmpOptions.given();
   MvDeviceParams device = DeviceTarget;
   LaunchParameters launch;
-  if (snmpOptions) line.snmpOptions.applyTo(device, launch, secretsAsEnvironment(fromEnvironment));
+  if (snmpOptions) line.snmpOptions.applyTo(device, launch, fromEnvironment);
   MvStartupResult startup = runStartup(snmpOptions ? QStringList() : line.moduleSwitches);
   if (snmpOptions) {
     DeviceTarget = device;
