@@ -1,7 +1,7 @@
-#include "Formoidunit.h"
+#include "catalogue/Formoidunit.h"
 
-#include "CatalogueOptions.h"
-#include "MvOptionList.h"
+#include "catalogue/CatalogueOptions.h"
+#include "mvsnmp/MvOptionList.h"
 
 namespace {
 

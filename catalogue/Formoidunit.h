@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "CatalogueRegistry.h"
+#include "catalogue/CatalogueRegistry.h"
 
 class MvOptionList;
 

@@ -1,9 +1,9 @@
-#include "MenuMap.h"
+#include "catalogue/MenuMap.h"
 
 #include <algorithm>
 #include <initializer_list>
 
-#include "CatalogueRegistry.h"
+#include "catalogue/CatalogueRegistry.h"
 
 namespace {
 

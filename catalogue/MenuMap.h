@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 struct CatalogueList;
 

@@ -1,4 +1,4 @@
-#include "PortVlanForm.h"
+#include "editors/PortVlanForm.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,13 +13,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "Formoidunit.h"
-#include "MvError.h"
-#include "MvOptionList.h"
-#include "MvSNMPRequest2Edits.h"
-#include "MvValueConversion.h"
-#include "PortUitFormUnit.h"
-#include "UserNotice.h"
+#include "catalogue/Formoidunit.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvOptionList.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "mvsnmp/MvValueConversion.h"
+#include "widgets/PortUitFormUnit.h"
+#include "widgets/UserNotice.h"
 
 namespace {
 

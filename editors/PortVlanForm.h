@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "DedicatedForm.h"
-#include "MvSNMPVarList.h"
+#include "editors/DedicatedForm.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 class QComboBox;
 class QLineEdit;

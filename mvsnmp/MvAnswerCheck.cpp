@@ -1,4 +1,4 @@
-#include "MvAnswerCheck.h"
+#include "mvsnmp/MvAnswerCheck.h"
 
 #include <QStringList>
 #include <cstring>

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "MvSnmpTransport.h"
+#include "mvsnmp/MvSnmpTransport.h"
 
 // Empty when the answered varbinds fit the asked ones, else what is wrong, in parentheses, for
 // the error text: a get or set must answer the asked OIDs in their order; a set never answers

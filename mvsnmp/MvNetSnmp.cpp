@@ -23,11 +23,11 @@
 #include <map>
 #include <memory>
 
-#include "MvAnswerCheck.h"
-#include "MvError.h"
-#include "MvSecrets.h"
-#include "MvSnmpSession.h"
-#include "MvSnmpTransport.h"
+#include "mvsnmp/MvAnswerCheck.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSecrets.h"
+#include "mvsnmp/MvSnmpSession.h"
+#include "mvsnmp/MvSnmpTransport.h"
 
 namespace {
 

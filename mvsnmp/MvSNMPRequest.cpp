@@ -1,4 +1,4 @@
-#include "MvSNMPRequest.h"
+#include "mvsnmp/MvSNMPRequest.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -8,10 +8,10 @@
 #include <cmath>
 #include <limits>
 
-#include "MvExpression.h"
-#include "MvOptionList.h"
-#include "MvSnmpTransport.h"
-#include "MvValueConversion.h"
+#include "mvsnmp/MvExpression.h"
+#include "mvsnmp/MvOptionList.h"
+#include "mvsnmp/MvSnmpTransport.h"
+#include "mvsnmp/MvValueConversion.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <optional>
 #include <set>
 
-#include "MvDeviceParams.h"
-#include "MvError.h"
-#include "MvSNMPVarList.h"
-#include "MvValue.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSNMPVarList.h"
+#include "mvsnmp/MvValue.h"
 
 struct MvSnmpAnswer;
 enum class MvPduKind;

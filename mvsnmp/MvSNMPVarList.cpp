@@ -1,4 +1,4 @@
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <functional>
 #include <vector>
 
-#include "MvDeviceParams.h"
-#include "MvError.h"
-#include "MvValue.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvValue.h"
 
 // GetBulk (SNMPv2c and v3) asks for max-repetitions get-next answers per varbind in one PDU,
 // with no non-repeaters; its answer holds them interleaved, row after row.

@@ -1,4 +1,4 @@
-#include "MvStartup.h"
+#include "mvsnmp/MvStartup.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,11 +11,11 @@
 #include <memory>
 #include <vector>
 
-#include "MvDeviceParams.h"
-#include "MvError.h"
-#include "MvIni.h"
-#include "MvPath.h"
-#include "MvText.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvIni.h"
+#include "mvsnmp/MvPath.h"
+#include "mvsnmp/MvText.h"
 
 QString ModuleDir;
 QString ProfileDir;

@@ -1,4 +1,4 @@
-#include "MvValue.h"
+#include "mvsnmp/MvValue.h"
 
 #include <QList>
 #include <algorithm>

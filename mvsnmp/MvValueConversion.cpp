@@ -1,4 +1,4 @@
-#include "MvValueConversion.h"
+#include "mvsnmp/MvValueConversion.h"
 
 #include <optional>
 
@@ -15,9 +15,9 @@
 #include <limits>
 #include <string>
 
-#include "MvDateTime.h"
-#include "MvError.h"
-#include "MvOptionList.h"
+#include "mvsnmp/MvDateTime.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvOptionList.h"
 
 namespace {
 

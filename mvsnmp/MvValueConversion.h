@@ -22,8 +22,8 @@
 #include <QString>
 #include <optional>
 
-#include "MvSNMPVarList.h"
-#include "MvValue.h"
+#include "mvsnmp/MvSNMPVarList.h"
+#include "mvsnmp/MvValue.h"
 
 // ---- the four conversions on item i of a list ----
 

@@ -1,4 +1,4 @@
-#include "HelpViewer.h"
+#include "shell/HelpViewer.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -6,8 +6,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "ToolLauncher.h"
-#include "UserNotice.h"
+#include "shell/ToolLauncher.h"
+#include "widgets/UserNotice.h"
 
 const char* const HelpFileName = "KX-780 Series R4 Oct 08 D1panoptra.hlp";
 const char* const GuideFileName = "kx760-guide.html";

@@ -15,13 +15,13 @@
 #include <cstring>
 #include <memory>
 
-#include "EntryOpener.h"
-#include "KxVersion.h"
-#include "MainUnit.h"
-#include "MenuMap.h"
-#include "MvSecrets.h"
-#include "ScreenFit.h"
-#include "UserNotice.h"
+#include "shell/EntryOpener.h"
+#include "generated/KxVersion.h"
+#include "shell/MainUnit.h"
+#include "catalogue/MenuMap.h"
+#include "mvsnmp/MvSecrets.h"
+#include "widgets/ScreenFit.h"
+#include "widgets/UserNotice.h"
 
 namespace {
 

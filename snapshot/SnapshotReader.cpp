@@ -1,13 +1,13 @@
-#include "SnapshotReader.h"
+#include "snapshot/SnapshotReader.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
 
-#include "CatalogueRegistry.h"
-#include "MvError.h"
-#include "MvSNMPRequest.h"
-#include "MvValueConversion.h"
-#include "SnapshotPlan.h"
+#include "catalogue/CatalogueRegistry.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSNMPRequest.h"
+#include "mvsnmp/MvValueConversion.h"
+#include "snapshot/SnapshotPlan.h"
 
 namespace {
 

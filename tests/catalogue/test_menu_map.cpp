@@ -9,12 +9,12 @@
 #include <set>
 #include <string_view>
 
-#include "CatalogueJson.h"
-#include "CatalogueRegistry.h"
-#include "MenuMap.h"
-#include "Formoidunit.h"
-#include "MenuMapText.h"
-#include "MvOptionList.h"
+#include "catalogue/CatalogueJson.h"
+#include "catalogue/CatalogueRegistry.h"
+#include "catalogue/MenuMap.h"
+#include "catalogue/Formoidunit.h"
+#include "catalogue/MenuMapText.h"
+#include "mvsnmp/MvOptionList.h"
 
 namespace {
 

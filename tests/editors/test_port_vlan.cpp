@@ -10,9 +10,9 @@
 #include <QTreeWidget>
 #include <QtTest/QTest>
 
-#include "EditorsFixture.h"
-#include "MvSNMPRequest2Edits.h"
-#include "PortVlanForm.h"
+#include "tests/editors/EditorsFixture.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "editors/PortVlanForm.h"
 
 using editorstest::EditorsTest;
 using formstest::waitUntil;

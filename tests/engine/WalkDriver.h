@@ -6,9 +6,9 @@
 
 #include <functional>
 
-#include "EventWait.h"
-#include "MvError.h"
-#include "MvSNMPRequest.h"
+#include "tests/support/EventWait.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSNMPRequest.h"
 
 inline int driveWalk(MvSNMPRequest& r, bool asynchronous, const std::function<void()>& row) {
   int errorCode = 0;

@@ -6,11 +6,11 @@
 #include <map>
 #include <ostream>
 
-#include "MvSNMPRequest.h"
-#include "MvStartup.h"
-#include "SimAgent.h"
-#include "SnmpdFixture.h"
-#include "WalkDriver.h"
+#include "mvsnmp/MvSNMPRequest.h"
+#include "mvsnmp/MvStartup.h"
+#include "tests/support/SimAgent.h"
+#include "tests/engine/SnmpdFixture.h"
+#include "tests/engine/WalkDriver.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <cstring>
 #include <memory>
 
-#include "MvSNMPRequest.h"
-#include "MvValueConversion.h"
-#include "SimAgent.h"
-#include "SnmpdFixture.h"
-#include "WalkDriver.h"
+#include "mvsnmp/MvSNMPRequest.h"
+#include "mvsnmp/MvValueConversion.h"
+#include "tests/support/SimAgent.h"
+#include "tests/engine/SnmpdFixture.h"
+#include "tests/engine/WalkDriver.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <QtTest/QTest>
 #include <memory>
 
-#include "FormsFixture.h"
-#include "Guiconfigform.h"
-#include "MvSNMPRequest2Edits.h"
+#include "tests/support/FormsFixture.h"
+#include "configform/Guiconfigform.h"
+#include "bind/MvSNMPRequest2Edits.h"
 
 using formstest::FormAnswers;
 using formstest::waitUntil;

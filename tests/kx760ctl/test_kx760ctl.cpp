@@ -12,9 +12,9 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "CtlRunner.h"
-#include "NetSnmpTool.h"
-#include "SimAgent.h"
+#include "tests/kx760ctl/CtlRunner.h"
+#include "tests/support/NetSnmpTool.h"
+#include "tests/support/SimAgent.h"
 
 namespace {
 

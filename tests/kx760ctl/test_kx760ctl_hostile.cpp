@@ -15,8 +15,8 @@
 #include <csignal>
 #include <memory>
 
-#include "CtlRunner.h"
-#include "SimAgent.h"
+#include "tests/kx760ctl/CtlRunner.h"
+#include "tests/support/SimAgent.h"
 
 namespace {
 

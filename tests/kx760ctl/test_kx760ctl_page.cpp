@@ -9,10 +9,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "CatalogueRegistry.h"
-#include "CtlRunner.h"
-#include "NetSnmpTool.h"
-#include "SimAgent.h"
+#include "catalogue/CatalogueRegistry.h"
+#include "tests/kx760ctl/CtlRunner.h"
+#include "tests/support/NetSnmpTool.h"
+#include "tests/support/SimAgent.h"
 
 namespace {
 

@@ -6,13 +6,13 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "CtlCommand.h"
-#include "CtlCommandLine.h"
-#include "CtlRunner.h"
-#include "KxVersion.h"
-#include "MvDeviceParams.h"
-#include "MvStartup.h"
-#include "SimAgent.h"
+#include "tools/kx760ctl/CtlCommand.h"
+#include "tools/kx760ctl/CtlCommandLine.h"
+#include "tests/kx760ctl/CtlRunner.h"
+#include "generated/KxVersion.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvStartup.h"
+#include "tests/support/SimAgent.h"
 
 // The program's signal flag; these tests run no command in this process.
 int ctlStopSignal() { return 0; }

@@ -10,12 +10,12 @@
 #include <QTreeWidget>
 #include <QtTest/QTest>
 
-#include "CtrlBtnPanel.h"
-#include "FormsFixture.h"
-#include "ListViewPanel.h"
-#include "MenuMap.h"
-#include "MibPageProbe.h"
-#include "MibToolPages.h"
+#include "configform/CtrlBtnPanel.h"
+#include "tests/support/FormsFixture.h"
+#include "configform/ListViewPanel.h"
+#include "catalogue/MenuMap.h"
+#include "tests/kx760mib/MibPageProbe.h"
+#include "catalogue/MibToolPages.h"
 
 namespace {
 

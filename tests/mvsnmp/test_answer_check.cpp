@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "MvAnswerCheck.h"
+#include "mvsnmp/MvAnswerCheck.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <QPointer>
 #include <QTreeWidget>
 
-#include "DedicatedForm.h"
-#include "DedicatedForms.h"
-#include "MainFormFixture.h"
-#include "MenuMnemonics.h"
+#include "editors/DedicatedForm.h"
+#include "editors/DedicatedForms.h"
+#include "tests/shell/MainFormFixture.h"
+#include "shell/MenuMnemonics.h"
 
 using shelltest::MainFormTest;
 using shelltest::waitUntil;

@@ -1,6 +1,6 @@
 // The main window offscreen against kx760sim: start-up, FormCreate, the menu tree from the menu
 // map, and menu entries opening their configuration forms.
-#include "MainFormFixture.h"
+#include "tests/shell/MainFormFixture.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -15,10 +15,10 @@
 #include <algorithm>
 #include <csignal>
 
-#include "DedicatedForms.h"
+#include "editors/DedicatedForms.h"
 
-#include "EditsPanel.h"
-#include "MenuMnemonics.h"
+#include "configform/EditsPanel.h"
+#include "shell/MenuMnemonics.h"
 
 namespace {
 

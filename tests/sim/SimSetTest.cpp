@@ -1,6 +1,6 @@
 // SET on kx760sim: the error each kind of bad write earns, the all-or-nothing rule for a
 // PDU, and the RowStatus life cycle of dot1qVlanStaticTable.
-#include "SimTestUtil.h"
+#include "tests/sim/SimTestUtil.h"
 
 using namespace kxtest;
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "NetSnmpTool.h"
-#include "SimAgent.h"
+#include "tests/support/NetSnmpTool.h"
+#include "tests/support/SimAgent.h"
 
 namespace kxtest {
 

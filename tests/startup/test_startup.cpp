@@ -15,10 +15,10 @@
 #include <utility>
 #include <vector>
 
-#include "MvDeviceParams.h"
-#include "MvError.h"
-#include "MvSnmpSession.h"
-#include "MvStartup.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSnmpSession.h"
+#include "mvsnmp/MvStartup.h"
 
 namespace {
 

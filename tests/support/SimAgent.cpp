@@ -1,4 +1,4 @@
-#include "SimAgent.h"
+#include "tests/support/SimAgent.h"
 
 #include <fcntl.h>
 #include <poll.h>

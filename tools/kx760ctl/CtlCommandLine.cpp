@@ -1,6 +1,6 @@
-#include "CtlCommandLine.h"
+#include "tools/kx760ctl/CtlCommandLine.h"
 
-#include "CtlCommand.h"
+#include "tools/kx760ctl/CtlCommand.h"
 
 CtlCommandLine CtlCommandLine::parse(const QStringList& args) {
   CtlCommandLine line;

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "CtlSnmpOptions.h"
+#include "tools/kx760ctl/CtlSnmpOptions.h"
 
 struct CtlCommandLine {
   QStringList moduleSwitches;        // "/I10.0.0.5", "/Rpublic" ...

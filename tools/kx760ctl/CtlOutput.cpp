@@ -1,10 +1,10 @@
-#include "CtlOutput.h"
+#include "tools/kx760ctl/CtlOutput.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "CtlCommand.h"
-#include "MvSNMPVarList.h"
+#include "tools/kx760ctl/CtlCommand.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 std::recursive_mutex& CtlOutput::lock() {
   static std::recursive_mutex m;

@@ -1,9 +1,9 @@
-#include "CtlRawRequest.h"
+#include "tools/kx760ctl/CtlRawRequest.h"
 
 #include <vector>
 
-#include "CtlCommand.h"
-#include "MvValueConversion.h"
+#include "tools/kx760ctl/CtlCommand.h"
+#include "mvsnmp/MvValueConversion.h"
 
 // The SNMP type tags are the layer's syntax codes.
 quint32 ctlSyntaxOfValue(const MvValue& v, CtlRawRequest::OctetForm form) {

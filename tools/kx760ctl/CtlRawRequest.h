@@ -8,8 +8,8 @@
 #include <map>
 #include <memory>
 
-#include "CtlOutput.h"
-#include "MvSNMPRequest.h"
+#include "tools/kx760ctl/CtlOutput.h"
+#include "mvsnmp/MvSNMPRequest.h"
 
 class CtlRawRequest : public MvSNMPRequest {
  public:

@@ -1,11 +1,11 @@
-#include "CtlSnmpOptions.h"
+#include "tools/kx760ctl/CtlSnmpOptions.h"
 
 #include <QRegularExpression>
 #include <array>
 
-#include "CtlCommand.h"
-#include "MvDeviceParams.h"
-#include "MvStartup.h"
+#include "tools/kx760ctl/CtlCommand.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvStartup.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "MvSecrets.h"
+#include "mvsnmp/MvSecrets.h"
 
 struct LaunchParameters;
 struct MvDeviceParams;

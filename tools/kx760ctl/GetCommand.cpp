@@ -1,7 +1,7 @@
-#include "GetCommand.h"
+#include "tools/kx760ctl/GetCommand.h"
 
-#include "CtlRawRequest.h"
-#include "MvError.h"
+#include "tools/kx760ctl/CtlRawRequest.h"
+#include "mvsnmp/MvError.h"
 
 namespace {
 

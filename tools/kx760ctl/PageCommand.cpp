@@ -1,16 +1,16 @@
-#include "PageCommand.h"
+#include "tools/kx760ctl/PageCommand.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <vector>
 
-#include "CtlOutput.h"
-#include "Formoidunit.h"
-#include "MenuMap.h"
-#include "MenuMapText.h"
-#include "MvDeviceParams.h"
-#include "MvSNMPRequest.h"
+#include "tools/kx760ctl/CtlOutput.h"
+#include "catalogue/Formoidunit.h"
+#include "catalogue/MenuMap.h"
+#include "catalogue/MenuMapText.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvSNMPRequest.h"
 
 namespace {
 

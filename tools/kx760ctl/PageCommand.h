@@ -6,7 +6,7 @@
 // actions are described, never started, opened or sent.
 #pragma once
 
-#include "CtlCommand.h"
+#include "tools/kx760ctl/CtlCommand.h"
 
 class PageCommand : public CtlCommand {
  public:

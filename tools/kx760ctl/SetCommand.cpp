@@ -1,12 +1,12 @@
-#include "SetCommand.h"
+#include "tools/kx760ctl/SetCommand.h"
 
 #include <QRegularExpression>
 #include <array>
 #include <limits>
 
-#include "CtlRawRequest.h"
-#include "MvSNMPVarList.h"
-#include "MvValueConversion.h"
+#include "tools/kx760ctl/CtlRawRequest.h"
+#include "mvsnmp/MvSNMPVarList.h"
+#include "mvsnmp/MvValueConversion.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "CtlCommand.h"
+#include "tools/kx760ctl/CtlCommand.h"
 
 class SetCommand : public CtlCommand {
  public:

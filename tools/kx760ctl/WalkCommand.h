@@ -3,7 +3,7 @@
 // rows are read ahead with get-bulk). Rows are printed as they arrive.
 #pragma once
 
-#include "CtlCommand.h"
+#include "tools/kx760ctl/CtlCommand.h"
 
 class WalkCommand : public CtlCommand {
  public:

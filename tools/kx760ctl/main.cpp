@@ -18,15 +18,15 @@
 #include <malloc.h>
 #endif
 
-#include "CtlCommand.h"
-#include "CtlCommandLine.h"
-#include "CtlOutput.h"
-#include "KxVersion.h"
-#include "MvDeviceParams.h"
-#include "MvError.h"
-#include "MvSecrets.h"
-#include "MvSnmpSession.h"
-#include "MvStartup.h"
+#include "tools/kx760ctl/CtlCommand.h"
+#include "tools/kx760ctl/CtlCommandLine.h"
+#include "tools/kx760ctl/CtlOutput.h"
+#include "generated/KxVersion.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSecrets.h"
+#include "mvsnmp/MvSnmpSession.h"
+#include "mvsnmp/MvStartup.h"
 
 namespace {
 

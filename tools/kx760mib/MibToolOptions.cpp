@@ -1,10 +1,10 @@
-#include "MibToolOptions.h"
+#include "tools/kx760mib/MibToolOptions.h"
 
-#include "MibToolPages.h"
-#include "MvDeviceParams.h"
-#include "MvSecrets.h"
-#include "MvSessionHandover.h"
-#include "MvStartup.h"
+#include "catalogue/MibToolPages.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvSecrets.h"
+#include "mvsnmp/MvSessionHandover.h"
+#include "mvsnmp/MvStartup.h"
 
 namespace {
 

@@ -11,16 +11,16 @@
 #include <cstdio>
 #include <cstring>
 
-#include "KxVersion.h"
-#include "MibToolForm.h"
-#include "MibToolOptions.h"
-#include "MvDeviceParams.h"
-#include "MvError.h"
-#include "MvSecrets.h"
-#include "MvSessionHandover.h"
-#include "MvSnmpSession.h"
-#include "MvStartup.h"
-#include "UserNotice.h"
+#include "generated/KxVersion.h"
+#include "tools/kx760mib/MibToolForm.h"
+#include "tools/kx760mib/MibToolOptions.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSecrets.h"
+#include "mvsnmp/MvSessionHandover.h"
+#include "mvsnmp/MvSnmpSession.h"
+#include "mvsnmp/MvStartup.h"
+#include "widgets/UserNotice.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "PortVlanRule.h"
+#include "tools/kx760sim/PortVlanRule.h"
 
-#include "VlanMirror.h"
+#include "tools/kx760sim/VlanMirror.h"
 
 namespace kx760sim {
 

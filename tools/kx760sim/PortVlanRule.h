@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "SetTransaction.h"
+#include "tools/kx760sim/SetTransaction.h"
 
 namespace kx760sim {
 

@@ -1,11 +1,11 @@
-#include "SetTransaction.h"
+#include "tools/kx760sim/SetTransaction.h"
 
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 
 #include <map>
 
-#include "PortVlanRule.h"
+#include "tools/kx760sim/PortVlanRule.h"
 
 namespace kx760sim {
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "MibStore.h"
+#include "tools/kx760sim/MibStore.h"
 
 namespace kx760sim {
 

@@ -1,4 +1,4 @@
-#include "SimOptions.h"
+#include "tools/kx760sim/SimOptions.h"
 
 #include <algorithm>
 #include <cctype>

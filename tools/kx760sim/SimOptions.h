@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "Oid.h"
+#include "tools/kx760sim/Oid.h"
 
 namespace kx760sim {
 

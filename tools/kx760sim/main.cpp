@@ -6,12 +6,12 @@
 #include <filesystem>
 #include <iostream>
 
-#include "DataFile.h"
-#include "ForwardingTable.h"
-#include "KxVersion.h"
-#include "SimOptions.h"
-#include "SnmpAgent.h"
-#include "VlanMirror.h"
+#include "tools/kx760sim/DataFile.h"
+#include "tools/kx760sim/ForwardingTable.h"
+#include "generated/KxVersion.h"
+#include "tools/kx760sim/SimOptions.h"
+#include "tools/kx760sim/SnmpAgent.h"
+#include "tools/kx760sim/VlanMirror.h"
 
 namespace {
 
