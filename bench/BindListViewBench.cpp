@@ -13,12 +13,12 @@
 #include <cstdio>
 #include <functional>
 
-#include "FdbWalk.h"
-#include "MvSNMPRequest.h"
-#include "MvSNMPRequest2Edits.h"
-#include "MvSnmpSession.h"
-#include "MvSnmpTransport.h"
-#include "SimAgent.h"
+#include "bench/FdbWalk.h"
+#include "mvsnmp/MvSNMPRequest.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "mvsnmp/MvSnmpSession.h"
+#include "mvsnmp/MvSnmpTransport.h"
+#include "tests/support/SimAgent.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <functional>
 #include <string>
 
-#include "MvDeviceParams.h"
-#include "MvSNMPRequest.h"
-#include "MvSnmpSession.h"
-#include "SimAgent.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvSNMPRequest.h"
+#include "mvsnmp/MvSnmpSession.h"
+#include "tests/support/SimAgent.h"
 
 inline const SnmpVarDef kFdbTable[] = {
     {"1.3.6.1.2.1.17.4.3.1.1", "Address", Syntax::MacAddress, Access::ReadOnly},

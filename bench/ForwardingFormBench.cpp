@@ -9,13 +9,13 @@
 #include <cstdio>
 #include <functional>
 
-#include "CatalogueRegistry.h"
-#include "FdbWalk.h"
-#include "ForwardingTableForm.h"
-#include "MvSnmpSession.h"
-#include "MvSnmpTransport.h"
-#include "NetSnmpTool.h"
-#include "SimAgent.h"
+#include "catalogue/CatalogueRegistry.h"
+#include "bench/FdbWalk.h"
+#include "editors/ForwardingTableForm.h"
+#include "mvsnmp/MvSnmpSession.h"
+#include "mvsnmp/MvSnmpTransport.h"
+#include "tests/support/NetSnmpTool.h"
+#include "tests/support/SimAgent.h"
 
 namespace {
 

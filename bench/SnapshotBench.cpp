@@ -9,11 +9,11 @@
 #include <cstdio>
 #include <functional>
 
-#include "MvDeviceParams.h"
-#include "MvSnmpSession.h"
-#include "NetSnmpTool.h"
-#include "SimAgent.h"
-#include "SnapshotReader.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvSnmpSession.h"
+#include "tests/support/NetSnmpTool.h"
+#include "tests/support/SimAgent.h"
+#include "snapshot/SnapshotReader.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "BusyWait.h"
+#include "bind/BusyWait.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,4 +1,4 @@
-#include "MvEditConstraint.h"
+#include "bind/MvEditConstraint.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -8,11 +8,11 @@
 #include <cfloat>
 #include <cmath>
 
-#include "MvError.h"
-#include "MvNumList.h"
-#include "UserNotice.h"
-#include "MvSNMPVarList.h"
-#include "MvValueConversion.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvNumList.h"
+#include "widgets/UserNotice.h"
+#include "mvsnmp/MvSNMPVarList.h"
+#include "mvsnmp/MvValueConversion.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "MvListTools.h"
+#include "bind/MvListTools.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModel>
@@ -15,8 +15,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "MvListRows.h"
-#include "MvSNMPRequest2Edits.h"
+#include "widgets/MvListRows.h"
+#include "bind/MvSNMPRequest2Edits.h"
 
 namespace {
 

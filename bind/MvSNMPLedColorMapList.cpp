@@ -1,4 +1,4 @@
-#include "MvSNMPLedColorMapList.h"
+#include "bind/MvSNMPLedColorMapList.h"
 
 MvSNMPLedColorMapList::MvSNMPLedColorMapList(const MvSNMPLedColor* entries, quint8 valueMask,
                                              quint8 blinkMask, qint32 offColour,

@@ -1,4 +1,4 @@
-#include "MvSNMPLedShape.h"
+#include "bind/MvSNMPLedShape.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "MvSNMPRequest2Controls.h"
+#include "bind/MvSNMPRequest2Controls.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "BusyWait.h"
-#include "UserNotice.h"
+#include "bind/BusyWait.h"
+#include "widgets/UserNotice.h"
 
 namespace {
 

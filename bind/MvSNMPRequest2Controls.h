@@ -12,8 +12,8 @@
 #include <optional>
 #include <vector>
 
-#include "MvError.h"
-#include "MvSNMPRequest.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSNMPRequest.h"
 
 class QEventLoop;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "MvSNMPRequest2Edits.h"
+#include "bind/MvSNMPRequest2Edits.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -26,13 +26,13 @@
 #include <cmath>
 #include <cstring>
 
-#include "MvDateTime.h"
-#include "MvKeyText.h"
-#include "MvNumList.h"
-#include "MvOptionList.h"
-#include "MvSNMPRequest2RawValue.h"
-#include "MvValueConversion.h"
-#include "UserNotice.h"
+#include "mvsnmp/MvDateTime.h"
+#include "mvsnmp/MvKeyText.h"
+#include "mvsnmp/MvNumList.h"
+#include "mvsnmp/MvOptionList.h"
+#include "bind/MvSNMPRequest2RawValue.h"
+#include "mvsnmp/MvValueConversion.h"
+#include "widgets/UserNotice.h"
 
 namespace Raw = MvSNMPRequest2RawValue;
 

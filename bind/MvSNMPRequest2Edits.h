@@ -21,9 +21,9 @@
 #include <optional>
 #include <vector>
 
-#include "MvEditConstraint.h"
-#include "MvListRows.h"
-#include "MvSNMPRequest2Controls.h"
+#include "bind/MvEditConstraint.h"
+#include "widgets/MvListRows.h"
+#include "bind/MvSNMPRequest2Controls.h"
 
 class MvOptionList;
 class QCheckBox;

@@ -1,11 +1,11 @@
-#include "MvSNMPRequest2Leds.h"
+#include "bind/MvSNMPRequest2Leds.h"
 
 #include <QFrame>
 
-#include "MvNumList.h"
-#include "MvOptionList.h"
-#include "MvSNMPLedColorMapList.h"
-#include "MvSNMPRequest2RawValue.h"
+#include "mvsnmp/MvNumList.h"
+#include "mvsnmp/MvOptionList.h"
+#include "bind/MvSNMPLedColorMapList.h"
+#include "bind/MvSNMPRequest2RawValue.h"
 
 namespace {
 constexpr int kIndexOutOfRange = -519;

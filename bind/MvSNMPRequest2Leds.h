@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <vector>
 
-#include "MvSNMPLedShape.h"
-#include "MvSNMPRequest2Controls.h"
+#include "bind/MvSNMPLedShape.h"
+#include "bind/MvSNMPRequest2Controls.h"
 
 class MvSNMPLedColorMapList;
 class QFrame;

@@ -1,13 +1,13 @@
-#include "MvSNMPRequest2RawValue.h"
+#include "bind/MvSNMPRequest2RawValue.h"
 
 #include <QStringList>
 #include <QtEndian>
 #include <cstring>
 
-#include "MvDateTime.h"
-#include "MvError.h"
-#include "MvSNMPVarList.h"
-#include "MvValueConversion.h"
+#include "mvsnmp/MvDateTime.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSNMPVarList.h"
+#include "mvsnmp/MvValueConversion.h"
 
 namespace MvSNMPRequest2RawValue {
 

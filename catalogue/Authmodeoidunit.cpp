@@ -1,6 +1,6 @@
-#include "Authmodeoidunit.h"
+#include "catalogue/Authmodeoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Security Management" > "Authentication Mode Setting"; scalars.
 constinit const SnmpVarDef AuthModeList[] = {

@@ -1,6 +1,6 @@
 // Descriptor lists of "Security Management" > "Authentication Mode Setting".
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef AuthModeList[];

@@ -1,7 +1,7 @@
-#include "Bridgemiboidunit.h"
+#include "catalogue/Bridgemiboidunit.h"
 
-#include "CatalogueOptions.h"
-#include "StandardMibOptions.h"
+#include "catalogue/CatalogueOptions.h"
+#include "catalogue/StandardMibOptions.h"
 
 namespace {
 constexpr quint32 RO = Access::ReadOnly;
@@ -96,7 +96,7 @@ constinit const SnmpVarDef PBridgePortCapabilitiesList[] = {
 // dot1qPortVlanTable (1.3.6.1.2.1.17.7.1.4.5), indexed by dot1dBasePort.
 constinit const SnmpVarDef QBridgePortVlanList[] = {
     {BasePort, "dot1dBasePort", Syntax::Integer, Key},
-    {"1.3.6.1.2.1.17.7.1.4.5.1.1", "dot1qPvid", Syntax::Guage, RO},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.1", "dot1qPvid", Syntax::Guage, Access::ReadWrite},
     {"1.3.6.1.2.1.17.7.1.4.5.1.2", "dot1qPortAcceptableFrameTypes", Syntax::Integer, RO,
      &AcceptableFrameTypesOptions},
     {"1.3.6.1.2.1.17.7.1.4.5.1.3", "dot1qPortIngressFiltering", Syntax::Integer, RO, &TruthValueOptions},

@@ -3,7 +3,7 @@
 // capabilities, the port VLAN settings and the 802.1Q forwarding table.
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef BridgeStaticTableList[];
 extern const SnmpVarDef BridgeTpPortTableList[];

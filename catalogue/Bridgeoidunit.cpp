@@ -1,6 +1,6 @@
-#include "Bridgeoidunit.h"
+#include "catalogue/Bridgeoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Bridge" > "802.1d " > "Information"; scalars.
 constinit const SnmpVarDef Bridge8021dInfoList[] = {

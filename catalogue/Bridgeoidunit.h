@@ -1,7 +1,7 @@
 // Descriptor lists of "Bridge" > "802.1d".
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef Bridge8021dInfoList[];
 extern const SnmpVarDef Bridge8021dPortList[];

@@ -1,10 +1,10 @@
-#include "CatalogueJson.h"
+#include "catalogue/CatalogueJson.h"
 
-#include "CatalogueRegistry.h"
-#include "Formoidunit.h"
-#include "MenuMap.h"
-#include "MenuMapText.h"
-#include "MvOptionList.h"
+#include "catalogue/CatalogueRegistry.h"
+#include "catalogue/Formoidunit.h"
+#include "catalogue/MenuMap.h"
+#include "catalogue/MenuMapText.h"
+#include "mvsnmp/MvOptionList.h"
 
 QByteArray jsonString(const QString& text) {
   QByteArray out = "\"";

@@ -1,4 +1,4 @@
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // ---- recurring sets
 const OptionSource DisabledEnabledSource[] = {

@@ -4,7 +4,7 @@
 // addresses, which are constant, so no array depends on the order units are initialised in.
 #pragma once
 
-#include "MvOptionList.h"
+#include "mvsnmp/MvOptionList.h"
 
 // Recurring sets.
 extern const MvOptionList DisabledEnabled;

@@ -5,7 +5,7 @@
 #include <QStringView>
 #include <vector>
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 struct CatalogueList {
   const char* name;

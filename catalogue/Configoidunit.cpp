@@ -1,6 +1,6 @@
-#include "Configoidunit.h"
+#include "catalogue/Configoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Configuration" > "Basic Information"; scalars.
 constinit const SnmpVarDef BasicInformationList[] = {

@@ -1,6 +1,6 @@
-#include "Cosoidunit.h"
+#include "catalogue/Cosoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Advanced Configuration" > "CoS Management" > "CoS Priority Table"; table (kind 3, 1 key).
 constinit const SnmpVarDef CosPriorityList[] = {

@@ -1,7 +1,7 @@
 // Descriptor lists of "Advanced Configuration" > "CoS Management".
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef CosPriorityList[];
 extern const SnmpVarDef CosPortPriList[];

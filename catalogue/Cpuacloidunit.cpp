@@ -1,6 +1,6 @@
-#include "Cpuacloidunit.h"
+#include "catalogue/Cpuacloidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Configuration" > "CPU ACL Management " > "CPU ACL Control"; scalars.
 constinit const SnmpVarDef CpuAclControlList[] = {

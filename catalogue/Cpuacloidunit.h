@@ -1,7 +1,7 @@
 // Descriptor lists of "Configuration" > "CPU ACL Management".
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef CpuAclControlList[];
 extern const SnmpVarDef CpuAclEthernetMaskList[];

@@ -1,6 +1,6 @@
-#include "Dhcprelayoidunit.h"
+#include "catalogue/Dhcprelayoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Advanced Configuration" > "DHCP Relay Management " > "DHCP Relay Configuration"; scalars.
 constinit const SnmpVarDef DhcpRelayList[] = {

@@ -1,7 +1,7 @@
 // Descriptor lists of "Advanced Configuration" > "DHCP Relay Management".
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef DhcpRelayList[];
 extern const SnmpVarDef DhcpOption82List[];

@@ -2,7 +2,7 @@
 // mapping tables between them.
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef EntPhysicalList[];
 extern const SnmpVarDef EntLogicalList[];

@@ -1,7 +1,7 @@
-#include "Etherlikeoidunit.h"
+#include "catalogue/Etherlikeoidunit.h"
 
-#include "CatalogueOptions.h"
-#include "StandardMibOptions.h"
+#include "catalogue/CatalogueOptions.h"
+#include "catalogue/StandardMibOptions.h"
 
 namespace {
 constexpr quint32 RO = Access::ReadOnly;

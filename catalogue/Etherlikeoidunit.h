@@ -1,6 +1,6 @@
 // Descriptor list of EtherLike-MIB (RFC 3635): dot3StatsTable, the Ethernet error counters.
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef Dot3StatsList[];

@@ -1,7 +1,7 @@
-#include "Formoidunit.h"
+#include "catalogue/Formoidunit.h"
 
-#include "CatalogueOptions.h"
-#include "MvOptionList.h"
+#include "catalogue/CatalogueOptions.h"
+#include "mvsnmp/MvOptionList.h"
 
 namespace {
 
@@ -59,6 +59,21 @@ const SnmpVarDef VlanStaticList[] = {
 };
 const SnmpVarDef VlanNextFreeList[] = {
     {"1.3.6.1.2.1.17.7.1.4.4", "VLAN Index", Syntax::Integer, Access::ReadOnly},
+    {},
+};
+
+// Q-BRIDGE's frame types, shared with the standard-MIB pages (StandardMibOptions, whose header
+// would clash with this unit's own FDB status names).
+extern const MvOptionList AcceptableFrameTypesOptions;
+
+// "VLAN" > "802.1Q" > "Port VLAN Settings": dot1qPortVlanTable, indexed by dot1dBasePort. The
+// form reads the static VLAN table (VlanStaticList) beside it for each port's memberships.
+const SnmpVarDef PortVlanList[] = {
+    {"1.3.6.1.2.1.17.1.4.1.1", "Port", Syntax::Integer, Access::NotAccess},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.1", "PVID", Syntax::Guage, Access::ReadWrite},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.2", "Acceptable Frame Types", Syntax::Integer, Access::ReadWrite,
+     &AcceptableFrameTypesOptions},
+    {"1.3.6.1.2.1.17.7.1.4.5.1.3", "Ingress Filtering", Syntax::Integer, Access::ReadWrite, &TruthValueOptions},
     {},
 };
 
@@ -219,6 +234,7 @@ constinit const CatalogueList kFormLists[] = {
     {"VlanNextFreeList", VlanNextFreeList, SVT_SV, 0},
     {"VlanCurrentList", VlanCurrentList, MVT_UMV, 2},
     {"VlanNumDeletesList", VlanNumDeletesList, SVT_SV, 0},
+    {"PortVlanList", PortVlanList, MVT_UMV, 1},
     {"UnicastFilterList", UnicastFilterList, MVT_UMV, 3},
     {"MulticastFilterList", MulticastFilterList, MVT_UMV, 3},
     {"GuestVlanEditList", GuestVlanEditList, SVT_SV, 0},
@@ -240,6 +256,7 @@ constinit const CatalogueForm kForms[] = {
     {"TVLanCurrentTableForm", "CurrentTable1", {"VlanCurrentList", "VlanNumDeletesList"}},
     {"TUnicastFilterInformationForm", "UnicastStaticFiltering1", {"UnicastFilterList"}},
     {"TMulticastFilterInformationForm", "MulticastStaticFiltering1", {"MulticastFilterList"}},
+    {"TPortVlanForm", "PortVLANSettings1", {"PortVlanList", "VlanStaticList"}},
     {"TGuestVlanForm", "GuestVLAN1", {"GuestVlanEditList", "GuestVlanNameList", "GuestVlanDeleteList"}},
     {"TIGMPRouterPortsForm", "IGMPRouterPort1", {"IgmpRouterPortList"}},
     {"TBOOTCtrlTableForm", "DHCPRelayControlTable1", {"DhcpRelayControlList"}},

@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "CatalogueRegistry.h"
+#include "catalogue/CatalogueRegistry.h"
 
 class MvOptionList;
 
@@ -15,6 +15,7 @@ extern const SnmpVarDef VlanStaticList[];
 extern const SnmpVarDef VlanNextFreeList[];
 extern const SnmpVarDef VlanCurrentList[];
 extern const SnmpVarDef VlanNumDeletesList[];
+extern const SnmpVarDef PortVlanList[];
 extern const SnmpVarDef UnicastFilterList[];
 extern const SnmpVarDef MulticastFilterList[];
 extern const SnmpVarDef IgmpRouterPortList[];
@@ -48,7 +49,7 @@ struct CatalogueForm {
 
 // Every list a dedicated form uses, in the order of catalogueForms().
 const std::vector<CatalogueList>& formLists();
-// The fourteen dedicated forms, in menu order.
+// The dedicated forms, in menu order: the device's fourteen and the port VLAN settings.
 std::span<const CatalogueForm> catalogueForms();
 // By class name ("TVlanStaticForm") or menu item ("StauticTable1"); nullptr when none.
 const CatalogueForm* findCatalogueForm(QStringView classOrItem);

@@ -1,6 +1,6 @@
-#include "Ifmiboidunit.h"
+#include "catalogue/Ifmiboidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 namespace {
 constexpr quint32 RO = Access::ReadOnly;

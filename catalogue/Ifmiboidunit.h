@@ -2,7 +2,7 @@
 // 64-bit counters, and ifStackTable.
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef IfMibGeneralList[];
 extern const SnmpVarDef IfMibIfXTableList[];

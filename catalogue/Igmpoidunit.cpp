@@ -1,6 +1,6 @@
-#include "Igmpoidunit.h"
+#include "catalogue/Igmpoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Advanced Configuration" > "IGMP Management" > "IGMP Information "; scalars.
 constinit const SnmpVarDef IgmpInformationList[] = {

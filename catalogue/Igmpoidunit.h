@@ -1,7 +1,7 @@
 // Descriptor lists of "Advanced Configuration" > "IGMP Management".
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef IgmpInformationList[];
 extern const SnmpVarDef IgmpControlList[];

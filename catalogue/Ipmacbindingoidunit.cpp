@@ -1,6 +1,6 @@
-#include "Ipmacbindingoidunit.h"
+#include "catalogue/Ipmacbindingoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Configuration" > "IP MAC Binding Management" > "IP MAC Binding  Management"; scalars.
 constinit const SnmpVarDef IpMacBindingControlList[] = {

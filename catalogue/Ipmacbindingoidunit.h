@@ -1,7 +1,7 @@
 // Descriptor lists of "Configuration" > "IP MAC Binding Management".
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef IpMacBindingControlList[];
 extern const SnmpVarDef IpMacBindingPortList[];

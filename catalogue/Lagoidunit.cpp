@@ -1,6 +1,6 @@
-#include "Lagoidunit.h"
+#include "catalogue/Lagoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Configuration" > "Link Aggregation" > "Port List"; table (kind 2, 1 key).
 constinit const SnmpVarDef AggregatorPortList[] = {

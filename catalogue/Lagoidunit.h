@@ -1,7 +1,7 @@
 // Descriptor lists of "Configuration" > "Link Aggregation".
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef AggregatorPortList[];
 extern const SnmpVarDef AggregatorTableList[];

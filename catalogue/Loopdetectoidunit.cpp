@@ -1,6 +1,6 @@
-#include "Loopdetectoidunit.h"
+#include "catalogue/Loopdetectoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Advanced Configuration" > "Loop Detection Management" > "Loop Detection Control"; scalars.
 constinit const SnmpVarDef LoopDetectionList[] = {

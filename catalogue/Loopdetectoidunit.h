@@ -1,7 +1,7 @@
 // Descriptor lists of "Advanced Configuration" > "Loop Detection Management".
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef LoopDetectionList[];
 extern const SnmpVarDef LoopDetectionPortList[];

@@ -1,6 +1,6 @@
-#include "Mainoidunit.h"
+#include "catalogue/Mainoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Main window (module types); scalars.
 constinit const SnmpVarDef ModuleTypeList[] = {

@@ -1,6 +1,6 @@
 // Descriptor lists of the main window's status reads.
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef ModuleTypeList[];

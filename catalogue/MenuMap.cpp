@@ -1,9 +1,9 @@
-#include "MenuMap.h"
+#include "catalogue/MenuMap.h"
 
 #include <algorithm>
 #include <initializer_list>
 
-#include "CatalogueRegistry.h"
+#include "catalogue/CatalogueRegistry.h"
 
 namespace {
 
@@ -224,6 +224,8 @@ constinit const MenuEntry kEntries[] = {
     form(kVlan, in("802.1Q", "802.1Q VLAN"), {"CurrentTable1", "Current Table"}, prefix("VLAN Current Table: "), "TVLanCurrentTableForm", {.keepsInstance = true}),
     form(kVlan, in("802.1Q", "Static Filtering "), {"UnicastStaticFiltering1", "Unicast Static Filtering "}, prefix("Unicast Filter Information : "), "TUnicastFilterInformationForm", {.keepsInstance = true}),
     form(kVlan, in("802.1Q", "Static Filtering "), {"MulticastStaticFiltering1", "Multicast Static Filtering"}, prefix("Multicast Filter Information : "), "TMulticastFilterInformationForm"),
+    // Beyond the device's own menus: the ports' PVID, frame types and ingress filtering.
+    form(kVlan, in("802.1Q"), {"PortVLANSettings1", "Port VLAN Settings"}, prefix("Port VLAN Settings : "), "TPortVlanForm"),
     // "RMON"
     editor(kRmon, {}, {"RMONState1", "RMON State"}, title("RMON State"), "RmonStateList"),
     tool(kRmon, {}, {"Statistics1", "Statistics"}, "/TRmon_Statistics"),

@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 struct CatalogueList;
 
@@ -133,7 +133,7 @@ struct MenuEntry {
 
 // The nine top-level menus, in menu-bar order.
 std::span<const MenuTop> menuTops();
-// All 159 entries in display order.
+// All entries in display order: the device's 159 and "Port VLAN Settings" after the 802.1Q ones.
 std::span<const MenuEntry> menuEntries();
 // Entries of the program's own beyond the device's menu (not among menuEntries()), each shown at
 // the end of its top-level menu after a separator: "Configuration › Configuration Snapshot…".

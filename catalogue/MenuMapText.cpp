@@ -1,9 +1,9 @@
-#include "MenuMapText.h"
+#include "catalogue/MenuMapText.h"
 
 #include <QStringList>
 
-#include "CatalogueJson.h"
-#include "MenuMap.h"
+#include "catalogue/CatalogueJson.h"
+#include "catalogue/MenuMap.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // tables, icmp, udp and snmp, as the sibling-tool pages show them.
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef Mib2SystemList[];
 extern const SnmpVarDef Mib2IfTableList[];

@@ -1,13 +1,13 @@
-#include "MibToolPages.h"
+#include "catalogue/MibToolPages.h"
 
 #include <algorithm>
 
-#include "Bridgemiboidunit.h"
-#include "Entityoidunit.h"
-#include "Etherlikeoidunit.h"
-#include "Ifmiboidunit.h"
-#include "Mib2oidunit.h"
-#include "Rmonmiboidunit.h"
+#include "catalogue/Bridgemiboidunit.h"
+#include "catalogue/Entityoidunit.h"
+#include "catalogue/Etherlikeoidunit.h"
+#include "catalogue/Ifmiboidunit.h"
+#include "catalogue/Mib2oidunit.h"
+#include "catalogue/Rmonmiboidunit.h"
 
 namespace {
 

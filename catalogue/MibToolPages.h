@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "CatalogueRegistry.h"
+#include "catalogue/CatalogueRegistry.h"
 
 // The standard-MIB descriptor lists by name (apart from the program's own catalogue).
 const std::vector<CatalogueList>& standardMibLists();

@@ -1,6 +1,6 @@
-#include "Paeoidunit.h"
+#include "catalogue/Paeoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Security Management" > "802.1X" > "Configuration"; scalars.
 constinit const SnmpVarDef SystemAuthControlList[] = {

@@ -1,7 +1,7 @@
 // Descriptor lists of "Security Management" > "802.1X".
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef SystemAuthControlList[];
 extern const SnmpVarDef PaeSystemList[];

@@ -1,6 +1,6 @@
-#include "Portoidunit.h"
+#include "catalogue/Portoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Advanced Configuration" > "Port Management" > "Trunk Information"; scalars.
 constinit const SnmpVarDef TrunkInformationList[] = {

@@ -1,7 +1,7 @@
 // Descriptor lists of "Advanced Configuration" > "Port Management".
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef TrunkInformationList[];
 extern const SnmpVarDef PortTrunkList[];

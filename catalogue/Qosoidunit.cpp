@@ -1,6 +1,6 @@
-#include "Qosoidunit.h"
+#include "catalogue/Qosoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Advanced Configuration" > "QoS Management" > "QoS Mechanism"; scalars.
 constinit const SnmpVarDef QosMechanismList[] = {

@@ -1,7 +1,7 @@
 // Descriptor lists of "Advanced Configuration" > "QoS Management".
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef QosMechanismList[];
 extern const SnmpVarDef BandwidthControlList[];

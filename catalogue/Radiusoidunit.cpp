@@ -1,6 +1,6 @@
-#include "Radiusoidunit.h"
+#include "catalogue/Radiusoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Security Management" > "RADIUS Management" > "Basic Configuration"; scalars.
 constinit const SnmpVarDef RadiusBasicList[] = {

@@ -1,7 +1,7 @@
 // Descriptor lists of "Security Management" > "RADIUS Management".
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef RadiusBasicList[];
 extern const SnmpVarDef RadiusServerList[];

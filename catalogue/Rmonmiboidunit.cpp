@@ -1,6 +1,6 @@
-#include "Rmonmiboidunit.h"
+#include "catalogue/Rmonmiboidunit.h"
 
-#include "StandardMibOptions.h"
+#include "catalogue/StandardMibOptions.h"
 
 namespace {
 constexpr quint32 RO = Access::ReadOnly;

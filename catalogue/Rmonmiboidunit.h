@@ -2,7 +2,7 @@
 // history samples, alarms and events.
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef RmonEtherStatsList[];
 extern const SnmpVarDef RmonHistoryControlList[];

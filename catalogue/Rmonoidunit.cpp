@@ -1,6 +1,6 @@
-#include "Rmonoidunit.h"
+#include "catalogue/Rmonoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "RMON" > "RMON State"; also the main window; scalars.
 constinit const SnmpVarDef RmonStateList[] = {

@@ -1,6 +1,6 @@
 // Descriptor lists of the "RMON" menu (also read by the main window).
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef RmonStateList[];

@@ -1,6 +1,6 @@
-#include "Rstpoidunit.h"
+#include "catalogue/Rstpoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Bridge" > "Spanning Tree" > "STP Management"; scalars.
 constinit const SnmpVarDef StpManagementList[] = {

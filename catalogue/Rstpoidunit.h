@@ -1,7 +1,7 @@
 // Descriptor lists of "Bridge" > "Spanning Tree".
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef StpManagementList[];
 extern const SnmpVarDef StpPortInformationList[];

@@ -1,6 +1,6 @@
-#include "Singleipoidunit.h"
+#include "catalogue/Singleipoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Configuration" > "Single IP Management" > "Single IP Information"; scalars.
 constinit const SnmpVarDef SingleIpInformationList[] = {

@@ -1,7 +1,7 @@
 // Descriptor lists of "Configuration" > "Single IP Management".
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef SingleIpInformationList[];
 extern const SnmpVarDef SingleIpControlList[];

@@ -1,6 +1,6 @@
-#include "Smtpoidunit.h"
+#include "catalogue/Smtpoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Configuration" > "SMTP Mangement" > "SMTP Information"; scalars.
 constinit const SnmpVarDef SmtpInformationList[] = {

@@ -1,7 +1,7 @@
 // Descriptor lists of "Configuration" > "SMTP Mangement".
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef SmtpInformationList[];
 extern const SnmpVarDef SmtpReceiverList[];

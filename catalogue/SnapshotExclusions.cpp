@@ -1,4 +1,4 @@
-#include "SnapshotExclusions.h"
+#include "catalogue/SnapshotExclusions.h"
 
 #include <QString>
 #include <array>

@@ -1,6 +1,6 @@
-#include "Snmpv3oidunit.h"
+#include "catalogue/Snmpv3oidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "SNMP V3" > "SNMP Engine"; scalars.
 constinit const SnmpVarDef SnmpEngineList[] = {

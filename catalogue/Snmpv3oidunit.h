@@ -1,7 +1,7 @@
 // Descriptor lists of the "SNMP V3" menu.
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef SnmpEngineList[];
 extern const SnmpVarDef SnmpMpdList[];

@@ -1,6 +1,6 @@
-#include "Sshoidunit.h"
+#include "catalogue/Sshoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Security Management" > "SSH" > "SSH Management"; scalars.
 constinit const SnmpVarDef SshManagementList[] = {

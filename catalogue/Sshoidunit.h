@@ -1,7 +1,7 @@
 // Descriptor lists of "Security Management" > "SSH".
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef SshManagementList[];
 extern const SnmpVarDef SshAlgorithmList[];

@@ -1,4 +1,4 @@
-#include "StandardMibOptions.h"
+#include "catalogue/StandardMibOptions.h"
 
 namespace {
 

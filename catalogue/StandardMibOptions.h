@@ -3,7 +3,7 @@
 // initialisation of this one unit; the descriptor arrays hold only their addresses.
 #pragma once
 
-#include "MvOptionList.h"
+#include "mvsnmp/MvOptionList.h"
 
 extern const MvOptionList IfTypeOptions;
 extern const MvOptionList IfAdminStatusOptions;

@@ -1,6 +1,6 @@
-#include "Stormoidunit.h"
+#include "catalogue/Stormoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Advanced Configuration" > "Packet Storm Management" > "Packet Storm Control"; scalars.
 constinit const SnmpVarDef PacketStormControlList[] = {

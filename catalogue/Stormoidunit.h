@@ -1,7 +1,7 @@
 // Descriptor lists of "Advanced Configuration" > "Packet Storm Management".
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef PacketStormControlList[];
 extern const SnmpVarDef PacketStormTableList[];

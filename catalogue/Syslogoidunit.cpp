@@ -1,6 +1,6 @@
-#include "Syslogoidunit.h"
+#include "catalogue/Syslogoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Configuration" > "System Log Information" > "System Log Control"; scalars.
 constinit const SnmpVarDef SyslogControlList[] = {

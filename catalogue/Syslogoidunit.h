@@ -1,7 +1,7 @@
 // Descriptor lists of "Configuration" > "System Log Information".
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef SyslogControlList[];
 extern const SnmpVarDef SyslogEntryList[];

@@ -1,6 +1,6 @@
-#include "Timeoidunit.h"
+#include "catalogue/Timeoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Configuration" > "Time Management" > "System Time", tab "Information"; scalars.
 constinit const SnmpVarDef SystemTimeInfoList[] = {

@@ -1,7 +1,7 @@
 // Descriptor lists of "Configuration" > "Time Management".
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef SystemTimeInfoList[];
 extern const SnmpVarDef SystemTimeSetList[];

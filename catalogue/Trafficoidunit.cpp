@@ -1,6 +1,6 @@
-#include "Trafficoidunit.h"
+#include "catalogue/Trafficoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Advanced Configuration" > "Traffic Control"; table (kind 3, 1 key).
 constinit const SnmpVarDef TrafficControlList[] = {

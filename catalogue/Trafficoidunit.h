@@ -1,7 +1,7 @@
 // Descriptor lists of the "Advanced Configuration" menu's own entries.
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef TrafficControlList[];
 extern const SnmpVarDef TrafficSegmentList[];

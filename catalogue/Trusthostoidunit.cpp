@@ -1,6 +1,6 @@
-#include "Trusthostoidunit.h"
+#include "catalogue/Trusthostoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "Configuration" > "Trust Host Management" > "Trust Host Delete All State"; scalars.
 constinit const SnmpVarDef TrustHostDeleteAllList[] = {

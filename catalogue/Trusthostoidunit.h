@@ -1,6 +1,6 @@
 // Descriptor lists of "Configuration" > "Trust Host Management".
 #pragma once
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 extern const SnmpVarDef TrustHostDeleteAllList[];

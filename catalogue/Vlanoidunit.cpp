@@ -1,6 +1,6 @@
-#include "Vlanoidunit.h"
+#include "catalogue/Vlanoidunit.h"
 
-#include "CatalogueOptions.h"
+#include "catalogue/CatalogueOptions.h"
 
 // Menu "VLAN" > "802.1P" > "Basic Configure"; scalars.
 constinit const SnmpVarDef Priority8021pBasicList[] = {

@@ -1,4 +1,4 @@
-#include "CtrlBtnPanel.h"
+#include "configform/CtrlBtnPanel.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "EditsPanel.h"
+#include "configform/EditsPanel.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -10,11 +10,11 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "FormError.h"
-#include "MvValueConversion.h"
-#include "UserNotice.h"
+#include "configform/FormError.h"
+#include "mvsnmp/MvValueConversion.h"
+#include "widgets/UserNotice.h"
 #include <QTreeWidget>  // before the binding header, whose inline ListView() needs the full type
-#include "MvSNMPRequest2Edits.h"
+#include "bind/MvSNMPRequest2Edits.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <QString>
 #include <vector>
 
-#include "SNMPPanel.h"
+#include "configform/SNMPPanel.h"
 
 class MvSNMPRequest2Edits;
 class QAbstractButton;

@@ -1,5 +1,5 @@
-#include "FormError.h"
+#include "configform/FormError.h"
 
-#include "MvError.h"
+#include "mvsnmp/MvError.h"
 
 void raiseFormError(const QString& text) { throw MvException(MvCode::UnknownError, text); }

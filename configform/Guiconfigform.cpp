@@ -1,14 +1,14 @@
-#include "Guiconfigform.h"
+#include "configform/Guiconfigform.h"
 
 #include <QMetaObject>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "FormError.h"
-#include "UserNotice.h"
+#include "configform/FormError.h"
+#include "widgets/UserNotice.h"
 #include <QTreeWidget>  // before the binding header, whose inline ListView() needs the full type
-#include "MvSNMPRequest2Edits.h"
+#include "bind/MvSNMPRequest2Edits.h"
 
 TConfigForm::TConfigForm(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("ConfigForm"));

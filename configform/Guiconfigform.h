@@ -8,10 +8,10 @@
 #include <memory>
 #include <vector>
 
-#include "CtrlBtnPanel.h"
-#include "EditsPanel.h"
-#include "ListViewPanel.h"
-#include "SNMPPanel.h"
+#include "configform/CtrlBtnPanel.h"
+#include "configform/EditsPanel.h"
+#include "configform/ListViewPanel.h"
+#include "configform/SNMPPanel.h"
 
 class MvSNMPRequest2Edits;
 class QTabWidget;

@@ -1,4 +1,4 @@
-#include "ListViewPanel.h"
+#include "configform/ListViewPanel.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -19,10 +19,10 @@
 #include <optional>
 #include <utility>
 
-#include "FormError.h"
-#include "UserNotice.h"
-#include "MvListRows.h"
-#include "MvSNMPRequest2Edits.h"
+#include "configform/FormError.h"
+#include "widgets/UserNotice.h"
+#include "widgets/MvListRows.h"
+#include "bind/MvSNMPRequest2Edits.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "EditsPanel.h"
+#include "configform/EditsPanel.h"
 
 class QAbstractButton;
 class QDialog;

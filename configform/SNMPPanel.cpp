@@ -1,4 +1,4 @@
-#include "SNMPPanel.h"
+#include "configform/SNMPPanel.h"
 
 #include <QApplication>
 #include <QLayout>
@@ -9,9 +9,9 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
-#include "UserNotice.h"
+#include "widgets/UserNotice.h"
 #include <QTreeWidget>  // before the binding header, whose inline ListView() needs the full type
-#include "MvSNMPRequest2Edits.h"
+#include "bind/MvSNMPRequest2Edits.h"
 
 namespace {
 

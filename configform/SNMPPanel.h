@@ -6,8 +6,8 @@
 #include <QPointer>
 #include <QSize>
 
-#include "CtrlBtnPanel.h"
-#include "MvSNMPRequest2Edits.h"  // QPointer needs the complete type
+#include "configform/CtrlBtnPanel.h"
+#include "bind/MvSNMPRequest2Edits.h"  // QPointer needs the complete type
 
 class QSplitter;
 

@@ -1,4 +1,4 @@
-#include "BOOTCtrlTableForm.h"
+#include "editors/BOOTCtrlTableForm.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -10,10 +10,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "MvDeviceParams.h"
-#include "MvError.h"
-#include "MvSNMPRequest2Edits.h"
-#include "UserNotice.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvError.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "widgets/UserNotice.h"
 
 namespace {
 

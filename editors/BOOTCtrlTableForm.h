@@ -3,7 +3,7 @@
 // `DataComplete` refuses a second operation, and closing, while one is out.
 #pragma once
 
-#include "DedicatedForm.h"
+#include "editors/DedicatedForm.h"
 
 class QComboBox;
 class QLineEdit;

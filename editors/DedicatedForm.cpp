@@ -1,4 +1,4 @@
-#include "DedicatedForm.h"
+#include "editors/DedicatedForm.h"
 
 #include <QAbstractItemModel>
 #include <QCheckBox>
@@ -15,13 +15,13 @@
 #include <algorithm>
 #include <optional>
 
-#include "CatalogueRegistry.h"
-#include "MvError.h"
-#include "MvListRows.h"
-#include "MvListTools.h"
-#include "MvSNMPRequest2Edits.h"
-#include "PortUitFormUnit.h"
-#include "UserNotice.h"
+#include "catalogue/CatalogueRegistry.h"
+#include "mvsnmp/MvError.h"
+#include "widgets/MvListRows.h"
+#include "bind/MvListTools.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "widgets/PortUitFormUnit.h"
+#include "widgets/UserNotice.h"
 
 TDedicatedForm::TDedicatedForm(QWidget* owner, const QString& caption) : QDialog(owner) {
   setWindowTitle(caption);

@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-#include "MvKeyText.h"
+#include "mvsnmp/MvKeyText.h"
 
 class MvSNMPRequest2Controls;
 struct MvSNMPError;

@@ -1,23 +1,24 @@
-#include "DedicatedForms.h"
+#include "editors/DedicatedForms.h"
 
 #include <QHash>
 #include <QPointer>
 #include <functional>
 
-#include "BOOTCtrlTableForm.h"
-#include "DedicatedForm.h"
-#include "ForwardingTableForm.h"
-#include "GuestVlanForm.h"
-#include "HostTableForm.h"
-#include "LogSaveControlForm.h"
-#include "SmtpControlForm.h"
-#include "SnapshotForm.h"
-#include "IGMPRouterPortsForm.h"
-#include "StaticFilterForms.h"
-#include "StpForms.h"
-#include "SummerTimeForm.h"
-#include "VLanCurrentTableForm.h"
-#include "VlanStaticForm.h"
+#include "editors/BOOTCtrlTableForm.h"
+#include "editors/DedicatedForm.h"
+#include "editors/ForwardingTableForm.h"
+#include "editors/GuestVlanForm.h"
+#include "editors/HostTableForm.h"
+#include "editors/LogSaveControlForm.h"
+#include "editors/SmtpControlForm.h"
+#include "editors/SnapshotForm.h"
+#include "editors/IGMPRouterPortsForm.h"
+#include "editors/PortVlanForm.h"
+#include "editors/StaticFilterForms.h"
+#include "editors/StpForms.h"
+#include "editors/SummerTimeForm.h"
+#include "editors/VLanCurrentTableForm.h"
+#include "editors/VlanStaticForm.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ constexpr Maker kMakers[] = {
     {"TGuestVlanForm", &make<TGuestVlanForm>},
     {"TUnicastFilterInformationForm", &make<TUnicastFilterInformationForm>},
     {"TMulticastFilterInformationForm", &make<TMulticastFilterInformationForm>},
+    {"TPortVlanForm", &make<TPortVlanForm>},
     {"THostTableForm", &make<THostTableForm>},
     {"TBOOTCtrlTableForm", &make<TBOOTCtrlTableForm>},
     {"TForwarding_Table", &make<TForwarding_Table>},

@@ -1,4 +1,4 @@
-#include "ForwardingTableForm.h"
+#include "editors/ForwardingTableForm.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,8 +7,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "MvDeviceParams.h"
-#include "MvSNMPRequest2Edits.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "bind/MvSNMPRequest2Edits.h"
 
 TForwarding_Table::TForwarding_Table(QWidget* owner) : TDedicatedForm(owner, QStringLiteral("Forwarding Table")) {
   setObjectName(QStringLiteral("Forwarding_Table"));

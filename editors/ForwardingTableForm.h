@@ -2,7 +2,7 @@
 // switch has learned and the port behind each. Read-only; rows appear as the walk proceeds.
 #pragma once
 
-#include "DedicatedForm.h"
+#include "editors/DedicatedForm.h"
 
 class TForwarding_Table : public TDedicatedForm {
  public:

@@ -1,4 +1,4 @@
-#include "GuestVlanForm.h"
+#include "editors/GuestVlanForm.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -10,8 +10,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "MvSNMPRequest2Edits.h"
-#include "PortUitFormUnit.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "widgets/PortUitFormUnit.h"
 
 TGuestVlanForm::TGuestVlanForm(QWidget* owner) : TDedicatedForm(owner, QStringLiteral("Guest VLAN")) {
   setObjectName(QStringLiteral("GuestVlanForm"));

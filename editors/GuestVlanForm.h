@@ -3,7 +3,7 @@
 // (so an unchanged name is not written again), one triggers the deletion.
 #pragma once
 
-#include "DedicatedForm.h"
+#include "editors/DedicatedForm.h"
 
 class QComboBox;
 class QGroupBox;

@@ -1,4 +1,4 @@
-#include "HostTableForm.h"
+#include "editors/HostTableForm.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,10 +11,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "MvError.h"
-#include "MvSNMPRequest2Edits.h"
-#include "TrustHostAddress.h"
-#include "UserNotice.h"
+#include "mvsnmp/MvError.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "editors/TrustHostAddress.h"
+#include "widgets/UserNotice.h"
 
 namespace {
 

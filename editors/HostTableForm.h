@@ -2,7 +2,7 @@
 // manage the switch), with THostTableEditForm, the dialog that adds one.
 #pragma once
 
-#include "DedicatedForm.h"
+#include "editors/DedicatedForm.h"
 
 class QCheckBox;
 class QComboBox;

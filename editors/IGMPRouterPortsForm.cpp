@@ -1,4 +1,4 @@
-#include "IGMPRouterPortsForm.h"
+#include "editors/IGMPRouterPortsForm.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -9,9 +9,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "MvSNMPRequest2Edits.h"
-#include "PortUitFormUnit.h"
-#include "UserNotice.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "widgets/PortUitFormUnit.h"
+#include "widgets/UserNotice.h"
 
 TIGMPRouterPortsForm::TIGMPRouterPortsForm(QWidget* owner)
     : TDedicatedForm(owner, QStringLiteral("IGMP Router ports")) {

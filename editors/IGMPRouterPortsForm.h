@@ -3,7 +3,7 @@
 // asynchronously with Stop, and `DataComplete` refuses a second operation while one is out.
 #pragma once
 
-#include "DedicatedForm.h"
+#include "editors/DedicatedForm.h"
 
 class TIGMPRouterPortsForm : public TDedicatedForm {
  public:

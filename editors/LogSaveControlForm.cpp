@@ -1,4 +1,4 @@
-#include "LogSaveControlForm.h"
+#include "editors/LogSaveControlForm.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -9,9 +9,9 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "MvError.h"
-#include "MvSNMPRequest2Edits.h"
-#include "UserNotice.h"
+#include "mvsnmp/MvError.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "widgets/UserNotice.h"
 
 namespace {
 constexpr int kTimeInterval = 0;  // entry of "time-interval"

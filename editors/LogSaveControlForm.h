@@ -2,7 +2,7 @@
 // trigger) and the interval of the first method; the interval is written only with that method.
 #pragma once
 
-#include "DedicatedForm.h"
+#include "editors/DedicatedForm.h"
 
 class QComboBox;
 class QLineEdit;

@@ -1,11 +1,11 @@
-#include "Progress.h"
+#include "editors/Progress.h"
 
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
 
-#include "MvError.h"
-#include "MvSNMPRequest2Controls.h"
+#include "mvsnmp/MvError.h"
+#include "bind/MvSNMPRequest2Controls.h"
 
 TProgressForm::TProgressForm(const ProgressHost& host) : QDialog(host.window) {
   setObjectName(QStringLiteral("ProgressForm"));

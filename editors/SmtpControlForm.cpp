@@ -1,4 +1,4 @@
-#include "SmtpControlForm.h"
+#include "editors/SmtpControlForm.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -9,11 +9,11 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "MvDeviceParams.h"
-#include "MvError.h"
-#include "MvSNMPRequest2Edits.h"
-#include "Progress.h"
-#include "UserNotice.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvError.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "editors/Progress.h"
+#include "widgets/UserNotice.h"
 
 namespace {
 constexpr int kDisabled = 0;  // entry of "disabled" in the SMTP status

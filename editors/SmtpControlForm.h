@@ -2,7 +2,7 @@
 // test message) and the sending of the test message, with a confirmation and a progress dialog.
 #pragma once
 
-#include "DedicatedForm.h"
+#include "editors/DedicatedForm.h"
 
 class QComboBox;
 class QLineEdit;

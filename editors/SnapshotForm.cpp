@@ -1,4 +1,4 @@
-#include "SnapshotForm.h"
+#include "editors/SnapshotForm.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -10,10 +10,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "MvError.h"
-#include "SnapshotReader.h"
-#include "SnapshotRestore.h"
-#include "UserNotice.h"
+#include "mvsnmp/MvError.h"
+#include "snapshot/SnapshotReader.h"
+#include "snapshot/SnapshotRestore.h"
+#include "widgets/UserNotice.h"
 
 namespace {
 

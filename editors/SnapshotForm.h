@@ -6,9 +6,9 @@
 #include <QString>
 #include <vector>
 
-#include "DedicatedForm.h"
-#include "SnapshotDiff.h"
-#include "SnapshotDocument.h"
+#include "editors/DedicatedForm.h"
+#include "snapshot/SnapshotDiff.h"
+#include "snapshot/SnapshotDocument.h"
 
 class QLabel;
 class QProgressBar;

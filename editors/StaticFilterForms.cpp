@@ -1,4 +1,4 @@
-#include "StaticFilterForms.h"
+#include "editors/StaticFilterForms.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,10 +13,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "MvError.h"
-#include "MvSNMPRequest2Edits.h"
-#include "PortUitFormUnit.h"
-#include "UserNotice.h"
+#include "mvsnmp/MvError.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "widgets/PortUitFormUnit.h"
+#include "widgets/UserNotice.h"
 
 namespace {
 

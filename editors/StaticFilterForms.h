@@ -4,7 +4,7 @@
 // key from two edits and edit the port list on a port grid; they differ in how a row is written.
 #pragma once
 
-#include "DedicatedForm.h"
+#include "editors/DedicatedForm.h"
 
 class QComboBox;
 class QLineEdit;

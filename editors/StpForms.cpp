@@ -1,4 +1,4 @@
-#include "StpForms.h"
+#include "editors/StpForms.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -10,9 +10,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "MvDeviceParams.h"
-#include "MvError.h"
-#include "MvSNMPRequest2Edits.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvError.h"
+#include "bind/MvSNMPRequest2Edits.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // relations checked before writing, and TSTP_Port, the per-port settings in a table.
 #pragma once
 
-#include "DedicatedForm.h"
+#include "editors/DedicatedForm.h"
 
 class QComboBox;
 class QLineEdit;

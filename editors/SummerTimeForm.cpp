@@ -1,4 +1,4 @@
-#include "SummerTimeForm.h"
+#include "editors/SummerTimeForm.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "CtrlBtnPanel.h"
-#include "EditsPanel.h"
-#include "Formoidunit.h"
-#include "MvError.h"
-#include "MvSNMPRequest2Edits.h"
+#include "configform/CtrlBtnPanel.h"
+#include "configform/EditsPanel.h"
+#include "catalogue/Formoidunit.h"
+#include "mvsnmp/MvError.h"
+#include "bind/MvSNMPRequest2Edits.h"
 
 TSummerTimeForm::TSummerTimeForm(QWidget* owner) : TDedicatedForm(owner, QStringLiteral("Summer Time")) {
   setObjectName(QStringLiteral("SummerTimeForm"));

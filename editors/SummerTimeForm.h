@@ -6,7 +6,7 @@
 
 #include <QList>
 
-#include "DedicatedForm.h"
+#include "editors/DedicatedForm.h"
 
 class QComboBox;
 class QLineEdit;

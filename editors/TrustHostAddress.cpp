@@ -1,4 +1,4 @@
-#include "TrustHostAddress.h"
+#include "editors/TrustHostAddress.h"
 
 namespace TrustHostAddress {
 

@@ -1,4 +1,4 @@
-#include "VLanCurrentTableForm.h"
+#include "editors/VLanCurrentTableForm.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -9,8 +9,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "MvSNMPRequest2Edits.h"
-#include "PortUitFormUnit.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "widgets/PortUitFormUnit.h"
 
 TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget* owner)
     : TDedicatedForm(owner, QStringLiteral("VLAN Current Table")) {

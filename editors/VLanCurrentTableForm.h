@@ -2,7 +2,7 @@
 // VLAN deletions, read-only; the selected VLAN's egress and untagged ports show as ticks.
 #pragma once
 
-#include "DedicatedForm.h"
+#include "editors/DedicatedForm.h"
 
 class TVLanCurrentTableForm : public TDedicatedForm {
  public:

@@ -1,4 +1,4 @@
-#include "VlanStaticForm.h"
+#include "editors/VlanStaticForm.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,10 +12,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "MvError.h"
-#include "MvSNMPRequest2Edits.h"
-#include "PortUitFormUnit.h"
-#include "UserNotice.h"
+#include "mvsnmp/MvError.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "widgets/PortUitFormUnit.h"
+#include "widgets/UserNotice.h"
 
 TVlanStaticForm::TVlanStaticForm(QWidget* owner) : TDedicatedForm(owner, QStringLiteral("VLAN Static Form")) {
   setObjectName(QStringLiteral("VlanStaticForm"));

@@ -3,7 +3,7 @@
 // each is one set request of the row's name, port lists and row status.
 #pragma once
 
-#include "DedicatedForm.h"
+#include "editors/DedicatedForm.h"
 
 class QComboBox;
 class QLineEdit;

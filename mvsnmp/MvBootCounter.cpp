@@ -6,9 +6,9 @@
 #include <QStandardPaths>
 #include <limits>
 
-#include "MvError.h"
-#include "MvPath.h"
-#include "MvSnmpSession.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvPath.h"
+#include "mvsnmp/MvSnmpSession.h"
 
 namespace {
 

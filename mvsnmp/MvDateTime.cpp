@@ -1,4 +1,4 @@
-#include "MvDateTime.h"
+#include "mvsnmp/MvDateTime.h"
 
 #include <QDateTime>
 #include <array>

@@ -1,4 +1,4 @@
-#include "MvDeviceParams.h"
+#include "mvsnmp/MvDeviceParams.h"
 
 MvDeviceParams DeviceTarget;
 

@@ -11,6 +11,9 @@ struct MvDeviceParams {
   QString address;
   quint16 agentPort = 0;
   QString contextEngineId;
+  // The agent's own (authoritative) engine ID as hexadecimal text, when the user gives it: SNMPv3
+  // sessions then use it instead of discovering it. Empty: discovered.
+  QString securityEngineId;
   // The SNMPv3 texts are octets: the library gets them exactly as the profile file or the
   // command line held them, never re-encoded (a pass phrase's key is computed from its octets).
   QByteArray contextName;

@@ -1,7 +1,7 @@
-#include "MvError.h"
+#include "mvsnmp/MvError.h"
 
-#include "MvPath.h"
-#include "MvText.h"
+#include "mvsnmp/MvPath.h"
+#include "mvsnmp/MvText.h"
 
 #include <QFile>
 #include <array>

@@ -1,10 +1,10 @@
-#include "MvExpression.h"
+#include "mvsnmp/MvExpression.h"
 
 #include <QDateTime>
 #include <charconv>
 #include <vector>
 
-#include "MvError.h"
+#include "mvsnmp/MvError.h"
 
 namespace {
 

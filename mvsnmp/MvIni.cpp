@@ -1,8 +1,8 @@
-#include "MvIni.h"
+#include "mvsnmp/MvIni.h"
 
-#include "MvText.h"
+#include "mvsnmp/MvText.h"
 
-#include "MvPath.h"
+#include "mvsnmp/MvPath.h"
 
 #include <QList>
 

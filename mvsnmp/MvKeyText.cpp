@@ -1,10 +1,10 @@
-#include "MvKeyText.h"
+#include "mvsnmp/MvKeyText.h"
 
 #include <QStringList>
 #include <limits>
 
-#include "MvSNMPVarList.h"
-#include "MvValueConversion.h"
+#include "mvsnmp/MvSNMPVarList.h"
+#include "mvsnmp/MvValueConversion.h"
 
 namespace {
 

@@ -19,13 +19,15 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <memory>
 
-#include "MvError.h"
-#include "MvSecrets.h"
-#include "MvSnmpSession.h"
-#include "MvSnmpTransport.h"
+#include "mvsnmp/MvAnswerCheck.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSecrets.h"
+#include "mvsnmp/MvSnmpSession.h"
+#include "mvsnmp/MvSnmpTransport.h"
 
 namespace {
 
@@ -52,7 +54,9 @@ namespace {
 // | SNMPERR_BAD_SENDTO, SNMPERR_BAD_RECVFROM                      | -22    | -422 |
 // | answer of an unexpected PDU type, or a varbind count that    | -11    | -411 |
 // |   differs from the request's (a get-bulk: none, or more than |        |      |
-// |   asked for)                                                 |        |      |
+// |   asked for), or that does not fit the request (answerMisfit)|        |      |
+// | a value whose encoding leaves its type's range (the wire     | -11    | -411, the OID named |
+// |   check), also when the library could not read the answer   |        |      |
 // | RESPONSE with an error status outside 0..18                  | -11    | -411, the value named |
 // | SNMPERR_BAD_ADDRESS at open                                  | raised as -509 |
 // | any other library error                                      | -1     | -401 |
@@ -147,6 +151,32 @@ MvValue valueOf(const netsnmp_variable_list* v) {
           v->val.objid ? MvOid(v->val.objid, v->val.objid + v->val_len / sizeof(oid)) : MvOid());
     case ASN_NULL:
       return MvValue::null();
+#ifdef NETSNMP_WITH_OPAQUE_SPECIAL_TYPES
+    // The library reads the Opaque extension types itself.
+    case ASN_OPAQUE_FLOAT:
+    case ASN_OPAQUE_DOUBLE: {
+      MvValue x;
+      x.type = v->type == ASN_OPAQUE_FLOAT ? MvValueType::OpaqueFloat : MvValueType::OpaqueDouble;
+      const double d = v->type == ASN_OPAQUE_FLOAT ? (v->val.floatVal ? *v->val.floatVal : 0.0f)
+                                                   : (v->val.doubleVal ? *v->val.doubleVal : 0.0);
+      std::memcpy(&x.number, &d, sizeof d);
+      x.octets = opaqueContents(x);
+      return x;
+    }
+    case ASN_OPAQUE_I64:
+    case ASN_OPAQUE_U64:
+    case ASN_OPAQUE_COUNTER64: {
+      MvValue x;
+      x.type = v->type == ASN_OPAQUE_I64   ? MvValueType::OpaqueInt64
+               : v->type == ASN_OPAQUE_U64 ? MvValueType::OpaqueUInt64
+                                           : MvValueType::OpaqueCounter64;
+      x.number = v->val.counter64 ? (quint64(v->val.counter64->high & 0xFFFFFFFFul) << 32) |
+                                        (v->val.counter64->low & 0xFFFFFFFFul)
+                                  : 0;
+      x.octets = opaqueContents(x);
+      return x;
+    }
+#endif
     case SNMP_NOSUCHOBJECT:
       return MvValue::exception(MvValueType::NoSuchObject);
     case SNMP_NOSUCHINSTANCE:
@@ -157,7 +187,12 @@ MvValue valueOf(const netsnmp_variable_list* v) {
     case ASN_OPAQUE:
     case ASN_OCTET_STR:
     default: {
-      // Anything else that carries octets (BIT STRING, NsapAddress) is shown by its octets.
+      // Anything else that carries octets (BIT STRING, NsapAddress) is shown by its octets; an
+      // Opaque extension value the library left wrapped is unwrapped here.
+      if (v->type == ASN_OPAQUE && v->val.string)
+        if (std::optional<MvValue> x = unwrapOpaque(QByteArray(
+                reinterpret_cast<const char*>(v->val.string), static_cast<qsizetype>(v->val_len))))
+          return *x;
       const auto type = v->type == ASN_IPADDRESS ? MvValueType::IpAddress
                         : v->type == ASN_OPAQUE  ? MvValueType::Opaque
                                                  : MvValueType::OctetString;
@@ -220,6 +255,75 @@ void addVarBind(netsnmp_pdu* pdu, const MvVarBind& vb, bool withValue) {
   }
 }
 
+// ---- the wire check ---------------------------------------------------------------------------
+//
+// The library reads a five-octet Counter32 or a negative Gauge32 without a word, and drops an
+// answer it cannot read at all as if none had come. So every answer's octets are checked as they
+// arrive: the messages of community sessions where the transport receives them, the scoped PDUs
+// of SNMPv3 where the USM has decrypted them. What is found is kept by request-id until the
+// operation of that request-id ends.
+
+std::map<long, QString>& wireProblems() {
+  static std::map<long, QString> problems;
+  return problems;
+}
+
+void noteWire(const std::optional<MvWireFinding>& f) {
+  if (!f || f->problem.isEmpty()) return;
+  auto& problems = wireProblems();
+  // Findings of answers nobody waits for any more must not pile up.
+  if (problems.size() >= 64) problems.erase(problems.begin());
+  problems[static_cast<long>(f->requestId)] = f->problem;
+}
+
+QString takeWireProblem(long reqid) {
+  const auto it = wireProblems().find(reqid);
+  if (it == wireProblems().end()) return {};
+  QString problem = std::move(it->second);
+  wireProblems().erase(it);
+  return problem;
+}
+
+using RecvFunction = int (*)(netsnmp_transport*, void*, int, void**, int*);
+
+// Kept for the whole process: the session cache, destroyed at exit, still reaches it.
+std::map<const netsnmp_transport*, RecvFunction>& originalRecv() {
+  static auto* functions = new std::map<const netsnmp_transport*, RecvFunction>;
+  return *functions;
+}
+
+int checkingRecv(netsnmp_transport* t, void* buffer, int size, void** opaque, int* olength) {
+  const auto it = originalRecv().find(t);
+  if (it == originalRecv().end()) return -1;
+  const int n = it->second(t, buffer, size, opaque, olength);
+  if (n > 0)
+    noteWire(checkWireMessage(QByteArray::fromRawData(static_cast<const char*>(buffer), n)));
+  return n;
+}
+
+void checkReceivedMessages(netsnmp_transport* t) {
+  if (!t || t->f_recv == checkingRecv) return;
+  originalRecv()[t] = t->f_recv;
+  t->f_recv = checkingRecv;
+}
+
+SecmodInMsg* originalUsmDecode = nullptr;
+
+int checkingUsmDecode(struct snmp_secmod_incoming_params* p) {
+  const int rc = originalUsmDecode(p);
+  if (rc == SNMPERR_SUCCESS && p->scopedPdu && *p->scopedPdu && p->scopedPduLen)
+    noteWire(checkWireScopedPdu(QByteArray::fromRawData(reinterpret_cast<const char*>(*p->scopedPdu),
+                                                        static_cast<qsizetype>(*p->scopedPduLen))));
+  return rc;
+}
+
+void checkDecryptedPdus() {
+  snmp_secmod_def* usm = find_sec_mod(USM_SEC_MODEL_NUMBER);
+  if (!usm || !usm->decode || usm->decode == checkingUsmDecode) return;
+  originalUsmDecode = usm->decode;
+  usm->decode = checkingUsmDecode;
+}
+
 // ---- sessions -------------------------------------------------------------------------------
 
 struct ProtocolOid {
@@ -280,6 +384,7 @@ struct SessionHandle {
   QString endpoint;   // endpointKey of its target
   ~SessionHandle() {
     if (!sessp) return;
+    originalRecv().erase(snmp_sess_transport(sessp));
     // The library keeps the pass phrases' keys in its copy of the session and frees it unwiped.
     if (netsnmp_session* s = session()) forgetKeys(*s);
     snmp_sess_close(sessp);
@@ -325,7 +430,7 @@ QString securityKey(const MvDeviceParams& t) {
 
 QString sessionKey(const MvDeviceParams& t) {
   QStringList parts{endpointKey(t), QString::number(t.version), QString::number(t.timeout),
-                    QString::number(t.retries)};
+                    QString::number(t.retries), t.securityEngineId};
   if (t.version == 3) parts << QString::fromLatin1(t.securityName.toHex()) << securityKey(t);
   return parts.join(QChar(0x1F));
 }
@@ -409,7 +514,9 @@ SessionHandle& openSession(const MvDeviceParams& t) {
   s.peername = peer.data();
   s.version = t.version == 3 ? SNMP_VERSION_3 : t.version == 1 ? SNMP_VERSION_2c : SNMP_VERSION_1;
   s.timeout = static_cast<long>(std::max(t.timeout, 1)) * 10000L;
-  s.retries = t.retries;
+  // Every try is the transport's own (see Operation): the library's retransmission would give
+  // an SNMPv3 message a new ID, and the answer to the earlier one would then match nothing.
+  s.retries = 0;
   QByteArray user = t.securityName;
   QByteArray engine;
   // The library copies the protocol OIDs when it opens the session.
@@ -438,7 +545,10 @@ SessionHandle& openSession(const MvDeviceParams& t) {
         localKey(auth, t.privPassword, s.securityPrivKey, &s.securityPrivKeyLen);
       }
     }
-    engine = engineIds().value(endpointKey(t));
+    // An engine ID the user gave is used as given (a wrong one is refused by the agent); else
+    // the one discovered before, if any.
+    engine = t.securityEngineId.isEmpty() ? engineIds().value(endpointKey(t))
+                                          : engineIdOctets(t.securityEngineId).value_or(QByteArray());
     if (!engine.isEmpty()) {
       s.securityEngineID = reinterpret_cast<u_char*>(engine.data());
       s.securityEngineIDLen = static_cast<size_t>(engine.size());
@@ -452,6 +562,7 @@ SessionHandle& openSession(const MvDeviceParams& t) {
     throw MvException(translateStatus(statusOfLibraryError(s.s_snmp_errno)).code,
                       translateStatus(statusOfLibraryError(s.s_snmp_errno)).message);
   }
+  checkReceivedMessages(snmp_sess_transport(sessp));
   auto handle = std::make_unique<SessionHandle>();
   handle->sessp = sessp;
   handle->key = key;
@@ -462,7 +573,7 @@ SessionHandle& openSession(const MvDeviceParams& t) {
 }
 
 void rememberEngineId(const MvDeviceParams& t, SessionHandle& h) {
-  if (t.version != 3) return;
+  if (t.version != 3 || !t.securityEngineId.isEmpty()) return;
   netsnmp_session* s = h.session();
   if (s && s->securityEngineIDLen)
     engineIds().insert(endpointKey(t),
@@ -506,10 +617,11 @@ netsnmp_pdu* buildPdu(const MvDeviceParams& t, MvPduKind kind, const std::vector
   return pdu;
 }
 
-// `expected`: the varbinds a get, get-next or set must answer with; for a get-bulk the most it
-// may (any number from one up).
-MvSnmpAnswer answerOf(const MvDeviceParams& t, const netsnmp_pdu* pdu, size_t expected,
-                      bool atMost = false) {
+// `asked`: the varbinds of the request. A get, get-next or set must answer with as many; a
+// get-bulk with at least one and at most asked x repetitions. A get or set must answer with
+// the asked OIDs (answerMisfit), and no value may be malformed on the wire.
+MvSnmpAnswer answerOf(const MvDeviceParams& t, const netsnmp_pdu* pdu, MvPduKind kind = MvPduKind::Get,
+                      const std::vector<MvVarBind>& asked = {}, int maxRepetitions = 0) {
   MvSnmpAnswer a;
   a.agentAddress = t.address;
   a.agentPort = t.agentPort;
@@ -533,17 +645,42 @@ MvSnmpAnswer answerOf(const MvDeviceParams& t, const netsnmp_pdu* pdu, size_t ex
                    .arg(pdu->errstat);
     return a;
   }
+  if (const QString problem = takeWireProblem(pdu->reqid); !problem.isEmpty()) {
+    a.status = -11;
+    a.detail = problem;
+    return a;
+  }
   a.status = static_cast<int>(pdu->errstat);
   a.errorIndex = static_cast<int>(pdu->errindex);
   for (const netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
     a.varbinds.push_back({MvOid(v->name, v->name + v->name_length), valueOf(v)});
-  const bool countFits = atMost ? !a.varbinds.empty() && a.varbinds.size() <= expected
-                                : a.varbinds.size() == expected;
+  const bool bulk = kind == MvPduKind::GetBulk;
+  const size_t expected = bulk ? asked.size() * static_cast<size_t>(std::max(1, maxRepetitions)) : asked.size();
+  const bool countFits = bulk ? !a.varbinds.empty() && a.varbinds.size() <= expected
+                              : a.varbinds.size() == expected;
   if (a.status == 0 && !countFits) {
     a.status = -11;
     a.detail = QStringLiteral("(%1 variable bindings answered for %2 asked)")
                    .arg(a.varbinds.size())
                    .arg(expected);
+  }
+  if (a.status == 0) {
+    const QString misfit = answerMisfit(kind, t.version, asked, a.varbinds);
+    if (!misfit.isEmpty()) {
+      a.status = -11;
+      a.detail = misfit;
+    }
+  }
+  return a;
+}
+
+// A time-out where an answer did come but could not be read is a malformed answer.
+MvSnmpAnswer timedOut(const MvDeviceParams& t, long reqid) {
+  MvSnmpAnswer a = answerOf(t, nullptr);
+  a.status = -5;
+  if (QString problem = takeWireProblem(reqid); !problem.isEmpty()) {
+    a.status = -11;
+    a.detail = std::move(problem);
   }
   return a;
 }
@@ -551,11 +688,6 @@ MvSnmpAnswer answerOf(const MvDeviceParams& t, const netsnmp_pdu* pdu, size_t ex
 // ---- asynchronous operations ----------------------------------------------------------------
 
 bool isRead(MvPduKind kind) { return kind != MvPduKind::Set; }
-
-size_t expectedOf(MvPduKind kind, const std::vector<MvVarBind>& vbs, int maxRepetitions) {
-  return kind == MvPduKind::GetBulk ? vbs.size() * static_cast<size_t>(std::max(1, maxRepetitions))
-                                    : vbs.size();
-}
 
 // An SNMPv3 agent that restarted has a new engine ID or boot count: it refuses what the session
 // sends as from an unknown engine or out of its time window.
@@ -607,12 +739,18 @@ struct Operation {
   MvPduKind kind = MvPduKind::Get;
   std::vector<MvVarBind> vbs;
   int maxRepetitions = 0;
-  int resendsLeft = 0;
+  int resendsLeft = 0;   // tries after the first (triesAfterFirst)
+  int timedOut = 0;      // tries that timed out
   bool rediscovered = false;
   bool resending = false;  // a resend is queued: late callbacks of the old send are ignored
   bool cutOff = false;     // its session was closed under it once already
   bool forget = false;     // the queued resend first forgets the engine
   QByteArray oldEngine;    // what was forgotten, put back when discovery finds nothing
+  // Every send of the operation carries the request-id (and SNMPv3 message ID) of the first, so
+  // that an agent slower than one time-out is still heard: its answer to an earlier send matches
+  // the send outstanding when it comes.
+  long reqid = 0;
+  long msgid = 0;
   MvAnswerHandler handler;
   bool done = false;
   MvSnmpAnswer answer;
@@ -651,9 +789,22 @@ MvSnmpAnswer refused(const MvDeviceParams& t, void* sessp);
 
 // Sends the operation's PDU (again) over the target's session. False when the library refused
 // it; the outcome is then set (or already queued by a failed engine probe).
+// The operation's PDU, with the ids of its first send.
+netsnmp_pdu* pduOf(Operation& o, const std::vector<MvVarBind>& vbs) {
+  netsnmp_pdu* pdu = buildPdu(o.target, o.kind, vbs, o.maxRepetitions);
+  if (o.reqid == 0) {
+    o.reqid = pdu->reqid;
+    o.msgid = pdu->msgid;
+  } else {
+    pdu->reqid = o.reqid;
+    pdu->msgid = o.msgid;
+  }
+  return pdu;
+}
+
 bool sendOperation(quint64 id, Operation& o) {
   SessionHandle& h = openSession(o.target);
-  netsnmp_pdu* pdu = buildPdu(o.target, o.kind, o.vbs, o.maxRepetitions);
+  netsnmp_pdu* pdu = pduOf(o, o.vbs);
   const int reqid = snmp_sess_async_send(h.sessp, pdu, onLibraryCallback,
                                          reinterpret_cast<void*>(static_cast<quintptr>(id)));
   rememberEngineId(o.target, h);
@@ -689,16 +840,26 @@ void resend(quint64 id) {
 }
 
 // Whether the outcome is worth another try (and what that try needs); counts the try.
+// Tries after the first: `retries` more for every operation, and for a read (which changes
+// nothing on the agent) all of that again `readResends` times.
+int triesAfterFirst(MvPduKind kind, const MvDeviceParams& t) {
+  const int tries = std::max(0, t.retries) + 1;
+  return (isRead(kind) ? tries * (std::max(0, t.readResends) + 1) : tries) - 1;
+}
+
 bool takeResend(Operation& o, int status) {
+  if (status == -5) ++o.timedOut;
   // An SNMPv3 agent that restarted with a new engine ID drops what is sent to the old one
-  // without a word: a read that times out is first sent again to the engine found anew.
-  if (status == -5 && isRead(o.kind) && o.target.version == 3 && !o.rediscovered &&
+  // without a word: a read whose tries of one round (retries + 1) all timed out is first sent
+  // again to the engine found anew.
+  const bool roundEnded = o.timedOut % (std::max(0, o.target.retries) + 1) == 0;
+  if (status == -5 && roundEnded && isRead(o.kind) && o.target.version == 3 && !o.rediscovered &&
       engineIds().contains(endpointKey(o.target)) && mayRediscover(o.target)) {
     o.rediscovered = true;
     o.forget = true;
     return true;
   }
-  if (status == -5 && isRead(o.kind) && o.resendsLeft > 0) {
+  if (status == -5 && o.resendsLeft > 0) {
     --o.resendsLeft;
     return true;
   }
@@ -734,15 +895,13 @@ int onLibraryCallback(int op, netsnmp_session* session, int, netsnmp_pdu* pdu, v
   MvSnmpAnswer answer;
   switch (op) {
     case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
-      answer = answerOf(o.target, pdu, expectedOf(o.kind, o.vbs, o.maxRepetitions),
-                        o.kind == MvPduKind::GetBulk);
+      answer = answerOf(o.target, pdu, o.kind, o.vbs, o.maxRepetitions);
       break;
     case NETSNMP_CALLBACK_OP_TIMED_OUT:
-      answer = answerOf(o.target, nullptr, 0);
-      answer.status = -5;
+      answer = timedOut(o.target, o.reqid);
       break;
     default:
-      answer = answerOf(o.target, nullptr, 0);
+      answer = answerOf(o.target, nullptr);
       answer.status = pdu && pdu->command == SNMP_MSG_REPORT
                           ? statusOfReport(pdu)
                           : statusOfLibraryError(session ? session->s_snmp_errno : 0);
@@ -766,7 +925,7 @@ MvSnmpAnswer refused(const MvDeviceParams& t, void* sessp) {
   char* text = nullptr;
   snmp_sess_error(sessp, &sysErr, &libErr, &text);
   SNMP_FREE(text);
-  MvSnmpAnswer a = answerOf(t, nullptr, 0);
+  MvSnmpAnswer a = answerOf(t, nullptr);
   a.status = statusOfLibraryError(libErr);
   return a;
 }
@@ -809,6 +968,7 @@ void startLibrary() {
       QDir::toNativeSeparators(own + QStringLiteral("/persist")).toLocal8Bit().constData());
   netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_QUICK_PRINT, 1);
   init_snmp("kx760");
+  checkDecryptedPdus();
   if (!libraryLogShown())
     snmp_register_callback(SNMP_CALLBACK_LIBRARY, SNMP_CALLBACK_LOGGING, dropLibraryLog, nullptr);
   libraryStarted = true;
@@ -861,20 +1021,19 @@ MvSnmpAnswer send(const MvDeviceParams& t, MvPduKind kind, const std::vector<MvV
   Operation o;
   o.target = t;
   o.kind = kind;
-  o.resendsLeft = isRead(kind) ? std::max(0, t.readResends) : 0;
+  o.maxRepetitions = maxRepetitions;
+  o.resendsLeft = triesAfterFirst(kind, t);
   for (;;) {
     SessionHandle& h = openSession(t);
     netsnmp_pdu* response = nullptr;
-    const int stat =
-        snmp_sess_synch_response(h.sessp, buildPdu(t, kind, vbs, maxRepetitions), &response);
+    const int stat = snmp_sess_synch_response(h.sessp, pduOf(o, vbs), &response);
     std::unique_ptr<netsnmp_pdu, decltype(&snmp_free_pdu)> owned(response, &snmp_free_pdu);
     rememberEngineId(t, h);
     MvSnmpAnswer a;
     if (stat == STAT_SUCCESS) {
-      a = answerOf(t, response, expectedOf(kind, vbs, maxRepetitions), kind == MvPduKind::GetBulk);
+      a = answerOf(t, response, kind, vbs, maxRepetitions);
     } else if (stat == STAT_TIMEOUT) {
-      a = answerOf(t, nullptr, 0);
-      a.status = -5;
+      a = timedOut(t, o.reqid);
     } else {
       a = refused(t, h.sessp);
     }
@@ -897,7 +1056,7 @@ quint64 sendAsync(const MvDeviceParams& t, MvPduKind kind, const std::vector<MvV
   o.kind = kind;
   o.vbs = vbs;
   o.maxRepetitions = maxRepetitions;
-  o.resendsLeft = isRead(kind) ? std::max(0, t.readResends) : 0;
+  o.resendsLeft = triesAfterFirst(kind, t);
   o.handler = std::move(handler);
   bool sent = false;
   try {

@@ -1,4 +1,4 @@
-#include "MvNumList.h"
+#include "mvsnmp/MvNumList.h"
 
 #include <cmath>
 

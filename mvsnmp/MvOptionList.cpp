@@ -1,4 +1,4 @@
-#include "MvOptionList.h"
+#include "mvsnmp/MvOptionList.h"
 
 namespace {
 

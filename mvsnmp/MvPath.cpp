@@ -1,4 +1,4 @@
-#include "MvPath.h"
+#include "mvsnmp/MvPath.h"
 
 #include <QDir>
 #include <QFile>

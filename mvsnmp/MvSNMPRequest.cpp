@@ -1,4 +1,4 @@
-#include "MvSNMPRequest.h"
+#include "mvsnmp/MvSNMPRequest.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -8,10 +8,10 @@
 #include <cmath>
 #include <limits>
 
-#include "MvExpression.h"
-#include "MvOptionList.h"
-#include "MvSnmpTransport.h"
-#include "MvValueConversion.h"
+#include "mvsnmp/MvExpression.h"
+#include "mvsnmp/MvOptionList.h"
+#include "mvsnmp/MvSnmpTransport.h"
+#include "mvsnmp/MvValueConversion.h"
 
 namespace {
 
@@ -21,6 +21,7 @@ constexpr int kNonIncreasingStatus = 5;  // genErr
 constexpr int kInvalidPduStatus = -11;
 constexpr int kInvalidOidStatus = -17;
 constexpr int kTooBigStatus = 1;
+constexpr int kGenErrStatus = 5;
 // Get-bulk repetitions: where an adapting walk starts, and the most it asks for.
 constexpr int kFirstRepetitions = 10;
 constexpr int kMostRepetitions = 64;
@@ -72,9 +73,11 @@ MvSNMPRequest::~MvSNMPRequest() {
 void MvSNMPRequest::loadDeviceTarget() {
   const MvDeviceParams& t = DeviceTarget;
   timeout = t.timeout;
+  retries = t.retries;
   address = t.address;
   agentPort = t.agentPort;
   contextEngineId = t.contextEngineId;
+  securityEngineId = t.securityEngineId;
   contextName = t.contextName;
   version = t.version;
   readCommunity = t.readCommunity;
@@ -94,6 +97,7 @@ MvDeviceParams MvSNMPRequest::params() const {
   p.address = address;
   p.agentPort = agentPort;
   p.contextEngineId = contextEngineId;
+  p.securityEngineId = securityEngineId;
   p.contextName = contextName;
   p.version = version;
   p.readCommunity = readCommunity;
@@ -221,10 +225,7 @@ MvSNMPRequest::Visit MvSNMPRequest::visitAnswer(const MvSnmpAnswer& answer, int 
       item.currentOid = asked[n];
       continue;
     }
-    if (c.vb->value.isException())
-      item.value = QString::fromLatin1(NullValueText);  // noSuchObject / noSuchInstance in a get
-    else
-      storeValue(c.item, c.vb->value);
+    storeValue(c.item, c.vb->value);  // noSuchObject / noSuchInstance in a get: "(NULL)"
     item.currentOid = c.returned;
   }
   if (!row) return Visit::AllFinished;
@@ -246,6 +247,8 @@ bool MvSNMPRequest::readsAhead() const {
 void MvSNMPRequest::startWalk() {
   readAhead_.clear();
   repetitions_ = maxRepetitions > 0 ? maxRepetitions : kFirstRepetitions;
+  mostRepetitions_ = kMostRepetitions;
+  bulkRefused_ = false;
   rowsRead_ = 0;
 }
 
@@ -284,20 +287,32 @@ std::optional<MvSnmpAnswer> MvSNMPRequest::keepReadAhead(const std::vector<MvVar
   if (answered < repetitions)
     repetitions_ = std::max(1, answered);  // the agent cut the answer short: ask for what fits
   else if (maxRepetitions < 0)
-    repetitions_ = std::min(repetitions * 2, kMostRepetitions);
+    repetitions_ = std::min(repetitions * 2, mostRepetitions_);
   return fromReadAhead(vbs);
+}
+
+// An agent that caps the varbinds of an answer says so with tooBig, or with genErr: the
+// repetitions are halved and the step asked again, down to one repetition and then get-next
+// (for the rest of the walk), before such an answer counts as the step's failure.
+bool MvSNMPRequest::shrinkAfter(const MvSnmpAnswer& bulk, int asking) {
+  if (bulk.status != kTooBigStatus && bulk.status != kGenErrStatus) return false;
+  if (asking > 1) {
+    repetitions_ = asking / 2;
+    mostRepetitions_ = repetitions_;
+  } else {
+    bulkRefused_ = true;
+  }
+  return true;
 }
 
 MvSnmpAnswer MvSNMPRequest::walkStep(const std::vector<MvVarBind>& vbs) {
   if (!readsAhead()) return MvSnmpTransport::send(params(), MvPduKind::GetNext, vbs);
   if (std::optional<MvSnmpAnswer> cached = fromReadAhead(vbs)) return *cached;
   for (;;) {
+    if (bulkRefused_) return MvSnmpTransport::send(params(), MvPduKind::GetNext, vbs);
     const int asking = repetitions_;
     const MvSnmpAnswer bulk = MvSnmpTransport::send(params(), MvPduKind::GetBulk, vbs, asking);
-    if (bulk.status == kTooBigStatus && asking > 1) {
-      repetitions_ = asking / 2;
-      continue;
-    }
+    if (shrinkAfter(bulk, asking)) continue;
     if (bulk.status != 0) return bulk;
     if (std::optional<MvSnmpAnswer> a = keepReadAhead(vbs, bulk, asking)) return *a;
     // Fewer varbinds than columns: this step goes the plain way.
@@ -344,6 +359,10 @@ void MvSNMPRequest::sendWalkStep(const std::vector<MvVarBind>& vbs, const std::v
     track(*id);
     return;
   }
+  if (bulkRefused_) {
+    sendTracked(MvPduKind::GetNext, vbs, asked, callback, userData, readBack);
+    return;
+  }
   const int asking = repetitions_;
   *id = MvSnmpTransport::sendAsync(
       params(), MvPduKind::GetBulk, vbs,
@@ -365,9 +384,8 @@ void MvSNMPRequest::sendWalkStep(const std::vector<MvVarBind>& vbs, const std::v
             if (callback) callback(userData, failed, varList);
           }
         };
-        if (bulk.status == kTooBigStatus && asking > 1 && alive) {
-          repetitions_ = asking / 2;
-          again(MvPduKind::GetBulk);
+        if (alive && shrinkAfter(bulk, asking)) {
+          again(MvPduKind::GetBulk);  // or get-next, once the bulk is refused
           return;
         }
         if (bulk.status != 0) {

@@ -11,10 +11,10 @@
 #include <optional>
 #include <set>
 
-#include "MvDeviceParams.h"
-#include "MvError.h"
-#include "MvSNMPVarList.h"
-#include "MvValue.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSNMPVarList.h"
+#include "mvsnmp/MvValue.h"
 
 struct MvSnmpAnswer;
 enum class MvPduKind;
@@ -65,6 +65,7 @@ class MvSNMPRequest {
   QString address;
   quint16 agentPort = 0;
   QString contextEngineId;
+  QString securityEngineId;  // see MvDeviceParams
   QByteArray contextName;
   quint8 version = 0;
   QString readCommunity;
@@ -111,6 +112,9 @@ class MvSNMPRequest {
   std::optional<MvSnmpAnswer> keepReadAhead(const std::vector<MvVarBind>& vbs,
                                             const MvSnmpAnswer& bulk, int repetitions);
   MvSnmpAnswer walkStep(const std::vector<MvVarBind>& vbs);
+  // After a get-bulk answered tooBig or genErr: fewer repetitions, or get-next from now on;
+  // false for any other answer.
+  bool shrinkAfter(const MvSnmpAnswer& bulk, int asking);
   void sendWalkStep(const std::vector<MvVarBind>& vbs, const std::vector<QString>& asked,
                     const SnmpCompletion& callback, void* userData, bool readBack);
   // Sends one PDU whose answer completes the operation (completeAsync), and counts it.
@@ -123,6 +127,8 @@ class MvSNMPRequest {
 
   std::map<MvOid, MvVarBind> readAhead_;
   int repetitions_ = 10;
+  int mostRepetitions_ = 64;  // lowered below a count the agent refused
+  bool bulkRefused_ = false;  // even one repetition was refused: get-next for this walk
   int rowsRead_ = 0;
 
   std::set<quint64> outstanding_;

@@ -1,4 +1,4 @@
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 namespace {
 
@@ -28,6 +28,11 @@ constexpr Keyword SyntaxKeywords[] = {
     {Syntax::BcDateTime, "bcdatetime"},
     {Syntax::DisplayStr, "displaystr"},
     {Syntax::Ipv6Address, "ipv6address"},
+    {Syntax::OpaqueCounter64, "opaquecounter64"},
+    {Syntax::OpaqueFloat, "opaquefloat"},
+    {Syntax::OpaqueDouble, "opaquedouble"},
+    {Syntax::OpaqueInt64, "opaqueint64"},
+    {Syntax::OpaqueUInt64, "opaqueuint64"},
     {Syntax::Bool8, "bool8"},
     {Syntax::Int8, "int8"},
     {Syntax::UInt8, "uint8"},

@@ -32,6 +32,13 @@ constexpr quint32 DateTime = 74;     // "datetime": DateAndTime, 11 octets
 constexpr quint32 BcDateTime = 75;   // "bcdatetime": day-count double in an OCTET STRING
 constexpr quint32 DisplayStr = 76;   // "displaystr": OCTET STRING shown as text
 constexpr quint32 Ipv6Address = 77;  // "ipv6address": 16 octets
+// Answers only: the Opaque extension values (a float, double or 64-bit integer wrapped in an
+// Opaque), shown as their numbers; never written, never index columns.
+constexpr quint32 OpaqueCounter64 = 118;  // "opaquecounter64"
+constexpr quint32 OpaqueFloat = 120;      // "opaquefloat"
+constexpr quint32 OpaqueDouble = 121;     // "opaquedouble"
+constexpr quint32 OpaqueInt64 = 122;      // "opaqueint64"
+constexpr quint32 OpaqueUInt64 = 123;     // "opaqueuint64"
 // Partial data: applied by the binding layer to a part of an octet-string value, never a varbind.
 constexpr quint32 Bool8 = 193;
 constexpr quint32 Int8 = 194;

@@ -1,4 +1,4 @@
-#include "MvSecrets.h"
+#include "mvsnmp/MvSecrets.h"
 
 #include <sys/prctl.h>
 #include <sys/resource.h>
@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "MvDeviceParams.h"
-#include "MvStartup.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvStartup.h"
 
 void wipeBytes(void* data, std::size_t size) {
   volatile unsigned char* p = static_cast<volatile unsigned char*>(data);

@@ -1,4 +1,4 @@
-#include "MvSessionHandover.h"
+#include "mvsnmp/MvSessionHandover.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -10,7 +10,7 @@
 #include <limits>
 #include <set>
 
-#include "MvError.h"
+#include "mvsnmp/MvError.h"
 
 namespace MvSessionHandover {
 

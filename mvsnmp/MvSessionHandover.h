@@ -6,8 +6,8 @@
 
 #include <QByteArray>
 
-#include "MvDeviceParams.h"
-#include "MvSecrets.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvSecrets.h"
 
 namespace MvSessionHandover {
 

@@ -6,9 +6,9 @@
 #include <functional>
 #include <vector>
 
-#include "MvDeviceParams.h"
-#include "MvError.h"
-#include "MvValue.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvValue.h"
 
 // GetBulk (SNMPv2c and v3) asks for max-repetitions get-next answers per varbind in one PDU,
 // with no non-repeaters; its answer holds them interleaved, row after row.
@@ -40,7 +40,9 @@ namespace MvSnmpTransport {
 
 // Reads (get, get-next, get-bulk) are sent again after a time-out up to the target's
 // readResends more times, each with its time-out and retries: they change nothing on the agent.
-// A set keeps its single try. An SNMPv3 request that an agent refuses as from an unknown engine
+// A set keeps its retries + 1 tries. Every try of an operation carries the request-id (and the
+// SNMPv3 message ID) of its first, so an answer to an earlier try that comes late still counts.
+// An SNMPv3 request that an agent refuses as from an unknown engine
 // or out of its time window, or a read that times out where an engine was known (the agent
 // restarted), is sent once more over a session that discovers the engine again.
 

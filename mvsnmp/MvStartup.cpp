@@ -1,19 +1,21 @@
-#include "MvStartup.h"
+#include "mvsnmp/MvStartup.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <algorithm>
 #include <array>
 #include <limits>
 #include <map>
 #include <memory>
+#include <vector>
 
-#include "MvDeviceParams.h"
-#include "MvError.h"
-#include "MvIni.h"
-#include "MvPath.h"
-#include "MvText.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvIni.h"
+#include "mvsnmp/MvPath.h"
+#include "mvsnmp/MvText.h"
 
 QString ModuleDir;
 QString ProfileDir;
@@ -104,6 +106,39 @@ qint32 numberOf(const QString& text, const QString& where,
                             {QStringLiteral("[MAX]"), QString::number(max)}}));
 }
 
+// ---- codes start-up can honour ----------------------------------------------------------------
+
+// A code outside its table would be used as it stands (a version 256 sent as SNMPv1, a level 4,
+// an unknown protocol): start-up refuses it, naming the key or switch and the codes it takes.
+struct CodeTable {
+  const char* what;
+  std::vector<qint32> codes;
+};
+const CodeTable kVersions = {"an SNMP version code", {0, 1, 3}};
+const CodeTable kLevels = {"a security level code", {1, 2, 3}};
+const CodeTable kAuthProtocols = {"an authentication protocol code", {1, 2, 3, 4, 5, 6, 7}};
+const CodeTable kPrivProtocols = {"a privacy protocol code", {1, 2, 3, 4, 9, 20, 21}};
+
+// `shift` is what the stored code adds to the text's number (1 for the profile's 0-based codes).
+qint32 codeOf(const QString& text, const QString& where, const CodeTable& table, qint32 shift = 0) {
+  const qint32 n = numberOf(text, where, std::numeric_limits<qint32>::max() - shift);
+  if (std::find(table.codes.begin(), table.codes.end(), n + shift) != table.codes.end()) return n;
+  QStringList accepted;
+  for (qint32 c : table.codes)
+    if (c - shift >= 0) accepted << QString::number(c - shift);
+  throw MvException(MvCode::UnknownError,
+                    QStringLiteral("%1: \"%2\" is not %3 this program can use (one of %4).")
+                        .arg(where, text, QLatin1String(table.what), accepted.join(QStringLiteral(", "))));
+}
+
+// A port as the profile gives it: 1 to 65535; the switch "/t" keeps its low 16 bits instead.
+qint32 portOf(const QString& text, const QString& where) {
+  const qint32 n = numberOf(text, where);
+  if (n >= 1 && n <= 65535) return n;
+  throw MvException(MvCode::UnknownError,
+                    QStringLiteral("%1: \"%2\" is not a UDP port (1 to 65535).").arg(where, text));
+}
+
 // ---- profile and switches ---------------------------------------------------------------------
 
 struct Target {
@@ -126,6 +161,12 @@ void setModel(Target& t, qint32 v) {
   t.launch.securityModelText = QString::number(v);
 }
 
+// A 1-based code from a switch: 0 (the switches' "not given") or a code of the table.
+qint32 switchCode(const QString& text, const QString& where, const CodeTable& table) {
+  if (numberOf(text, where) == 0) return 0;
+  return codeOf(text, where, table);
+}
+
 // A 1-based code of a given value (the text "0" leaves the field as it was). The field, its text
 // and its flag change together, so the text passed to sibling tools always matches the code used.
 void setCode(qint32& field, QString& text, bool& given, qint32 v) {
@@ -136,12 +177,11 @@ void setCode(qint32& field, QString& text, bool& given, qint32 v) {
 }
 
 // A 0-based code of the profile: the text "0" leaves the field as it was, any other value is
-// stored plus one.
+// stored plus one and must then be a code of the table.
 void setZeroBasedCode(qint32& field, QString& text, bool& given, const QString& value,
-                      const QString& where) {
+                      const QString& where, const CodeTable& table) {
   if (value == u"0") return;
-  // Every other value counts as given, -1 too: its code 0 then travels as the text "0".
-  field = numberOf(value, where, std::numeric_limits<qint32>::max() - 1) + 1;
+  field = codeOf(value, where, table, 1) + 1;
   text = QString::number(field);
   given = true;
 }
@@ -182,12 +222,12 @@ struct Rule {
 
 // The profile's keys, read and applied in this order.
 const std::array<Rule, 11> kProfileKeys = {{
-    {"AgentPort", [](Target& t, const QString& v, const QString& w) { setPort(t, numberOf(v, w)); }},
+    {"AgentPort", [](Target& t, const QString& v, const QString& w) { setPort(t, portOf(v, w)); }},
     {"Version",
      [](Target& t, const QString& v, const QString& w) {
-       const qint32 n = numberOf(v, w);
+       const qint32 n = codeOf(v, w, kVersions);
        t.launch.versionText = v;
-       t.device.version = static_cast<quint8>(n);  // the low 8 bits
+       t.device.version = static_cast<quint8>(n);
        t.result.versionGiven = true;
      }},
     {"ContextName",
@@ -205,7 +245,7 @@ const std::array<Rule, 11> kProfileKeys = {{
     {"SecurityLevel",
      [](Target& t, const QString& v, const QString& w) {
        setZeroBasedCode(t.device.securityLevel, t.launch.securityLevelText,
-                        t.launch.securityLevelGiven, v, w);
+                        t.launch.securityLevelGiven, v, w, kLevels);
      }},
     {"SecurityName",
      [](Target& t, const QString& v, const QString&) {
@@ -215,12 +255,12 @@ const std::array<Rule, 11> kProfileKeys = {{
     {"AuthProtocol",
      [](Target& t, const QString& v, const QString& w) {
        setZeroBasedCode(t.device.authProtocol, t.launch.authProtocolText,
-                        t.launch.authProtocolGiven, v, w);
+                        t.launch.authProtocolGiven, v, w, kAuthProtocols);
      }},
     {"PrivProtocol",
      [](Target& t, const QString& v, const QString& w) {
        setZeroBasedCode(t.device.privProtocol, t.launch.privProtocolText,
-                        t.launch.privProtocolGiven, v, w);
+                        t.launch.privProtocolGiven, v, w, kPrivProtocols);
      }},
     {"AuthPassword",
      [](Target& t, const QString& v, const QString&) {
@@ -251,7 +291,7 @@ const std::array<Rule, 3> kSwitches = {{
      }},
     {"/v", [](Target& t, const QString& v, const QString& w) {
        // versionText stays as the profile gave it.
-       t.device.version = static_cast<quint8>(numberOf(v, w));
+       t.device.version = static_cast<quint8>(codeOf(v, w, kVersions));
        t.result.versionGiven = true;
      }},
 }};
@@ -268,7 +308,7 @@ const std::array<Rule, 10> kV3Switches = {{
     {"/m", [](Target& t, const QString& v, const QString& w) { setModel(t, numberOf(v, w)); }},
     {"/l", [](Target& t, const QString& v, const QString& w) {
        setCode(t.device.securityLevel, t.launch.securityLevelText, t.launch.securityLevelGiven,
-               numberOf(v, w));
+               switchCode(v, w, kLevels));
      }},
     {"/n", [](Target& t, const QString& v, const QString&) {
        t.device.securityName = switchOctets(v);
@@ -282,11 +322,11 @@ const std::array<Rule, 10> kV3Switches = {{
      }},
     {"/a", [](Target& t, const QString& v, const QString& w) {
        setCode(t.device.authProtocol, t.launch.authProtocolText, t.launch.authProtocolGiven,
-               numberOf(v, w));
+               switchCode(v, w, kAuthProtocols));
      }},
     {"/p", [](Target& t, const QString& v, const QString& w) {
        setCode(t.device.privProtocol, t.launch.privProtocolText, t.launch.privProtocolGiven,
-               numberOf(v, w));
+               switchCode(v, w, kPrivProtocols));
      }},
 }};
 
@@ -345,6 +385,10 @@ void applyParameter(Target& t, const QString& parameter) {
   // a profile value overrides a switch of an earlier parameter, a switch overrides the profile
   // read for its own parameter.
   const QString profilePath = ProfileDir + t.launch.addressText + QStringLiteral(".cfg");
+  // A directory where the profile should be is not "no profile": the host's set-up is wrong.
+  if (QFileInfo(profilePath).isDir())
+    throw MvException(MvCode::UnknownError,
+                      QStringLiteral("Device profile: \"%1\" is a directory, not a profile file.").arg(profilePath));
   t.launch.profileFound = isFile(profilePath);
   if (t.launch.profileFound) readProfile(t, profilePath);
   if (applyFirstMatch(kSwitches, t, parameter)) return;

@@ -1,7 +1,8 @@
-#include "MvValue.h"
+#include "mvsnmp/MvValue.h"
 
 #include <QList>
 #include <algorithm>
+#include <cstring>
 
 bool MvValue::isNumber() const {
   switch (type) {
@@ -25,6 +26,25 @@ bool MvValue::isOctets() const {
 bool MvValue::isException() const {
   return type == MvValueType::NoSuchObject || type == MvValueType::NoSuchInstance ||
          type == MvValueType::EndOfMibView;
+}
+
+bool MvValue::isOpaqueWrapped() const {
+  switch (type) {
+    case MvValueType::OpaqueCounter64:
+    case MvValueType::OpaqueFloat:
+    case MvValueType::OpaqueDouble:
+    case MvValueType::OpaqueInt64:
+    case MvValueType::OpaqueUInt64:
+      return true;
+    default:
+      return false;
+  }
+}
+
+double MvValue::floatingNumber() const {
+  double x;
+  std::memcpy(&x, &number, sizeof x);
+  return x;
 }
 
 QString oidText(const MvOid& oid, size_t from) {

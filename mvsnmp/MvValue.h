@@ -23,6 +23,14 @@ enum class MvValueType : quint8 {
   Opaque = 68,
   Counter64 = 70,
   UInteger32 = 71,
+  // The Opaque extension types: a float, double or 64-bit integer wrapped in an Opaque (its
+  // contents begin with 0x9F and this tag). `number` holds the value (the IEEE-754 bits of the
+  // double for OpaqueFloat and OpaqueDouble), `octets` the Opaque's contents as they came.
+  OpaqueCounter64 = 118,
+  OpaqueFloat = 120,
+  OpaqueDouble = 121,
+  OpaqueInt64 = 122,
+  OpaqueUInt64 = 123,
   NoSuchObject = 128,
   NoSuchInstance = 129,
   EndOfMibView = 130
@@ -55,6 +63,8 @@ struct MvValue {
   bool isNumber() const;     // one of the six integer types
   bool isOctets() const;     // OctetString, Opaque or IpAddress
   bool isException() const;  // noSuchObject, noSuchInstance, endOfMibView
+  bool isOpaqueWrapped() const;  // one of the Opaque extension types
+  double floatingNumber() const;  // OpaqueFloat and OpaqueDouble: the value
 
   bool operator==(const MvValue&) const = default;
 };

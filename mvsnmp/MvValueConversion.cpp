@@ -1,4 +1,4 @@
-#include "MvValueConversion.h"
+#include "mvsnmp/MvValueConversion.h"
 
 #include <optional>
 
@@ -15,9 +15,9 @@
 #include <limits>
 #include <string>
 
-#include "MvDateTime.h"
-#include "MvError.h"
-#include "MvOptionList.h"
+#include "mvsnmp/MvDateTime.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvOptionList.h"
 
 namespace {
 
@@ -163,8 +163,33 @@ void appendOctets(MvOid& subIds, const QByteArray& octets, qsizetype n) {
   for (qsizetype k = 0; k < n; ++k) subIds.push_back(static_cast<quint8>(octets[k]));
 }
 
+// The shortest text that reads back to the same float ("0.46", not 0.4600000083...).
+QString floatText(float f) {
+  char buffer[64];
+  const auto r = std::to_chars(buffer, buffer + sizeof buffer, f);
+  return QString::fromLatin1(buffer, r.ptr - buffer);
+}
+
+// The text of an Opaque extension value shown by its own syntax.
+std::optional<QString> opaqueWrappedText(quint32 syntax, const MvValue& v) {
+  if (static_cast<quint32>(v.type) != syntax) return std::nullopt;
+  switch (v.type) {
+    case MvValueType::OpaqueFloat:
+      return floatText(static_cast<float>(v.floatingNumber()));
+    case MvValueType::OpaqueDouble:
+      return doubleText(v.floatingNumber());
+    case MvValueType::OpaqueInt64:
+      return QString::number(v.signedNumber());
+    default:
+      return QString::number(v.number);
+  }
+}
+
 // The text of an answer's value by syntax; nothing when the value carries none that fits.
 std::optional<QString> textOfValue(quint32 syntax, const MvValue& v) {
+  if (isAnswerOnlySyntax(syntax)) return opaqueWrappedText(syntax, v);
+  // An "opaque" item shows the Opaque's contents, whatever they wrap.
+  if (syntax == Syntax::Opaque && v.isOpaqueWrapped()) return hexText(v.octets);
   if (isNumberSyntax(syntax)) {
     if (!v.isNumber()) return std::nullopt;
     const auto low32 = static_cast<quint32>(v.number & 0xFFFFFFFFu);
@@ -354,6 +379,11 @@ qsizetype scanDecimal(QStringView text, qsizetype pos, std::string& digits, int&
 
 // ---- syntax table ----
 
+bool isAnswerOnlySyntax(quint32 syntax) {
+  return syntax == Syntax::OpaqueCounter64 ||
+         (syntax >= Syntax::OpaqueFloat && syntax <= Syntax::OpaqueUInt64);
+}
+
 bool isValueSyntax(quint32 syntax) {
   return (syntax >= Syntax::Boolean && syntax <= Syntax::ObjectId) ||
          (syntax >= Syntax::IpAddress && syntax <= Syntax::Ipv6Address);
@@ -411,7 +441,7 @@ QString labelOfRaw(const SnmpVarItem& item, const QString& raw) {
 
 void storeValue(MvSNMPVarList& list, int i, const MvValue& value) {
   SnmpVarItem& item = list.item(i);
-  requireValueSyntax(item.syntax);
+  if (!isAnswerOnlySyntax(item.syntax)) requireValueSyntax(item.syntax);
   QString text;
   if (item.syntax == Syntax::Null || value.isException()) {
     text = nullText();

@@ -22,8 +22,8 @@
 #include <QString>
 #include <optional>
 
-#include "MvSNMPVarList.h"
-#include "MvValue.h"
+#include "mvsnmp/MvSNMPVarList.h"
+#include "mvsnmp/MvValue.h"
 
 // ---- the four conversions on item i of a list ----
 
@@ -61,6 +61,8 @@ QString encodeIndexValue(const MvSNMPVarList& list, int i);
 MvValueType valueTypeOfSyntax(quint32 syntax);
 // True for the codes the four conversions accept.
 bool isValueSyntax(quint32 syntax);
+// True for the Opaque extension codes, which storeValue alone accepts (they are never written).
+bool isAnswerOnlySyntax(quint32 syntax);
 
 // ---- option-list mapping ----
 

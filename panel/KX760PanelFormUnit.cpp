@@ -1,4 +1,4 @@
-#include "KX760PanelFormUnit.h"
+#include "panel/KX760PanelFormUnit.h"
 
 #include <QTimer>
 
@@ -8,11 +8,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "ModulePanelForm.h"
-#include "MvSNMPRequest2Edits.h"
-#include "MvSNMPRequest2Leds.h"
-#include "PanelArt.h"
-#include "PanelLedColours.h"
+#include "panel/ModulePanelForm.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "bind/MvSNMPRequest2Leds.h"
+#include "panel/PanelArt.h"
+#include "panel/PanelLedColours.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <QPointer>
 #include <memory>
 
-#include "ModulePanelForm.h"
-#include "PanelCommon.h"
-#include "PanelHost.h"
+#include "panel/ModulePanelForm.h"
+#include "panel/PanelCommon.h"
+#include "panel/PanelHost.h"
 
 class MvSNMPRequest2Edits;
 class MvSNMPRequest2Leds;

@@ -1,14 +1,14 @@
-#include "ModulePanelForm.h"
+#include "panel/ModulePanelForm.h"
 
 #include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "MvSNMPRequest2Leds.h"
-#include "Panel1KM5AFormUnit.h"
-#include "Panel1KM5BFormUnit.h"
-#include "PanelKM6AFormUnit.h"
-#include "PanelKM6BFormUnit.h"
+#include "bind/MvSNMPRequest2Leds.h"
+#include "panel/Panel1KM5AFormUnit.h"
+#include "panel/Panel1KM5BFormUnit.h"
+#include "panel/PanelKM6AFormUnit.h"
+#include "panel/PanelKM6BFormUnit.h"
 
 namespace {
 

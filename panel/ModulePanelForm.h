@@ -11,9 +11,9 @@
 #include <memory>
 #include <vector>
 
-#include "PanelArt.h"
-#include "PanelCommon.h"
-#include "PanelHost.h"
+#include "panel/PanelArt.h"
+#include "panel/PanelCommon.h"
+#include "panel/PanelHost.h"
 
 class MvSNMPLedColorMapList;
 class MvSNMPRequest2Leds;

@@ -1,6 +1,6 @@
-#include "Panel1KM5AFormUnit.h"
+#include "panel/Panel1KM5AFormUnit.h"
 
-#include "PanelLedColours.h"
+#include "panel/PanelLedColours.h"
 
 QPointer<TPanel1KM5AForm> Panel1KM5AForm;
 

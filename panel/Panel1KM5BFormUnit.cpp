@@ -1,6 +1,6 @@
-#include "Panel1KM5BFormUnit.h"
+#include "panel/Panel1KM5BFormUnit.h"
 
-#include "PanelLedColours.h"
+#include "panel/PanelLedColours.h"
 
 QPointer<TPanel1KM5BForm> Panel1KM5BForm;
 

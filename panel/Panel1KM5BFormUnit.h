@@ -4,7 +4,7 @@
 
 #include <QPointer>
 
-#include "ModulePanelForm.h"
+#include "panel/ModulePanelForm.h"
 
 class TPanel1KM5BForm : public TModulePanelForm {
  public:

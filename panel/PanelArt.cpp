@@ -2,7 +2,7 @@
 // use, into a function-local static and handed out as an implicitly shared copy afterwards. The
 // drawing uses no randomness (the brushed-metal texture comes from a fixed linear congruential
 // sequence), so every run produces the same pixels for the same fonts.
-#include "PanelArt.h"
+#include "panel/PanelArt.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "PanelCommon.h"
+#include "panel/PanelCommon.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -8,13 +8,13 @@
 #include <QVariant>
 #include <QWidget>
 
-#include "UserNotice.h"
-#include "Mainoidunit.h"
-#include "Guiconfigform.h"
-#include "MvSNMPRequest2Edits.h"
-#include "MvSNMPRequest2Leds.h"
-#include "PanelHost.h"
-#include "Portoidunit.h"
+#include "widgets/UserNotice.h"
+#include "catalogue/Mainoidunit.h"
+#include "configform/Guiconfigform.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "bind/MvSNMPRequest2Leds.h"
+#include "panel/PanelHost.h"
+#include "catalogue/Portoidunit.h"
 
 int SelectedPort = 1;
 

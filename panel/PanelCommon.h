@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 class MvSNMPRequest2Edits;
 class MvSNMPRequest2Leds;

@@ -1,6 +1,6 @@
-#include "PanelKM6AFormUnit.h"
+#include "panel/PanelKM6AFormUnit.h"
 
-#include "PanelLedColours.h"
+#include "panel/PanelLedColours.h"
 
 QPointer<TPanelKM6AForm> PanelKM6AForm;
 

@@ -4,7 +4,7 @@
 
 #include <QPointer>
 
-#include "ModulePanelForm.h"
+#include "panel/ModulePanelForm.h"
 
 class TPanelKM6AForm : public TModulePanelForm {
  public:

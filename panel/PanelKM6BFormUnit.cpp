@@ -1,6 +1,6 @@
-#include "PanelKM6BFormUnit.h"
+#include "panel/PanelKM6BFormUnit.h"
 
-#include "PanelLedColours.h"
+#include "panel/PanelLedColours.h"
 
 QPointer<TPanelKM6BForm> PanelKM6BForm;
 

@@ -4,7 +4,7 @@
 
 #include <QPointer>
 
-#include "ModulePanelForm.h"
+#include "panel/ModulePanelForm.h"
 
 class TPanelKM6BForm : public TModulePanelForm {
  public:

@@ -1,4 +1,4 @@
-#include "PanelLedColours.h"
+#include "panel/PanelLedColours.h"
 
 namespace {
 

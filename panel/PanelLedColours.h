@@ -3,7 +3,7 @@
 // bit 2) makes the LED blink. A byte beyond the received value shows white.
 #pragma once
 
-#include "MvSNMPLedColorMapList.h"
+#include "bind/MvSNMPLedColorMapList.h"
 
 // Power and console LEDs.
 extern const MvSNMPLedColorMapList SystemLedColours;

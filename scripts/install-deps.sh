@@ -8,6 +8,7 @@ packages=(
   libsnmp-dev snmp snmpd
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core xauth xvfb desktop-file-utils
+  dpkg-dev lintian man-db bash-completion
 )
 missing=()
 for p in "${packages[@]}"; do

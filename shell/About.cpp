@@ -1,4 +1,4 @@
-#include "About.h"
+#include "shell/About.h"
 
 #include <QEvent>
 #include <QKeyEvent>

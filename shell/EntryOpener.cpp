@@ -1,4 +1,4 @@
-#include "EntryOpener.h"
+#include "shell/EntryOpener.h"
 
 #include <QAction>
 #include <QApplication>
@@ -7,9 +7,9 @@
 #include <QPixmap>
 #include <cstdio>
 
-#include "MainUnit.h"
-#include "MenuMap.h"
-#include "MvSNMPRequest2Controls.h"
+#include "shell/MainUnit.h"
+#include "catalogue/MenuMap.h"
+#include "bind/MvSNMPRequest2Controls.h"
 
 EntryOpener::EntryOpener(TMainForm& main, const MenuEntry& entry, const QString& screenshot)
     : main_(main), entry_(entry), screenshot_(screenshot) {

@@ -1,4 +1,4 @@
-#include "HelpViewer.h"
+#include "shell/HelpViewer.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -6,19 +6,11 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "ToolLauncher.h"
-#include "UserNotice.h"
+#include "shell/ToolLauncher.h"
+#include "widgets/UserNotice.h"
 
 const char* const HelpFileName = "KX-780 Series R4 Oct 08 D1panoptra.hlp";
 const char* const GuideFileName = "kx760-guide.html";
-const char* const InstalledGuidePath = "../share/doc/kx760/kx760-guide.html";
-
-QString GuideFile() {
-  const QString beside = ProgramDir() + QLatin1String(GuideFileName);
-  if (QFileInfo(beside).isFile()) return beside;
-  return QFileInfo(ProgramDir() + QLatin1String(InstalledGuidePath)).absoluteFilePath();
-}
-
 namespace {
 
 ExternalHelpOpener& opener() {
@@ -55,9 +47,22 @@ QWidget* ShowBuiltInHelp(QWidget* owner, const QString& htmlFile) {
   return window;
 }
 
+namespace {
+
+// The guide next to the program (a build tree, a copied bin/ directory), else in the data
+// directory of an installation (bin/../share/kx760-manager).
+QString programGuide() {
+  const QString beside = ProgramDir() + QLatin1String(GuideFileName);
+  const QString installed = QFileInfo(ProgramDir() + QStringLiteral("../share/kx760-manager/") +
+                                      QLatin1String(GuideFileName)).absoluteFilePath();
+  return !QFileInfo(beside).isFile() && QFileInfo(installed).isFile() ? installed : beside;
+}
+
+}  // namespace
+
 bool ShowHelpContents(QWidget* owner, const QString& path, QString guide) {
   const QString caption = QStringLiteral("Help");
-  if (guide.isEmpty()) guide = GuideFile();
+  if (guide.isEmpty()) guide = programGuide();
   const bool guideThere = QFileInfo(guide).isFile();
   QString shown = path;
   if (!QFileInfo(path).isFile()) {

@@ -13,13 +13,9 @@ class QWidget;
 
 // The help file's name in the program's directory.
 extern const char* const HelpFileName;
-// The user guide's name in the program's directory (HTML made at build time).
+// The user guide's name in the program's directory (HTML made at build time), or in
+// ../share/kx760-manager from it when installed.
 extern const char* const GuideFileName;
-
-// Where an install puts the guide, relative to the program's directory (bin/ beside share/).
-extern const char* const InstalledGuidePath;
-// The program's user guide: next to the program (a build tree), else where an install puts it.
-QString GuideFile();
 
 // Opens `path` at its start page, or `guide` when `path` is no file; false (after telling the
 // user) when neither can be shown. An empty `guide` means the program's own.

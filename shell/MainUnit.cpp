@@ -1,4 +1,4 @@
-#include "MainUnit.h"
+#include "shell/MainUnit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,25 +21,25 @@
 #include <QTimer>
 #include <vector>
 
-#include "About.h"
-#include "CatalogueRegistry.h"
-#include "DedicatedForm.h"
-#include "DedicatedForms.h"
-#include "UserNotice.h"
-#include "CtrlBtnPanel.h"
-#include "Guiconfigform.h"
-#include "HelpViewer.h"
-#include "KX760PanelFormUnit.h"
-#include "PanelCommon.h"
-#include "MenuMap.h"
-#include "MenuMnemonics.h"
-#include "MvDeviceParams.h"
-#include "MvError.h"
-#include "MvSNMPRequest.h"
-#include "MvSNMPRequest2Edits.h"
-#include "MvSnmpSession.h"
-#include "ScreenFit.h"
-#include "ToolLauncher.h"
+#include "shell/About.h"
+#include "catalogue/CatalogueRegistry.h"
+#include "editors/DedicatedForm.h"
+#include "editors/DedicatedForms.h"
+#include "widgets/UserNotice.h"
+#include "configform/CtrlBtnPanel.h"
+#include "configform/Guiconfigform.h"
+#include "shell/HelpViewer.h"
+#include "panel/KX760PanelFormUnit.h"
+#include "panel/PanelCommon.h"
+#include "catalogue/MenuMap.h"
+#include "shell/MenuMnemonics.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSNMPRequest.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "mvsnmp/MvSnmpSession.h"
+#include "widgets/ScreenFit.h"
+#include "shell/ToolLauncher.h"
 
 const QString ModelName = QStringLiteral("KX-760");
 const char* const RebootProgressText = "Rebooting: the reboot command is on its way to the switch...";

@@ -12,7 +12,7 @@
 #include <memory>
 #include <optional>
 
-#include "MvStartup.h"
+#include "mvsnmp/MvStartup.h"
 
 class MvSNMPRequest2Edits;
 struct MvSNMPError;

@@ -1,4 +1,4 @@
-#include "MenuMnemonics.h"
+#include "shell/MenuMnemonics.h"
 
 #include <QAction>
 #include <QMenu>

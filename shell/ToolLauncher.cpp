@@ -1,12 +1,12 @@
-#include "ToolLauncher.h"
+#include "shell/ToolLauncher.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 #include <unistd.h>
 
-#include "MibToolPages.h"
-#include "MvSessionHandover.h"
+#include "catalogue/MibToolPages.h"
+#include "mvsnmp/MvSessionHandover.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
-#include "MvDeviceParams.h"
-#include "MvSecrets.h"
-#include "MvStartup.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvSecrets.h"
+#include "mvsnmp/MvStartup.h"
 
 struct ToolCommandLine {
   QString executable;      // the tool's path: this program's directory + tool name + ".EXE"

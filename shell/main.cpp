@@ -3,7 +3,7 @@
 // start-up and end, for runs without a display), --open-menu NAME (a top-level menu, by its
 // component name, shown open in that picture) and --open ITEM (choose a menu entry, by component
 // name or caption path, after start-up; with --screenshot the picture is of the window it opened),
-// and --help (the usage, before anything else, so also without a display).
+// --version and --help (the usage, before anything else, so also without a display).
 // The communities and pass phrases are overwritten in its argv as soon as they are read, and the
 // process writes no core file (MvSecrets.h).
 #include <QApplication>
@@ -15,12 +15,13 @@
 #include <cstring>
 #include <memory>
 
-#include "EntryOpener.h"
-#include "MainUnit.h"
-#include "MenuMap.h"
-#include "MvSecrets.h"
-#include "ScreenFit.h"
-#include "UserNotice.h"
+#include "shell/EntryOpener.h"
+#include "generated/KxVersion.h"
+#include "shell/MainUnit.h"
+#include "catalogue/MenuMap.h"
+#include "mvsnmp/MvSecrets.h"
+#include "widgets/ScreenFit.h"
+#include "widgets/UserNotice.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ const char kUsage[] =
     "  --screenshot FILE save the window (or the one --open opened) as a picture and end\n"
     "  --open-menu NAME  a top-level menu drawn open in that picture\n"
     "  --help            this text\n"
+    "  --version         the program's version\n"
     "environment: KX760_REGISTRY (registry file), XDG_CONFIG_HOME, XDG_STATE_HOME, KX760_SNMP_LOG=1\n"
     "exit status: 0 ended normally or picture saved; 1 \"No parameter input\" or the picture could not\n"
     "be saved; 2 a start-up error, a bad option, an entry that cannot be opened, or no display\n";
@@ -65,6 +67,7 @@ int main(int argc, char** argv) {
     std::fputs(kUsage, stdout);
     return 0;
   }
+  if (kxVersionRequested(argc, argv, "kx760")) return 0;
   protectFromCoreDumps();
   // Before anything else reads argv: from here on `ps` shows no secret.
   MvArguments arguments(argc, argv);

@@ -1,4 +1,4 @@
-#include "SnapshotDiff.h"
+#include "snapshot/SnapshotDiff.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <vector>
 
-#include "SnapshotDocument.h"
+#include "snapshot/SnapshotDocument.h"
 
 struct SnapshotDifference {
   // Relative to the older side (`from`): a row only `to` has was added, one only `from` has was

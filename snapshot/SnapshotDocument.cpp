@@ -1,4 +1,4 @@
-#include "SnapshotDocument.h"
+#include "snapshot/SnapshotDocument.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +9,7 @@
 #include <QTemporaryFile>
 #include <filesystem>
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "SnapshotPlan.h"
+#include "snapshot/SnapshotPlan.h"
 
 #include <set>
 
-#include "CatalogueRegistry.h"
-#include "Formoidunit.h"
-#include "MenuMap.h"
-#include "MvOptionList.h"
-#include "MvValueConversion.h"
-#include "SnapshotExclusions.h"
+#include "catalogue/CatalogueRegistry.h"
+#include "catalogue/Formoidunit.h"
+#include "catalogue/MenuMap.h"
+#include "mvsnmp/MvOptionList.h"
+#include "mvsnmp/MvValueConversion.h"
+#include "catalogue/SnapshotExclusions.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QStringView>
 #include <vector>
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 struct CatalogueList;
 

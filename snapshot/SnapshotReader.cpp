@@ -1,13 +1,13 @@
-#include "SnapshotReader.h"
+#include "snapshot/SnapshotReader.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
 
-#include "CatalogueRegistry.h"
-#include "MvError.h"
-#include "MvSNMPRequest.h"
-#include "MvValueConversion.h"
-#include "SnapshotPlan.h"
+#include "catalogue/CatalogueRegistry.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSNMPRequest.h"
+#include "mvsnmp/MvValueConversion.h"
+#include "snapshot/SnapshotPlan.h"
 
 namespace {
 
@@ -19,7 +19,9 @@ constexpr int kNoSuchNameStatus = 2;
 class SnapshotRequest : public MvSNMPRequest {
  public:
   void storeValue(int i, const MvValue& value) override {
-    stored.at(static_cast<size_t>(i)) = true;
+    // noSuchObject/noSuchInstance reach the items as exception values: the agent lacks the object.
+    const bool lacks = value.type == MvValueType::NoSuchObject || value.type == MvValueType::NoSuchInstance;
+    stored.at(static_cast<size_t>(i)) = !lacks;
     MvSNMPRequest::storeValue(i, value);
   }
   bool step(bool first) {

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "SnapshotDocument.h"
+#include "snapshot/SnapshotDocument.h"
 
 class SnapshotReader {
  public:

@@ -1,12 +1,12 @@
-#include "SnapshotRestore.h"
+#include "snapshot/SnapshotRestore.h"
 
 #include <map>
 
-#include "CatalogueRegistry.h"
-#include "MvError.h"
-#include "MvOptionList.h"
-#include "MvSNMPRequest.h"
-#include "SnapshotPlan.h"
+#include "catalogue/CatalogueRegistry.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvOptionList.h"
+#include "mvsnmp/MvSNMPRequest.h"
+#include "snapshot/SnapshotPlan.h"
 
 namespace {
 

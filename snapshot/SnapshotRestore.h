@@ -10,8 +10,8 @@
 #include <functional>
 #include <vector>
 
-#include "SnapshotDiff.h"
-#include "SnapshotDocument.h"
+#include "snapshot/SnapshotDiff.h"
+#include "snapshot/SnapshotDocument.h"
 
 struct SnapshotVarbind {
   QString oid;

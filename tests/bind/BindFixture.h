@@ -3,7 +3,7 @@
 // boxes and beeps the bindings would otherwise show and sound.
 #pragma once
 
-#include "EventWait.h"
+#include "tests/support/EventWait.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +17,11 @@
 #include <utility>
 #include <vector>
 
-#include "MvDeviceParams.h"
-#include "MvError.h"
-#include "UserNotice.h"
-#include "AgentTarget.h"
-#include "SimAgent.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvError.h"
+#include "widgets/UserNotice.h"
+#include "tests/support/AgentTarget.h"
+#include "tests/support/SimAgent.h"
 
 namespace bindtest {
 

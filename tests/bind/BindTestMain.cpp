@@ -1,7 +1,7 @@
 // The test program's own main: one QApplication on the offscreen platform, the SNMP session with
 // a state directory of its own, then every test.
-#include "BindFixture.h"
-#include "WidgetTestMain.h"
+#include "tests/bind/BindFixture.h"
+#include "tests/support/WidgetTestMain.h"
 
 int main(int argc, char** argv) {
   return kxtest::runWidgetTests(argc, argv, {true, nullptr, [] { bindtest::stopAgents(); }});

@@ -8,8 +8,8 @@
 #include <QtTest/QTest>
 #include <cfloat>
 
-#include "BindFixture.h"
-#include "MvEditConstraint.h"
+#include "tests/bind/BindFixture.h"
+#include "bind/MvEditConstraint.h"
 
 using bindtest::NoticeRecorder;
 

@@ -12,8 +12,8 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "BindFixture.h"
-#include "MvSNMPRequest2Controls.h"
+#include "tests/bind/BindFixture.h"
+#include "bind/MvSNMPRequest2Controls.h"
 
 using bindtest::NoticeRecorder;
 

@@ -14,9 +14,9 @@
 #include <QWidget>
 #include <QtTest/QTest>
 
-#include "BindFixture.h"
-#include "MvOptionList.h"
-#include "MvSNMPRequest2Edits.h"
+#include "tests/bind/BindFixture.h"
+#include "mvsnmp/MvOptionList.h"
+#include "bind/MvSNMPRequest2Edits.h"
 
 using bindtest::NoticeRecorder;
 

@@ -4,9 +4,9 @@
 #include <QStatusBar>
 #include <QWidget>
 
-#include "BindFixture.h"
-#include "MvSNMPLedColorMapList.h"
-#include "MvSNMPRequest2Leds.h"
+#include "tests/bind/BindFixture.h"
+#include "bind/MvSNMPLedColorMapList.h"
+#include "bind/MvSNMPRequest2Leds.h"
 
 using bindtest::NoticeRecorder;
 

@@ -1,8 +1,8 @@
 // Raw byte forms of value texts: every syntax there and back, partial pieces, and the errors.
-#include "BindFixture.h"
-#include "MvError.h"
-#include "MvSNMPRequest2RawValue.h"
-#include "MvSNMPVarList.h"
+#include "tests/bind/BindFixture.h"
+#include "mvsnmp/MvError.h"
+#include "bind/MvSNMPRequest2RawValue.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 namespace Raw = MvSNMPRequest2RawValue;
 

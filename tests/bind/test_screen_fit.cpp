@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "ScreenFit.h"
+#include "widgets/ScreenFit.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <set>
 #include <vector>
 
-#include "CatalogueJson.h"
-#include "CatalogueOptions.h"
-#include "CatalogueRegistry.h"
-#include "MvOptionList.h"
-#include "MvValueConversion.h"
+#include "catalogue/CatalogueJson.h"
+#include "catalogue/CatalogueOptions.h"
+#include "catalogue/CatalogueRegistry.h"
+#include "mvsnmp/MvOptionList.h"
+#include "mvsnmp/MvValueConversion.h"
 
 namespace {
 

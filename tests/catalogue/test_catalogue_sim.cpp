@@ -6,14 +6,14 @@
 #include <QTemporaryDir>
 #include <map>
 
-#include "CatalogueRegistry.h"
-#include "MvError.h"
-#include "MvOptionList.h"
-#include "MvSNMPRequest.h"
-#include "MvSnmpSession.h"
-#include "MvSnmpTransport.h"
-#include "AgentTarget.h"
-#include "SimAgent.h"
+#include "catalogue/CatalogueRegistry.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvOptionList.h"
+#include "mvsnmp/MvSNMPRequest.h"
+#include "mvsnmp/MvSnmpSession.h"
+#include "mvsnmp/MvSnmpTransport.h"
+#include "tests/support/AgentTarget.h"
+#include "tests/support/SimAgent.h"
 
 namespace {
 

@@ -9,11 +9,12 @@
 #include <set>
 #include <string_view>
 
-#include "CatalogueJson.h"
-#include "CatalogueRegistry.h"
-#include "MenuMap.h"
-#include "MenuMapText.h"
-#include "MvOptionList.h"
+#include "catalogue/CatalogueJson.h"
+#include "catalogue/CatalogueRegistry.h"
+#include "catalogue/MenuMap.h"
+#include "catalogue/Formoidunit.h"
+#include "catalogue/MenuMapText.h"
+#include "mvsnmp/MvOptionList.h"
 
 namespace {
 
@@ -26,14 +27,15 @@ const MenuEntry& entryOf(const char* item) {
 // ---- Shape -------------------------------------------------------------------------------------
 
 TEST(MenuMapShape, HasTheEntriesOfEveryFamily) {
-  EXPECT_EQ(menuEntries().size(), 159u);
+  // The device's 159 entries and "VLAN › 802.1Q › Port VLAN Settings", a form of this program's own.
+  EXPECT_EQ(menuEntries().size(), 160u);
   std::map<MenuFamily, int> count;
   for (const MenuEntry& e : menuEntries()) ++count[e.family];
   EXPECT_EQ(count[MenuFamily::Editor], 42);
   EXPECT_EQ(count[MenuFamily::Table], 61);
   EXPECT_EQ(count[MenuFamily::Tabs], 11);
   EXPECT_EQ(count[MenuFamily::Tool], 27);
-  EXPECT_EQ(count[MenuFamily::Form], 14);
+  EXPECT_EQ(count[MenuFamily::Form], 15);
   EXPECT_EQ(count[MenuFamily::Action], 4);
 }
 
@@ -54,7 +56,23 @@ TEST(MenuMapShape, TopLevelMenusInMenuBarOrder) {
     ++perTop[e.top];
   }
   EXPECT_EQ(std::vector<int>(perTop, perTop + 9),
-            (std::vector<int>{52, 9, 9, 12, 4, 25, 7, 39, 2}));
+            (std::vector<int>{52, 9, 9, 13, 4, 25, 7, 39, 2}));
+}
+
+TEST(MenuMapShape, PortVlanSettingsFollowTheOther8021QEntries) {
+  const MenuEntry* e = findMenuPath(u"VLAN › 802.1Q › Port VLAN Settings");
+  ASSERT_NE(e, nullptr);
+  EXPECT_STREQ(e->item, "PortVLANSettings1");
+  EXPECT_EQ(e->family, MenuFamily::Form);
+  EXPECT_STREQ(e->form, "TPortVlanForm");
+  EXPECT_FALSE(e->isHiddenInMenu());
+  const MenuEntry& before = *(e - 1);
+  EXPECT_STREQ(before.item, "MulticastStaticFiltering1");
+  const CatalogueForm* form = findCatalogueForm(u"TPortVlanForm");
+  ASSERT_NE(form, nullptr);
+  ASSERT_EQ(form->catalogueLists().size(), 2u);
+  EXPECT_STREQ(form->catalogueLists()[0]->name, "PortVlanList");
+  EXPECT_STREQ(form->catalogueLists()[1]->name, "VlanStaticList");
 }
 
 TEST(MenuMapShape, HiddenItemsAndSubmenus) {
@@ -410,7 +428,7 @@ TEST(MenuMapJson, OneObjectPerEntryInTheCatalogueDocument) {
   const QJsonDocument doc = QJsonDocument::fromJson(catalogueJson(), &error);
   ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
   const QJsonArray menu = doc.object().value("menu").toArray();
-  ASSERT_EQ(menu.size(), 159);
+  ASSERT_EQ(menu.size(), 160);
   for (qsizetype i = 0; i < menu.size(); ++i) {
     const MenuEntry& e = menuEntries()[static_cast<size_t>(i)];
     const QJsonObject o = menu[i].toObject();
@@ -469,8 +487,8 @@ TEST(MenuMapJson, ListsReportTheMenuMapsKindAndKeys) {
 
 TEST(MenuMapText, OneLinePerEntry) {
   const QStringList lines = QString::fromUtf8(menuMapText()).split(u'\n', Qt::SkipEmptyParts);
-  ASSERT_EQ(lines.size(), 160);
-  EXPECT_EQ(lines[0], "Menu map: 159 entries");
+  ASSERT_EQ(lines.size(), 161);
+  EXPECT_EQ(lines[0], "Menu map: 160 entries");
   EXPECT_EQ(lines[1],
             "Configuration › Basic Information  BasicInfo1  editor BasicInformationList  "
             "window \"Basic Information : \"  width 500");

@@ -99,6 +99,11 @@ esac
 if [ -n "\${KX_DOCS_GUI:-}" ] && [ "$program" != kx760ctl ]; then
   case " \$* " in *" --screenshot "*) ;; *) extra+=(--screenshot "$work/gui-$program.png") ;; esac
 fi
+if [ "$program" = kx760ctl ]; then
+  # kx760ctl reads options only before its command word; Net-SNMP's form names the port itself.
+  case " \$* " in *" -v"*) extra=() ;; esac
+  exec "$bin/$program" "\${extra[@]}" "\$@"
+fi
 exec "$bin/$program" "\$@" "\${extra[@]}"
 SH
   chmod +x "$work/wrap/$program"

@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "DedicatedForm.h"
-#include "FormsFixture.h"
-#include "MvDeviceParams.h"
-#include "NetSnmpTool.h"
-#include "PortUitFormUnit.h"
-#include "SimLog.h"
+#include "editors/DedicatedForm.h"
+#include "tests/support/FormsFixture.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "tests/support/NetSnmpTool.h"
+#include "widgets/PortUitFormUnit.h"
+#include "tests/support/SimLog.h"
 
 namespace editorstest {
 

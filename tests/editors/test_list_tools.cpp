@@ -1,7 +1,7 @@
 // The table tools in the dedicated forms' list views: the filter (a MAC typed with or without
 // separators), "shown of total", Stop by the Refresh button and by Esc (which then does not close
 // the form), sorting, copying and CSV, and columns that fit their headings.
-#include "EditorsFixture.h"
+#include "tests/editors/EditorsFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,12 +13,12 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "DedicatedForms.h"
-#include "BOOTCtrlTableForm.h"
-#include "ForwardingTableForm.h"
-#include "VlanStaticForm.h"
-#include "MvListTools.h"
-#include "MvSNMPRequest2Edits.h"
+#include "editors/DedicatedForms.h"
+#include "editors/BOOTCtrlTableForm.h"
+#include "editors/ForwardingTableForm.h"
+#include "editors/VlanStaticForm.h"
+#include "bind/MvListTools.h"
+#include "bind/MvSNMPRequest2Edits.h"
 
 namespace {
 

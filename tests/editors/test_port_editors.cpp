@@ -11,12 +11,12 @@
 #include <QTreeWidget>
 #include <QtTest/QTest>
 
-#include "EditorsFixture.h"
-#include "GuestVlanForm.h"
-#include "IGMPRouterPortsForm.h"
-#include "MvSNMPRequest2Edits.h"
-#include "VLanCurrentTableForm.h"
-#include "VlanStaticForm.h"
+#include "tests/editors/EditorsFixture.h"
+#include "editors/GuestVlanForm.h"
+#include "editors/IGMPRouterPortsForm.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "editors/VLanCurrentTableForm.h"
+#include "editors/VlanStaticForm.h"
 
 using editorstest::EditorsTest;
 using formstest::waitUntil;

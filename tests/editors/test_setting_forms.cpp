@@ -10,14 +10,14 @@
 #include <QTreeWidget>
 #include <QtTest/QTest>
 
-#include "CtrlBtnPanel.h"
-#include "EditorsFixture.h"
-#include "EditsPanel.h"
-#include "LogSaveControlForm.h"
-#include "MvSNMPRequest2Edits.h"
-#include "SmtpControlForm.h"
-#include "StpForms.h"
-#include "SummerTimeForm.h"
+#include "configform/CtrlBtnPanel.h"
+#include "tests/editors/EditorsFixture.h"
+#include "configform/EditsPanel.h"
+#include "editors/LogSaveControlForm.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "editors/SmtpControlForm.h"
+#include "editors/StpForms.h"
+#include "editors/SummerTimeForm.h"
 
 using editorstest::EditorsTest;
 using formstest::waitUntil;

@@ -7,9 +7,9 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "EditorsFixture.h"
-#include "SnapshotForm.h"
-#include "UserNotice.h"
+#include "tests/editors/EditorsFixture.h"
+#include "editors/SnapshotForm.h"
+#include "widgets/UserNotice.h"
 
 namespace {
 

@@ -10,13 +10,13 @@
 #include <QTreeWidget>
 #include <QtTest/QTest>
 
-#include "BOOTCtrlTableForm.h"
-#include "EditorsFixture.h"
-#include "ForwardingTableForm.h"
-#include "HostTableForm.h"
-#include "MvSNMPRequest2Edits.h"
-#include "StaticFilterForms.h"
-#include "TrustHostAddress.h"
+#include "editors/BOOTCtrlTableForm.h"
+#include "tests/editors/EditorsFixture.h"
+#include "editors/ForwardingTableForm.h"
+#include "editors/HostTableForm.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "editors/StaticFilterForms.h"
+#include "editors/TrustHostAddress.h"
 
 using editorstest::EditorsTest;
 using formstest::waitUntil;

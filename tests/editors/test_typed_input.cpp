@@ -15,14 +15,14 @@
 #include <QTreeWidget>
 #include <QtTest/QTest>
 
-#include "BOOTCtrlTableForm.h"
-#include "EditorsFixture.h"
-#include "GuestVlanForm.h"
-#include "HostTableForm.h"
-#include "MvSNMPRequest2Edits.h"
-#include "StaticFilterForms.h"
-#include "VLanCurrentTableForm.h"
-#include "VlanStaticForm.h"
+#include "editors/BOOTCtrlTableForm.h"
+#include "tests/editors/EditorsFixture.h"
+#include "editors/GuestVlanForm.h"
+#include "editors/HostTableForm.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "editors/StaticFilterForms.h"
+#include "editors/VLanCurrentTableForm.h"
+#include "editors/VlanStaticForm.h"
 
 using editorstest::EditorsTest;
 using formstest::waitUntil;

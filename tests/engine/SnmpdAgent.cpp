@@ -1,4 +1,4 @@
-#include "SnmpdAgent.h"
+#include "tests/engine/SnmpdAgent.h"
 
 #include <QFile>
 #include <QThread>

@@ -11,11 +11,11 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "MvDeviceParams.h"
-#include "MvSnmpSession.h"
-#include "MvSnmpTransport.h"
-#include "EventWait.h"
-#include "SnmpdAgent.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvSnmpSession.h"
+#include "mvsnmp/MvSnmpTransport.h"
+#include "tests/support/EventWait.h"
+#include "tests/engine/SnmpdAgent.h"
 
 class SnmpdFixture : public ::testing::Test {
 protected:

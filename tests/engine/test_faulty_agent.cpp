@@ -6,10 +6,11 @@
 #include <map>
 #include <ostream>
 
-#include "MvSNMPRequest.h"
-#include "MvStartup.h"
-#include "SimAgent.h"
-#include "SnmpdFixture.h"
+#include "mvsnmp/MvSNMPRequest.h"
+#include "mvsnmp/MvStartup.h"
+#include "tests/support/SimAgent.h"
+#include "tests/engine/SnmpdFixture.h"
+#include "tests/engine/WalkDriver.h"
 
 namespace {
 
@@ -471,26 +472,7 @@ WalkRecord walkWith(const SnmpVarDef* defs, qint32 maxRepetitions, bool asynchro
       row << r.varList.item(i).currentOid << r.varList.item(i).value;
     record.rows.push_back(row);
   };
-  if (!asynchronous) {
-    try {
-      for (bool more = r.readStep(true); more; more = r.readStep(false)) keep();
-    } catch (const MvException& e) {
-      record.errorCode = e.code();
-    }
-    return record;
-  }
-  bool done = false;
-  SnmpCompletion step = [&](void*, const MvSNMPError& e, MvSNMPVarList&) {
-    if (e.code != 0 || e.finished) {
-      record.errorCode = e.code;
-      done = true;
-      return;
-    }
-    keep();
-    r.readAsync(step, nullptr, false);
-  };
-  r.readAsync(step, nullptr, true);
-  EXPECT_TRUE(kxtest::waitUntil([&] { return done; }, 60000));
+  record.errorCode = driveWalk(r, asynchronous, keep);
   return record;
 }
 

@@ -4,8 +4,8 @@
 
 #include <QUdpSocket>
 
-#include "MvSNMPRequest.h"
-#include "SnmpdFixture.h"
+#include "mvsnmp/MvSNMPRequest.h"
+#include "tests/engine/SnmpdFixture.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include <QTemporaryDir>
 #include <map>
 
-#include "MvError.h"
-#include "MvSNMPRequest.h"
-#include "MvSnmpSession.h"
-#include "MvSnmpTransport.h"
-#include "MvValueConversion.h"
-#include "SnmpdFixture.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSNMPRequest.h"
+#include "mvsnmp/MvSnmpSession.h"
+#include "mvsnmp/MvSnmpTransport.h"
+#include "mvsnmp/MvValueConversion.h"
+#include "tests/engine/SnmpdFixture.h"
 
 namespace {
 

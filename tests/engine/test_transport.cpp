@@ -6,10 +6,10 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
-#include "MvError.h"
-#include "MvSnmpSession.h"
-#include "MvSnmpTransport.h"
-#include "SnmpdFixture.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSnmpSession.h"
+#include "mvsnmp/MvSnmpTransport.h"
+#include "tests/engine/SnmpdFixture.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include <QTreeWidget>
 #include <QtTest/QTest>
 
-#include "FormsFixture.h"
-#include "NetSnmpTool.h"
-#include "Guiconfigform.h"
-#include "MvOptionList.h"
-#include "MvSNMPRequest2Edits.h"
+#include "tests/support/FormsFixture.h"
+#include "tests/support/NetSnmpTool.h"
+#include "configform/Guiconfigform.h"
+#include "mvsnmp/MvOptionList.h"
+#include "bind/MvSNMPRequest2Edits.h"
 
 using formstest::FormAnswers;
 using formstest::snmpGet;

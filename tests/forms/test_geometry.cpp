@@ -11,10 +11,10 @@
 #include <QTreeWidget>
 #include <set>
 
-#include "FormsFixture.h"
-#include "Guiconfigform.h"
-#include "MvOptionList.h"
-#include "MvSNMPRequest2Edits.h"
+#include "tests/support/FormsFixture.h"
+#include "configform/Guiconfigform.h"
+#include "mvsnmp/MvOptionList.h"
+#include "bind/MvSNMPRequest2Edits.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
-#include "FormsFixture.h"
-#include "Guiconfigform.h"
-#include "MvSNMPRequest2Edits.h"
+#include "tests/support/FormsFixture.h"
+#include "configform/Guiconfigform.h"
+#include "bind/MvSNMPRequest2Edits.h"
 
 using formstest::waitUntil;
 

@@ -12,10 +12,10 @@
 #include <QtTest/QTest>
 #include <vector>
 
-#include "FormsFixture.h"
-#include "Guiconfigform.h"
-#include "MvOptionList.h"
-#include "MvSNMPRequest2Edits.h"
+#include "tests/support/FormsFixture.h"
+#include "configform/Guiconfigform.h"
+#include "mvsnmp/MvOptionList.h"
+#include "bind/MvSNMPRequest2Edits.h"
 
 using formstest::waitUntil;
 

@@ -19,13 +19,13 @@
 #include <QTreeWidget>
 #include <QtTest/QTest>
 
-#include "FormsFixture.h"
-#include "Guiconfigform.h"
-#include "MvOptionList.h"
-#include "MvSNMPRequest2Edits.h"
-#include "MvListRows.h"
-#include "NetSnmpTool.h"
-#include "UserNotice.h"
+#include "tests/support/FormsFixture.h"
+#include "configform/Guiconfigform.h"
+#include "mvsnmp/MvOptionList.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "widgets/MvListRows.h"
+#include "tests/support/NetSnmpTool.h"
+#include "widgets/UserNotice.h"
 
 using formstest::FormAnswers;
 using formstest::snmpGet;

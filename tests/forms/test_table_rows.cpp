@@ -13,15 +13,15 @@
 #include <QTreeWidget>
 #include <QtTest/QTest>
 
-#include "CatalogueOptions.h"
-#include "Dhcprelayoidunit.h"
-#include "FormsFixture.h"
-#include "Guiconfigform.h"
-#include "MvListRows.h"
-#include "MvSNMPRequest2Edits.h"
-#include "NetSnmpTool.h"
-#include "SimLog.h"
-#include "Smtpoidunit.h"
+#include "catalogue/CatalogueOptions.h"
+#include "catalogue/Dhcprelayoidunit.h"
+#include "tests/support/FormsFixture.h"
+#include "configform/Guiconfigform.h"
+#include "widgets/MvListRows.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "tests/support/NetSnmpTool.h"
+#include "tests/support/SimLog.h"
+#include "catalogue/Smtpoidunit.h"
 
 using formstest::FormAnswers;
 using formstest::snmpGet;

@@ -12,9 +12,9 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "CtlRunner.h"
-#include "NetSnmpTool.h"
-#include "SimAgent.h"
+#include "tests/kx760ctl/CtlRunner.h"
+#include "tests/support/NetSnmpTool.h"
+#include "tests/support/SimAgent.h"
 
 namespace {
 
@@ -89,6 +89,7 @@ struct PlainCase {
   const char* name;
   QStringList args;
   QString expected;
+  int exitCode = 0;
 };
 
 QString basePortLines(std::initializer_list<int> columns) {
@@ -103,7 +104,7 @@ class Kx760ctlPlain : public Kx760ctlTest, public ::testing::WithParamInterface<
 
 TEST_P(Kx760ctlPlain, PrintsOidEqualsValue) {
   const CtlRun r = runV2(GetParam().args);
-  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_EQ(r.exitCode, GetParam().exitCode) << r.err.toStdString();
   EXPECT_EQ(r.out.toStdString(), GetParam().expected.toStdString());
 }
 
@@ -111,12 +112,13 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Kx760ctlPlain,
     ::testing::Values(
         // Several OIDs in one get, a leading dot, octets that are no text shown in hexadecimal,
-        // and an object the agent does not have.
+        // and an object the agent does not have (what the agent said, and exit status 4).
         PlainCase{"GetSeveral",
                   {"get", ".1.3.6.1.2.1.17.1.1.0", "1.3.6.1.2.1.1.2.0", "1.3.6.1.2.1.1.99.0"},
                   "1.3.6.1.2.1.17.1.1.0 = 021CF0760000\n"
                   "1.3.6.1.2.1.1.2.0 = 1.3.6.1.4.1.48213.11.63.2.2\n"
-                  "1.3.6.1.2.1.1.99.0 = (NULL)\n"},
+                  "1.3.6.1.2.1.1.99.0 = noSuchObject\n",
+                  4},
         PlainCase{"WalkOneColumn", {"walk", "1.3.6.1.2.1.17.1.4.1.2"}, basePortLines({2})},
         // Two columns walked together: one row per step, the columns side by side.
         PlainCase{"WalkTwoColumns",
@@ -145,7 +147,7 @@ TEST_F(Kx760ctlTest, WalkEndsWithItsSubtree) {
 TEST_F(Kx760ctlTest, JsonGivesTypesAndLayerTextForms) {
   const CtlRun r = runV2({"--json", "get", "1.3.6.1.2.1.1.1.0", "1.3.6.1.2.1.1.2.0", "1.3.6.1.2.1.1.3.0",
                           "1.3.6.1.2.1.1.7.0", "1.3.6.1.2.1.1.99.0"});
-  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_EQ(r.exitCode, 4) << r.err.toStdString();  // the last object is missing
   const QJsonArray list = json(r);
   ASSERT_EQ(list.size(), 5);
   auto at = [&list](int i, const char* field) { return list.at(i).toObject().value(QLatin1String(field)).toString(); };
@@ -160,8 +162,8 @@ TEST_F(Kx760ctlTest, JsonGivesTypesAndLayerTextForms) {
       << at(2, "value").toStdString();
   EXPECT_EQ(at(3, "type"), "integer");
   EXPECT_EQ(at(3, "value"), "2");
-  EXPECT_EQ(at(4, "type"), "null");
-  EXPECT_EQ(at(4, "value"), "(NULL)");
+  EXPECT_EQ(at(4, "type"), "noSuchObject");
+  EXPECT_EQ(at(4, "value"), "noSuchObject");
 }
 
 TEST_F(Kx760ctlTest, JsonWalkListsEveryRow) {
@@ -327,7 +329,7 @@ namespace {
 
 // The catalogue needs neither switches nor an agent: every list, as one JSON document.
 TEST_F(Kx760ctlTest, CatalogueWithoutAgent) {
-  const CtlRun r = run({"catalogue", "--json"});
+  const CtlRun r = run({"--json", "catalogue"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   QJsonParseError error;
   const QJsonDocument doc = QJsonDocument::fromJson(r.out.toUtf8(), &error);

@@ -11,9 +11,9 @@
 #include <QJsonArray>
 #include <QTemporaryDir>
 
-#include "CtlRunner.h"
-#include "NetSnmpTool.h"
-#include "SimAgent.h"
+#include "tests/kx760ctl/CtlRunner.h"
+#include "tests/support/NetSnmpTool.h"
+#include "tests/support/SimAgent.h"
 
 namespace {
 

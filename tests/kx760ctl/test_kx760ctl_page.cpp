@@ -9,10 +9,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "CatalogueRegistry.h"
-#include "CtlRunner.h"
-#include "NetSnmpTool.h"
-#include "SimAgent.h"
+#include "catalogue/CatalogueRegistry.h"
+#include "tests/kx760ctl/CtlRunner.h"
+#include "tests/support/NetSnmpTool.h"
+#include "tests/support/SimAgent.h"
 
 namespace {
 
@@ -31,16 +31,16 @@ class PageTest : public ::testing::Test {
   static CtlRun run(const QStringList& args) {
     return runKx760ctl(dir_.filePath(QStringLiteral("registry.ini")), dir_.filePath(QStringLiteral("state")), args);
   }
-  // The page command with the agent's v2c communities on its port.
-  static CtlRun page(const QStringList& args) {
+  // The page command with the agent's v2c communities on its port (options before the command).
+  static CtlRun page(const QStringList& args, const QStringList& options = {}) {
     const CtlRun r = run(QStringList{"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1", "--port",
-                                     QString::number(agent_->port()), "page"} +
-                         args);
+                                     QString::number(agent_->port())} +
+                         options + QStringList{"page"} + args);
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     return r;
   }
   static QJsonObject pageJson(const QString& item) {
-    const CtlRun r = page({item, "--json"});
+    const CtlRun r = page({item}, {"--json"});
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(r.out.toUtf8(), &error);
     EXPECT_EQ(error.error, QJsonParseError::NoError) << r.out.toStdString();
@@ -200,7 +200,7 @@ TEST_F(PageTest, FormEntriesReadTheirLists) {
 // The catalogue names every dedicated form of the menu with its lists, items written as the
 // page lists' are.
 TEST_F(PageTest, CatalogueListsTheDedicatedForms) {
-  const CtlRun r = run({"catalogue", "--json"});
+  const CtlRun r = run({"--json", "catalogue"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   const QJsonObject doc = QJsonDocument::fromJson(r.out.toUtf8()).object();
   QStringList menuForms;
@@ -215,7 +215,7 @@ TEST_F(PageTest, CatalogueListsTheDedicatedForms) {
     EXPECT_FALSE(o.value("lists").toArray().isEmpty());
     if (o.value("class").toString() == "TVlanStaticForm") vlanStatic = o;
   }
-  EXPECT_EQ(forms.size(), 14);
+  EXPECT_EQ(forms.size(), 15);
   EXPECT_EQ(forms, menuForms);
   const QJsonArray lists = vlanStatic.value("lists").toArray();
   ASSERT_EQ(lists.size(), 2);
@@ -256,17 +256,17 @@ TEST_F(PageTest, UnknownEntryIsAUsageErrorWithNearEntries) {
 }
 
 TEST_F(PageTest, CatalogueCarriesTheMenuMap) {
-  const CtlRun r = run({"catalogue", "--json"});
+  const CtlRun r = run({"--json", "catalogue"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   const QJsonObject doc = QJsonDocument::fromJson(r.out.toUtf8()).object();
   const QJsonArray menu = doc.value("menu").toArray();
-  ASSERT_EQ(menu.size(), 159);
+  ASSERT_EQ(menu.size(), 160);
   const QJsonObject first = menu.at(0).toObject();
   EXPECT_EQ(first.value("item").toString(), "BasicInfo1");
   EXPECT_EQ(first.value("title").toString(), "Basic Information : ");
   EXPECT_EQ(first.value("extras").toObject(), (QJsonObject{{"width", 500}}));
   const CtlRun plain = run({"catalogue"});
-  EXPECT_TRUE(plain.out.contains("\nMenu map: 159 entries\n"));
+  EXPECT_TRUE(plain.out.contains("\nMenu map: 160 entries\n"));
   EXPECT_TRUE(
       plain.out.contains("\nVLAN › 802.1Q › Forwarding/Filtering  N8021QVLAN1  "
                          "tool \"/TVLan_TpBridge8021Q\"\n"));

@@ -12,10 +12,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "CtlRunner.h"
-#include "NetSnmpTool.h"
-#include "SimAgent.h"
-#include "SimLog.h"
+#include "tests/kx760ctl/CtlRunner.h"
+#include "tests/support/NetSnmpTool.h"
+#include "tests/support/SimAgent.h"
+#include "tests/support/SimLog.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
-#include "EditsPanel.h"
-#include "Guiconfigform.h"
-#include "MibToolForm.h"
-#include "MvSNMPRequest2Edits.h"
+#include "configform/EditsPanel.h"
+#include "configform/Guiconfigform.h"
+#include "tools/kx760mib/MibToolForm.h"
+#include "bind/MvSNMPRequest2Edits.h"
 
 namespace mibtest {
 

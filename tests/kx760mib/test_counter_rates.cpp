@@ -4,12 +4,12 @@
 // wrap too, and the interface graph receives the same rates.
 #include <gtest/gtest.h>
 
-#include "CounterRates.h"
-#include "FormsFixture.h"
-#include "InterfaceGraph.h"
-#include "MibPageProbe.h"
-#include "MibToolPages.h"
-#include "MvDeviceParams.h"
+#include "tools/kx760mib/CounterRates.h"
+#include "tests/support/FormsFixture.h"
+#include "tools/kx760mib/InterfaceGraph.h"
+#include "tests/kx760mib/MibPageProbe.h"
+#include "catalogue/MibToolPages.h"
+#include "mvsnmp/MvDeviceParams.h"
 
 namespace {
 

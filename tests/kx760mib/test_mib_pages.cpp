@@ -3,12 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDialog>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest/QTest>
 
-#include "FormsFixture.h"
-#include "MenuMap.h"
-#include "MibPageProbe.h"
-#include "MibToolPages.h"
+#include "configform/CtrlBtnPanel.h"
+#include "tests/support/FormsFixture.h"
+#include "configform/ListViewPanel.h"
+#include "catalogue/MenuMap.h"
+#include "tests/kx760mib/MibPageProbe.h"
+#include "catalogue/MibToolPages.h"
 
 namespace {
 
@@ -87,6 +94,37 @@ TEST(MibPages, SystemTextsAreWrittenToTheAgent) {
   edits->RowAt(row).check->setChecked(true);
   edits->ApplyChecked(nullptr);
   EXPECT_EQ(formstest::snmpGet(*agent, "1.3.6.1.2.1.1.6.0"), "lab rack 7");
+}
+
+// The port VLAN page lets a port's PVID be edited; the agent takes a VLAN of its static table.
+TEST(MibPages, PortPvidIsWrittenFromTheRowDialog) {
+  const auto agent = formstest::startAgent();
+  formstest::FormAnswers answers;
+  TMibToolForm form(*findMibToolPage(u"/TVLan_PortInfo"), QStringLiteral("127.0.0.1"));
+  form.show();
+  ASSERT_TRUE(waitUntil([&] { return form.RefreshCount() > 0 && !form.ConfigForm()->BindingAt(0)->Busy(); }));
+  auto* page = form.ConfigForm()->findChild<TSNMPListViewPanel*>();
+  ASSERT_NE(page, nullptr);
+  QTreeWidget* view = page->ListView();
+  ASSERT_EQ(view->topLevelItemCount(), 18);
+  const MvSNMPVarList& list = form.ConfigForm()->BindingAt(0)->Request().varList;
+  int pvid = -1;
+  for (int i = 0; i < list.count(); ++i)
+    if (list.item(i).label == u"dot1qPvid") pvid = i;
+  ASSERT_GE(pvid, 0);
+  view->setCurrentItem(view->topLevelItem(7));  // port 8
+  answers.onDialog = [&](QDialog& dialog) {
+    auto* value = dialog.findChild<QLineEdit*>(QStringLiteral("Value%1").arg(pvid));
+    ASSERT_NE(value, nullptr);
+    EXPECT_FALSE(value->isReadOnly());
+    value->setText(QStringLiteral("10"));
+    dialog.findChild<QCheckBox*>(QStringLiteral("Check%1").arg(pvid))->setChecked(true);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("SetCheckedBtn"), Qt::LeftButton);
+  };
+  QTest::mouseClick(page->BtnPanel()->Button(TCtrlBtnPanel::EditBtn), Qt::LeftButton);
+  EXPECT_EQ(answers.dialogs, 1);
+  EXPECT_TRUE(answers.warnings.isEmpty()) << answers.warnings.join('|').toStdString();
+  EXPECT_EQ(formstest::snmpGet(*agent, "1.3.6.1.2.1.17.7.1.4.5.1.1.8"), "10");
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "SimAgent.h"
-#include "SimLog.h"
+#include "tests/support/SimAgent.h"
+#include "tests/support/SimLog.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "LayerRules.h"
+#include "tests/layering/LayerRules.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -18,15 +18,16 @@ struct Layer {
 };
 const Layer kLayers[] = {
     {"mvsnmp", {}},
-    {"bind", {"mvsnmp"}},
+    {"widgets", {"mvsnmp"}},
+    {"bind", {"mvsnmp", "widgets"}},
     {"catalogue", {"mvsnmp"}},
     {"snapshot", {"mvsnmp", "catalogue"}},
-    {"configform", {"mvsnmp", "bind"}},
-    {"panel", {"mvsnmp", "bind", "catalogue", "configform"}},
-    {"editors", {"mvsnmp", "bind", "catalogue", "snapshot", "configform", "panel"}},
-    {"shell", {"mvsnmp", "bind", "catalogue", "snapshot", "configform", "panel", "editors"}},
+    {"configform", {"mvsnmp", "widgets", "bind"}},
+    {"panel", {"mvsnmp", "widgets", "bind", "catalogue", "configform"}},
+    {"editors", {"mvsnmp", "widgets", "bind", "catalogue", "snapshot", "configform", "panel"}},
+    {"shell", {"mvsnmp", "widgets", "bind", "catalogue", "snapshot", "configform", "panel", "editors"}},
     {"tools/kx760ctl", {"mvsnmp", "catalogue", "snapshot"}},
-    {"tools/kx760mib", {"mvsnmp", "bind", "catalogue", "configform"}},
+    {"tools/kx760mib", {"mvsnmp", "widgets", "bind", "catalogue", "configform"}},
 };
 // Folders that use no window system at all.
 const QStringList kNoWindowSystem = {"mvsnmp", "catalogue", "snapshot", "tools/kx760ctl"};
@@ -63,11 +64,24 @@ QStringList includesOf(const QString& file) {
 
 QStringList violations(const QString& root, const QString& qtHeaders) {
   const QDir base(root);
-  // Which program folder owns each header name.
-  QHash<QString, QString> owner;
+  // Which program folder owns each header: an include names it from the one include root
+  // ("bind/BusyWait.h"); a bare name of a program header hides its layer and is refused.
+  QSet<QString> headers;
+  QSet<QString> bareNames;
   for (const Layer& layer : kLayers)
     for (const QString& file : sourcesOf(base.filePath(layer.folder)))
-      if (file.endsWith(".h")) owner.insert(QFileInfo(file).fileName(), layer.folder);
+      if (file.endsWith(".h")) {
+        headers << base.relativeFilePath(file);
+        bareNames << QFileInfo(file).fileName();
+      }
+  auto ownerOf = [&](const QString& inc) -> QString {
+    if (!headers.contains(inc)) return {};
+    for (const Layer& layer : kLayers)
+      if (inc.startsWith(QString::fromLatin1(layer.folder) + '/') &&
+          !inc.mid(qstrlen(layer.folder) + 1).contains('/'))
+        return QString::fromLatin1(layer.folder);
+    return {};
+  };
 
   QSet<QString> windowHeaders = headerNames(qtHeaders + "/QtWidgets") + headerNames(qtHeaders + "/QtGui");
   auto isWindowHeader = [&](const QString& inc) {
@@ -80,7 +94,9 @@ QStringList violations(const QString& root, const QString& qtHeaders) {
     for (const QString& file : sourcesOf(base.filePath(folder))) {
       const QString rel = base.relativeFilePath(file);
       for (const QString& inc : includesOf(file)) {
-        const QString from = owner.value(QFileInfo(inc).fileName());
+        if (!inc.contains('/') && bareNames.contains(inc))
+          found << QStringLiteral("%1: #include %2 (an include names its folder)").arg(rel, inc);
+        const QString from = ownerOf(inc);
         if (!from.isEmpty() && from != folder && !layer.mayUse.contains(from))
           found << QStringLiteral("%1: #include %2 (%3 may not use %4)").arg(rel, inc, folder, from);
         if (kNoWindowSystem.contains(folder) && isWindowHeader(inc))

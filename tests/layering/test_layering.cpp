@@ -6,7 +6,7 @@
 #include <QLibraryInfo>
 #include <QTemporaryDir>
 
-#include "LayerRules.h"
+#include "tests/layering/LayerRules.h"
 
 namespace {
 
@@ -40,12 +40,13 @@ TEST_P(LayerBreak, IsReported) {
   QTemporaryDir dir;
   const QString root = dir.path();
   for (const char* h : {"mvsnmp/MvValue.h", "bind/Binding.h", "catalogue/Lists.h",
-                        "configform/Form.h", "panel/Panel.h", "shell/Main.h"})
+                        "configform/Form.h", "panel/Panel.h", "shell/Main.h", "widgets/Grid.h"})
     write(root, h, "#pragma once\n");
-  write(root, "configform/Form.cpp", "#include \"Form.h\"\n#include \"Binding.h\"\n#include <QWidget>\n");
+  write(root, "configform/Form.cpp",
+        "#include \"configform/Form.h\"\n#include \"bind/Binding.h\"\n#include <QWidget>\n");
   ASSERT_TRUE(layering::violations(root, qtHeaders()).isEmpty());
 
-  write(root, c.file, QByteArray("#include \"MvValue.h\"\n") + c.include + "\n");
+  write(root, c.file, QByteArray("#include \"mvsnmp/MvValue.h\"\n") + c.include + "\n");
   const QStringList found = layering::violations(root, qtHeaders());
   ASSERT_EQ(found.size(), 1) << found.join('\n').toStdString();
   EXPECT_TRUE(found[0].contains(c.why)) << found[0].toStdString();
@@ -57,12 +58,14 @@ INSTANTIATE_TEST_SUITE_P(
                       BreakCase{"mvsnmp/Value.cpp", "#include <QtGui/QColor>", "no window-system header"},
                       BreakCase{"mvsnmp/Session.cpp", "#include <net-snmp/net-snmp-config.h>", "Net-SNMP only"},
                       BreakCase{"bind/Binding.cpp", "#include <net-snmp/library/snmp_api.h>", "Net-SNMP only"},
-                      BreakCase{"catalogue/Lists.cpp", "#include \"Binding.h\"", "catalogue may not use bind"},
-                      BreakCase{"catalogue/Lists.cpp", "#include \"Panel.h\"", "catalogue may not use panel"},
-                      BreakCase{"configform/Form2.cpp", "#include \"Panel.h\"", "configform may not use panel"},
-                      BreakCase{"configform/Form2.cpp", "#include \"Main.h\"", "configform may not use shell"},
-                      BreakCase{"panel/Panel.cpp", "#include \"Main.h\"", "panel may not use shell"},
-                      BreakCase{"editors/Vlan.cpp", "#include \"Main.h\"", "editors may not use shell"},
-                      BreakCase{"bind/Binding.cpp", "#include \"Lists.h\"", "bind may not use catalogue"}));
+                      BreakCase{"catalogue/Lists.cpp", "#include \"bind/Binding.h\"", "catalogue may not use bind"},
+                      BreakCase{"catalogue/Lists.cpp", "#include \"panel/Panel.h\"", "catalogue may not use panel"},
+                      BreakCase{"configform/Form2.cpp", "#include \"panel/Panel.h\"", "configform may not use panel"},
+                      BreakCase{"configform/Form2.cpp", "#include \"shell/Main.h\"", "configform may not use shell"},
+                      BreakCase{"panel/Panel.cpp", "#include \"shell/Main.h\"", "panel may not use shell"},
+                      BreakCase{"editors/Vlan.cpp", "#include \"shell/Main.h\"", "editors may not use shell"},
+                      BreakCase{"bind/Binding.cpp", "#include \"catalogue/Lists.h\"", "bind may not use catalogue"},
+                      BreakCase{"widgets/Grid.cpp", "#include \"bind/Binding.h\"", "widgets may not use bind"},
+                      BreakCase{"panel/Panel.cpp", "#include \"Form.h\"", "an include names its folder"}));
 
 }  // namespace

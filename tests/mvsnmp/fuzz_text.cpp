@@ -1,12 +1,12 @@
 // Arbitrary input to the parsers of texts: none may crash, hang or trip a sanitizer.
 #include <gtest/gtest.h>
 
-#include "FuzzInput.h"
-#include "MvError.h"
-#include "MvExpression.h"
-#include "MvIni.h"
-#include "MvNumList.h"
-#include "TempDir.h"
+#include "tests/mvsnmp/FuzzInput.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvExpression.h"
+#include "mvsnmp/MvIni.h"
+#include "mvsnmp/MvNumList.h"
+#include "tests/mvsnmp/TempDir.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 // produce reads back to itself.
 #include <gtest/gtest.h>
 
-#include "FuzzInput.h"
-#include "MvDateTime.h"
-#include "MvError.h"
-#include "MvOptionList.h"
-#include "MvValueConversion.h"
+#include "tests/mvsnmp/FuzzInput.h"
+#include "mvsnmp/MvDateTime.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvOptionList.h"
+#include "mvsnmp/MvValueConversion.h"
 
 static void PrintTo(const QString& text, std::ostream* os) {
   *os << '"' << text.toStdString() << '"';

@@ -2,7 +2,7 @@
 
 #include <QDateTime>
 
-#include "MvDateTime.h"
+#include "mvsnmp/MvDateTime.h"
 
 // Readable failure messages for texts.
 static void PrintTo(const QString& text, std::ostream* os) {

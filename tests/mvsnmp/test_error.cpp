@@ -4,8 +4,8 @@
 
 #include <QDir>
 
-#include "MvError.h"
-#include "TempDir.h"
+#include "mvsnmp/MvError.h"
+#include "tests/mvsnmp/TempDir.h"
 
 namespace {
 

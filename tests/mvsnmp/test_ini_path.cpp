@@ -2,9 +2,9 @@
 
 #include <QDir>
 
-#include "MvIni.h"
-#include "MvPath.h"
-#include "TempDir.h"
+#include "mvsnmp/MvIni.h"
+#include "mvsnmp/MvPath.h"
+#include "tests/mvsnmp/TempDir.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // back, and what they refuse (with the message the forms show).
 #include <gtest/gtest.h>
 
-#include "MvKeyText.h"
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvKeyText.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 static void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "MvError.h"
-#include "MvExpression.h"
-#include "MvNumList.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvExpression.h"
+#include "mvsnmp/MvNumList.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "MvOptionList.h"
+#include "mvsnmp/MvOptionList.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "MvValue.h"
+#include "mvsnmp/MvValue.h"
 
 // Readable failure messages for texts.
 static void PrintTo(const QString& text, std::ostream* os) {

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "MvError.h"
-#include "MvOptionList.h"
-#include "MvValueConversion.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvOptionList.h"
+#include "mvsnmp/MvValueConversion.h"
 
 // Readable failure messages for texts.
 static void PrintTo(const QString& text, std::ostream* os) {

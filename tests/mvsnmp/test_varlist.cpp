@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "MvOptionList.h"
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvOptionList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 // Readable failure messages for texts.
 static void PrintTo(const QString& text, std::ostream* os) {

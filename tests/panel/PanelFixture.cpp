@@ -1,12 +1,12 @@
-#include "PanelFixture.h"
+#include "tests/panel/PanelFixture.h"
 
 #include <QFile>
 #include <QVBoxLayout>
 
-#include "Mainoidunit.h"
-#include "ModulePanelForm.h"
-#include "MvSNMPRequest2Edits.h"
-#include "PanelCommon.h"
+#include "catalogue/Mainoidunit.h"
+#include "panel/ModulePanelForm.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "panel/PanelCommon.h"
 
 namespace paneltest {
 

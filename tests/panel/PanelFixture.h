@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "FormsFixture.h"
-#include "KX760PanelFormUnit.h"
-#include "MvSNMPRequest2Leds.h"
-#include "PanelHost.h"
+#include "tests/support/FormsFixture.h"
+#include "panel/KX760PanelFormUnit.h"
+#include "bind/MvSNMPRequest2Leds.h"
+#include "panel/PanelHost.h"
 
 namespace paneltest {
 

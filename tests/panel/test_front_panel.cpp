@@ -10,17 +10,17 @@
 #include <QtTest/QTest>
 #include <optional>
 
-#include "EditsPanel.h"
-#include "UserNotice.h"
-#include "Guiconfigform.h"
-#include "ModulePanelForm.h"
-#include "MvOptionList.h"
-#include "MvSNMPRequest2Edits.h"
-#include "NetSnmpTool.h"
-#include "PanelCommon.h"
-#include "PanelFixture.h"
-#include "PanelLedColours.h"
-#include "Portoidunit.h"
+#include "configform/EditsPanel.h"
+#include "widgets/UserNotice.h"
+#include "configform/Guiconfigform.h"
+#include "panel/ModulePanelForm.h"
+#include "mvsnmp/MvOptionList.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "tests/support/NetSnmpTool.h"
+#include "panel/PanelCommon.h"
+#include "tests/panel/PanelFixture.h"
+#include "panel/PanelLedColours.h"
+#include "catalogue/Portoidunit.h"
 
 using namespace paneltest;
 

@@ -5,11 +5,11 @@
 #include <QElapsedTimer>
 #include <QtTest/QTest>
 
-#include "Mainoidunit.h"
-#include "ModulePanelForm.h"
-#include "MvSNMPRequest2Edits.h"
-#include "PanelFixture.h"
-#include "PanelLedColours.h"
+#include "catalogue/Mainoidunit.h"
+#include "panel/ModulePanelForm.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "tests/panel/PanelFixture.h"
+#include "panel/PanelLedColours.h"
 
 using namespace paneltest;
 

@@ -2,14 +2,14 @@
 // panel (or none) with port 17 or 18, and each module panel shows its own slot's LEDs.
 #include <QToolButton>
 
-#include "ModulePanelForm.h"
-#include "Panel1KM5AFormUnit.h"
-#include "Panel1KM5BFormUnit.h"
-#include "PanelCommon.h"
-#include "PanelFixture.h"
-#include "PanelKM6AFormUnit.h"
-#include "PanelKM6BFormUnit.h"
-#include "PanelLedColours.h"
+#include "panel/ModulePanelForm.h"
+#include "panel/Panel1KM5AFormUnit.h"
+#include "panel/Panel1KM5BFormUnit.h"
+#include "panel/PanelCommon.h"
+#include "tests/panel/PanelFixture.h"
+#include "panel/PanelKM6AFormUnit.h"
+#include "panel/PanelKM6BFormUnit.h"
+#include "panel/PanelLedColours.h"
 
 using namespace paneltest;
 

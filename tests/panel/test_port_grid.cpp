@@ -8,7 +8,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
-#include "PortUitFormUnit.h"
+#include "widgets/PortUitFormUnit.h"
 
 namespace {
 

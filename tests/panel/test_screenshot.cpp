@@ -2,8 +2,8 @@
 // only when KX_PANEL_SHOTS names a directory; otherwise it is skipped.
 #include <QDir>
 
-#include "MvSNMPLedColorMapList.h"
-#include "PanelFixture.h"
+#include "bind/MvSNMPLedColorMapList.h"
+#include "tests/panel/PanelFixture.h"
 
 using namespace paneltest;
 

@@ -7,9 +7,9 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix} R
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${rc}")
 endif()
-foreach(f bin/kx760 bin/kx760ctl bin/kx760mib bin/kx760sim share/doc/kx760/kx760-guide.html
-          share/doc/kx760/README.md share/kx760/errmsg/common.err share/kx760/errmsg/snmp.msg
-          share/kx760/kx760.data share/kx760/kx760-variant.data share/kx760/kx760-catalogue.data share/applications/kx760.desktop
+foreach(f bin/kx760 bin/kx760ctl bin/kx760mib bin/kx760sim share/kx760-manager/kx760-guide.html
+          share/doc/kx760-manager/README.md share/kx760-manager/errmsg/common.err share/kx760-manager/errmsg/snmp.msg
+          share/kx760-manager/kx760.data share/kx760-manager/kx760-variant.data share/kx760-manager/kx760-catalogue.data share/applications/kx760.desktop
           share/icons/hicolor/scalable/apps/kx760.svg)
   if(NOT EXISTS ${prefix}/${f})
     message(FATAL_ERROR "not installed: ${f}")

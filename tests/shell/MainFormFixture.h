@@ -19,15 +19,15 @@
 #include <functional>
 #include <memory>
 
-#include "UserNotice.h"
-#include "Guiconfigform.h"
-#include "MainUnit.h"
-#include "MenuMap.h"
-#include "MvDeviceParams.h"
-#include "MvSNMPRequest2Edits.h"
-#include "NetSnmpTool.h"
-#include "EventWait.h"
-#include "SimAgent.h"
+#include "widgets/UserNotice.h"
+#include "configform/Guiconfigform.h"
+#include "shell/MainUnit.h"
+#include "catalogue/MenuMap.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "tests/support/NetSnmpTool.h"
+#include "tests/support/EventWait.h"
+#include "tests/support/SimAgent.h"
 
 namespace shelltest {
 

@@ -12,10 +12,10 @@
 #include <QPointer>
 #include <QTreeWidget>
 
-#include "DedicatedForm.h"
-#include "DedicatedForms.h"
-#include "MainFormFixture.h"
-#include "MenuMnemonics.h"
+#include "editors/DedicatedForm.h"
+#include "editors/DedicatedForms.h"
+#include "tests/shell/MainFormFixture.h"
+#include "shell/MenuMnemonics.h"
 
 using shelltest::MainFormTest;
 using shelltest::waitUntil;
@@ -67,6 +67,7 @@ TEST_F(MainFormTest, DedicatedFormEntriesOpenTheirFormsFilled) {
       {"UnicastStaticFiltering1", "TUnicastFilterInformationForm", "Unicast Filter Information : 127.0.0.1", nullptr},
       {"MulticastStaticFiltering1", "TMulticastFilterInformationForm", "Multicast Filter Information : 127.0.0.1",
        nullptr},
+      {"PortVLANSettings1", "TPortVlanForm", "Port VLAN Settings : 127.0.0.1", nullptr},
       {"TrustHostTable1", "THostTableForm", "Trust Host Table : 127.0.0.1", nullptr},
       {"DHCPRelayControlTable1", "TBOOTCtrlTableForm", "DHCP Relay Control Table: 127.0.0.1", nullptr},
       {"ForwardingTable1", "TForwarding_Table", " Transparent Bridge Forwarding Table: 127.0.0.1", nullptr},

@@ -11,12 +11,12 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "About.h"
-#include "ScreenFit.h"
-#include "HelpViewer.h"
-#include "MainFormFixture.h"
-#include "Progress.h"
-#include "ToolLauncher.h"
+#include "shell/About.h"
+#include "widgets/ScreenFit.h"
+#include "shell/HelpViewer.h"
+#include "tests/shell/MainFormFixture.h"
+#include "editors/Progress.h"
+#include "shell/ToolLauncher.h"
 
 namespace {
 

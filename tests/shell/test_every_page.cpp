@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QTreeWidget>
 
-#include "MainFormFixture.h"
+#include "tests/shell/MainFormFixture.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <QThread>
 #include <QToolButton>
 
-#include "About.h"
-#include "KX760PanelFormUnit.h"
-#include "MainFormFixture.h"
-#include "ModulePanelForm.h"
-#include "MvSNMPLedShape.h"
-#include "MvSNMPRequest2Leds.h"
+#include "shell/About.h"
+#include "panel/KX760PanelFormUnit.h"
+#include "tests/shell/MainFormFixture.h"
+#include "panel/ModulePanelForm.h"
+#include "bind/MvSNMPLedShape.h"
+#include "bind/MvSNMPRequest2Leds.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "EventWait.h"
-#include "MibToolPages.h"
-#include "MvSessionHandover.h"
-#include "ToolLauncher.h"
+#include "tests/support/EventWait.h"
+#include "catalogue/MibToolPages.h"
+#include "mvsnmp/MvSessionHandover.h"
+#include "shell/ToolLauncher.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The main window offscreen against kx760sim: start-up, FormCreate, the menu tree from the menu
 // map, and menu entries opening their configuration forms.
-#include "MainFormFixture.h"
+#include "tests/shell/MainFormFixture.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -15,10 +15,10 @@
 #include <algorithm>
 #include <csignal>
 
-#include "DedicatedForms.h"
+#include "editors/DedicatedForms.h"
 
-#include "EditsPanel.h"
-#include "MenuMnemonics.h"
+#include "configform/EditsPanel.h"
+#include "shell/MenuMnemonics.h"
 
 namespace {
 
@@ -113,7 +113,7 @@ TEST_F(MainFormTest, MenuBarFollowsTheMenuMap) {
     }
   }
   EXPECT_GT(hidden, 0);
-  EXPECT_EQ(shown + hidden, 159);
+  EXPECT_EQ(shown + hidden, 160);
   EXPECT_EQ(form->MenuAction("CPUIPv6Table1"), nullptr);
   EXPECT_EQ(form->MenuAction("AggPortStateTable1"), nullptr);
 }
@@ -236,8 +236,8 @@ TEST_F(MainFormTest, AToolEntryStartsKx760mibBesideTheProgram) {
   ASSERT_TRUE(QFile::exists(program));
   form->MenuAction("IFCounter1")->trigger();
   EXPECT_EQ(form->StatusPanel()->text(), "");
-  // The detached process, found by its command line.
-  const QStringList wanted{program, "/I127.0.0.1", "/TMIB_IFCounters", "--port", QString::number(agent_->port())};
+  // The detached process, found by its command line (the session itself travels in a pipe).
+  const QStringList wanted{program, "--session-fd", "/TMIB_IFCounters"};
   qint64 pid = 0;
   EXPECT_TRUE(waitUntil([&] {
     for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {

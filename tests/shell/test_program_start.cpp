@@ -67,7 +67,8 @@ TEST(ProgramStart, UsageAndStartUpErrorsEndByThemselves) {
       {"kx760mib help without a display", "kx760mib", {"--help"}, Screen::NoDisplay, 0, "/TMIB_IFCounters", ""},
       {"kx760mib bad version offscreen", "kx760mib", {"/I127.0.0.1", "/vx", "/TMIB_Info"}, Screen::Offscreen, 2,
        "", "\"x\""},
-      {"kx760mib without a display", "kx760mib", {"/I127.0.0.1", "/v1", "/TMIB_Info"}, Screen::NoDisplay, 2, "",
+      {"kx760mib without a display", "kx760mib", {"/I127.0.0.1", "/Rpublic", "/Wprivate", "/v1", "/TMIB_Info"},
+       Screen::NoDisplay, 2, "",
        "no display"},
   };
   for (const StartCase& c : cases) {

@@ -13,9 +13,9 @@
 #include <QTemporaryDir>
 #include <set>
 
-#include "EventWait.h"
-#include "SimAgent.h"
-#include "SimLog.h"
+#include "tests/support/EventWait.h"
+#include "tests/support/SimAgent.h"
+#include "tests/support/SimLog.h"
 
 namespace {
 

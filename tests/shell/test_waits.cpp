@@ -2,7 +2,7 @@
 // acted on afterwards; the menus work while the start-up reads are out; Reboot shows that it is
 // under way and then its result; the window fits a screen smaller than its panel; the LEDs go on
 // being polled while a page opened with --open is on view.
-#include "MainFormFixture.h"
+#include "tests/shell/MainFormFixture.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -15,10 +15,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "BusyWait.h"
-#include "KX760PanelFormUnit.h"
-#include "Mainoidunit.h"
-#include "SimLog.h"
+#include "bind/BusyWait.h"
+#include "panel/KX760PanelFormUnit.h"
+#include "catalogue/Mainoidunit.h"
+#include "tests/support/SimLog.h"
 
 namespace {
 

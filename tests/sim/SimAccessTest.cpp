@@ -1,6 +1,6 @@
 // Every way into kx760sim (v1, v2c, each built-in SNMPv3 user) reads, walks, creates a
 // VLAN row with createAndGo and deletes it again, using Debian's Net-SNMP tools.
-#include "SimTestUtil.h"
+#include "tests/sim/SimTestUtil.h"
 
 using namespace kxtest;
 

@@ -1,5 +1,5 @@
 // kx760sim's misbehaviour on demand, each seen on the wire the way a manager meets it.
-#include "SimTestUtil.h"
+#include "tests/sim/SimTestUtil.h"
 
 using namespace kxtest;
 

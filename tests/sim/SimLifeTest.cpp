@@ -4,7 +4,7 @@
 #include <fstream>
 #include <thread>
 
-#include "SimTestUtil.h"
+#include "tests/sim/SimTestUtil.h"
 
 using namespace kxtest;
 

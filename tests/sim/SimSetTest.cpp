@@ -1,6 +1,6 @@
 // SET on kx760sim: the error each kind of bad write earns, the all-or-nothing rule for a
 // PDU, and the RowStatus life cycle of dot1qVlanStaticTable.
-#include "SimTestUtil.h"
+#include "tests/sim/SimTestUtil.h"
 
 using namespace kxtest;
 
@@ -75,6 +75,20 @@ INSTANTIATE_TEST_SUITE_P(
                  {kUnicast + ".4.1.0.1.2.3.4.5.0", "i", "9"},
                  "wrongValue",
                  kUnicast + ".4.1.0.1.2.3.4.5.0"},
+        BadWrite{"PvidOfMissingVlan",
+                 kV2Write,
+                 {kPortVlan + ".1.3", "u", "10", kPortVlan + ".1.4", "u", "77"},
+                 "inconsistentValue",
+                 kPortVlan + ".1.4"},
+        BadWrite{"PvidOfVlanDestroyedInTheSamePdu",
+                 kV2Write,
+                 {kVlanStatic + ".5.10", "i", "6", kPortVlan + ".1.5", "u", "10"},
+                 "inconsistentValue",
+                 kPortVlan + ".1.5"},
+        BadWrite{"PvidOutOfRange", kV2Write, {kPortVlan + ".1.5", "u", "4095"}, "wrongValue", kPortVlan + ".1.5"},
+        BadWrite{"FrameTypesOutOfRange", kV2Write, {kPortVlan + ".2.5", "i", "3"}, "wrongValue", kPortVlan + ".2.5"},
+        BadWrite{"GvrpStatusIsReadOnly", kV2Write, {kPortVlan + ".4.5", "i", "1"}, "notWritable", kPortVlan + ".4.5"},
+        BadWrite{"PortOutsideThePortVlanTable", kV2Write, {kPortVlan + ".1.19", "u", "1"}, "noCreation", kPortVlan + ".1.19"},
         BadWrite{"V1ReadOnly", kV1Write, {kLed, "x", "00"}, "noSuchName", kLed},
         BadWrite{"V1WrongType", kV1Write, {kRmonState, "s", "on"}, "badValue", kRmonState}),
     [](const auto& info) { return info.param.label; });
@@ -138,6 +152,33 @@ TEST_F(Kx760simSet, GoodWritesReadBack) {
   EXPECT_EQ(value(kSysName), "STRING: \"core-sw\"\n");
   EXPECT_EQ(value(kPortControl + ".2.6"), "INTEGER: 2\n");
   ASSERT_EQ(tool("snmpset", kV2Write, agent(), {kRmonState, "i", "3", kSysName, "s", "kx760-sim"})
+                .exitCode,
+            0);
+}
+
+TEST_F(Kx760simSet, PortVlanSettingsReadBackAndFollowTheStaticTable) {
+  // A refused PVID leaves the PDU's other ports as they were.
+  EXPECT_EQ(value(kPortVlan + ".1.6"), "Gauge32: 1\n");
+  EXPECT_NE(tool("snmpset", kV2Write, agent(), {kPortVlan + ".1.6", "u", "10", kPortVlan + ".1.7", "u", "55"}).exitCode, 0);
+  EXPECT_EQ(value(kPortVlan + ".1.6"), "Gauge32: 1\n");
+
+  auto r = tool("snmpset", kV2Write, agent(),
+                {kPortVlan + ".1.6", "u", "10", kPortVlan + ".2.6", "i", "2", kPortVlan + ".3.6", "i", "1"});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(value(kPortVlan + ".1.6"), "Gauge32: 10\n");
+  EXPECT_EQ(value(kPortVlan + ".2.6"), "INTEGER: 2\n");
+  EXPECT_EQ(value(kPortVlan + ".3.6"), "INTEGER: 1\n");
+
+  // A VLAN created in the same PDU may be the PVID, whichever varbind comes first.
+  r = tool("snmpset", kV2Write, agent(),
+           {kPortVlan + ".1.7", "u", "55", kVlanStatic + ".2.55", "x", "02000000", kVlanStatic + ".4.55", "x",
+            "02000000", kVlanStatic + ".5.55", "i", "4"});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(value(kPortVlan + ".1.7"), "Gauge32: 55\n");
+
+  ASSERT_EQ(tool("snmpset", kV2Write, agent(),
+                 {kPortVlan + ".1.6", "u", "1", kPortVlan + ".2.6", "i", "1", kPortVlan + ".3.6", "i", "2",
+                  kPortVlan + ".1.7", "u", "1", kVlanStatic + ".5.55", "i", "6"})
                 .exitCode,
             0);
 }

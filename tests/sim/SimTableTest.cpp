@@ -1,7 +1,7 @@
 // Tables and walks on kx760sim: the static filtering tables' permanent/invalid rows, the
 // end of the MIB for v1 and v2c, Net-SNMP's standard groups, and a 10,000-address
 // forwarding table read with snmpbulkwalk.
-#include "SimTestUtil.h"
+#include "tests/sim/SimTestUtil.h"
 
 using namespace kxtest;
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "NetSnmpTool.h"
-#include "SimAgent.h"
+#include "tests/support/NetSnmpTool.h"
+#include "tests/support/SimAgent.h"
 
 namespace kxtest {
 
@@ -107,6 +107,7 @@ inline const std::string kSysName = "1.3.6.1.2.1.1.5.0";
 inline const std::string kVlanStatic = "1.3.6.1.2.1.17.7.1.4.3.1";
 inline const std::string kVlanCurrent = "1.3.6.1.2.1.17.7.1.4.2.1";
 inline const std::string kVlanNumDeletes = "1.3.6.1.2.1.17.7.1.4.1.0";
+inline const std::string kPortVlan = "1.3.6.1.2.1.17.7.1.4.5.1";
 inline const std::string kPortControl = "1.3.6.1.4.1.48213.11.63.2.2.2.2.1";
 inline const std::string kUnicast = "1.3.6.1.2.1.17.7.1.3.1.1";
 inline const std::string kMulticast = "1.3.6.1.2.1.17.7.1.3.2.1";

@@ -5,11 +5,11 @@
 #include <QTemporaryDir>
 #include <set>
 
-#include "CatalogueRegistry.h"
-#include "SnapshotDiff.h"
-#include "SnapshotExclusions.h"
-#include "SnapshotPlan.h"
-#include "SnapshotRestore.h"
+#include "catalogue/CatalogueRegistry.h"
+#include "snapshot/SnapshotDiff.h"
+#include "catalogue/SnapshotExclusions.h"
+#include "snapshot/SnapshotPlan.h"
+#include "snapshot/SnapshotRestore.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "MvDeviceParams.h"
-#include "MvError.h"
-#include "MvSecrets.h"
-#include "MvSessionHandover.h"
-#include "MvSnmpSession.h"
-#include "MvStartup.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSecrets.h"
+#include "mvsnmp/MvSessionHandover.h"
+#include "mvsnmp/MvSnmpSession.h"
+#include "mvsnmp/MvStartup.h"
 
 namespace {
 

@@ -15,10 +15,10 @@
 #include <utility>
 #include <vector>
 
-#include "MvDeviceParams.h"
-#include "MvError.h"
-#include "MvSnmpSession.h"
-#include "MvStartup.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSnmpSession.h"
+#include "mvsnmp/MvStartup.h"
 
 namespace {
 
@@ -187,12 +187,46 @@ const StartupCase kCases[] = {
       {"authProtocol", "1"}, {"authProtocolGiven", "false"}, {"privProtocol", "1"},
       {"privProtocolGiven", "false"}, {"contextName", ""}, {"contextNameGiven", "false"},
       {"authPassword", ""}, {"authPasswordGiven", "false"}}},
-    {"PortAndVersionTruncated",
+    // What start-up cannot honour is refused, naming the key or switch, never cut to its low
+    // bits and used: a port outside 1-65535 from the profile, version codes other than 0, 1, 3,
+    // SNMPv3 codes outside their tables (the profile's are 0-based, its 0 leaves the default).
+    {"ProfilePortOutsideRangeRefused", base({"/Rx"}), profileWith({{"AgentPort", "AgentPort=70000"}}),
+     QString::fromLatin1(kRegistry), {}, MvCode::UnknownError, {"\"AgentPort\"", "\"70000\"", "65535"}},
+    {"ProfilePortZeroRefused", base({"/Rx"}), profileWith({{"AgentPort", "AgentPort=0"}}),
+     QString::fromLatin1(kRegistry), {}, MvCode::UnknownError, {"\"AgentPort\"", "\"0\""}},
+    {"ProfileVersionOutsideTableRefused", base({"/Rx"}), profileWith({{"Version", "Version=259"}}),
+     QString::fromLatin1(kRegistry), {}, MvCode::UnknownError, {"\"Version\"", "\"259\"", "0, 1, 3"}},
+    {"VersionSwitch2Refused", base({"/v2"}), {}, QString::fromLatin1(kRegistry), {},
+     MvCode::UnknownError, {"\"/v\"", "\"2\""}},
+    {"VersionSwitch256Refused", base({"/v256"}), {}, QString::fromLatin1(kRegistry), {},
+     MvCode::UnknownError, {"\"/v\"", "\"256\""}},
+    {"VersionSwitchNegativeRefused", base({"/v-1"}), {}, QString::fromLatin1(kRegistry), {},
+     MvCode::UnknownError, {"\"/v\"", "\"-1\""}},
+    {"LevelSwitchOutsideTableRefused", base({"/v3", "/l4"}), {}, QString::fromLatin1(kRegistry), {},
+     MvCode::UnknownError, {"\"/l\"", "\"4\"", "1, 2, 3"}},
+    {"AuthSwitchOutsideTableRefused", base({"/v3", "/a8"}), {}, QString::fromLatin1(kRegistry), {},
+     MvCode::UnknownError, {"\"/a\"", "\"8\""}},
+    {"PrivSwitchOutsideTableRefused", base({"/v3", "/p5"}), {}, QString::fromLatin1(kRegistry), {},
+     MvCode::UnknownError, {"\"/p\"", "\"5\""}},
+    {"ProfileLevelOutsideTableRefused", base({"/Rx"}), profileWith({{"SecurityLevel", "SecurityLevel=99"}}),
+     QString::fromLatin1(kRegistry), {}, MvCode::UnknownError, {"\"SecurityLevel\"", "\"99\"", "0, 1, 2"}},
+    {"ProfileLevelMinusOneRefused", base({"/Rx"}), profileWith({{"SecurityLevel", "SecurityLevel=-1"}}),
+     QString::fromLatin1(kRegistry), {}, MvCode::UnknownError, {"\"SecurityLevel\"", "\"-1\""}},
+    {"ProfileAuthOutsideTableRefused", base({"/Rx"}), profileWith({{"AuthProtocol", "AuthProtocol=7"}}),
+     QString::fromLatin1(kRegistry), {}, MvCode::UnknownError, {"\"AuthProtocol\"", "\"7\""}},
+    {"ProfilePrivOutsideTableRefused", base({"/Rx"}), profileWith({{"PrivProtocol", "PrivProtocol=4"}}),
+     QString::fromLatin1(kRegistry), {}, MvCode::UnknownError, {"\"PrivProtocol\"", "\"4\""}},
+    {"ProfileCodesAtTheirTablesEnds",
      base({"/Rx"}),
-     profileWith({{"AgentPort", "AgentPort=70000"}, {"Version", "Version=259"}}),
+     profileWith({{"SecurityLevel", "SecurityLevel=2"}, {"AuthProtocol", "AuthProtocol=6"},
+                  {"PrivProtocol", "PrivProtocol=20"}, {"AgentPort", "AgentPort=65535"}}),
      QString::fromLatin1(kRegistry),
-     {{"agentPort", "4464"}, {"portText", "4464"}, {"version", "3"}, {"versionText", "259"},
-      {"snmpV3", "true"}}},
+     {{"securityLevel", "3"}, {"authProtocol", "7"}, {"privProtocol", "21"}, {"agentPort", "65535"}}},
+    {"SwitchPortKeepsItsLowBits",
+     base({"/v3", "/t70000"}),
+     {},
+     QString::fromLatin1(kRegistry),
+     {{"agentPort", "4464"}, {"portText", "4464"}}},
     {"PortBelow65536Kept",
      base(),
      profileWith({{"AgentPort", "AgentPort=40000"}}),
@@ -285,12 +319,9 @@ const StartupCase kCases[] = {
      {},
      StartupNotANumberCode,
      {"\"MaxRepetitions\"", "\"many\""}},
-    {"ProfileCodeMinusOne",
-     base(),
-     profileWith({{"SecurityLevel", "SecurityLevel=-1"}, {"AuthProtocol", "AuthProtocol=-1"}}),
-     QString::fromLatin1(kRegistry),
-     {{"securityLevel", "0"}, {"securityLevelText", "0"}, {"securityLevelGiven", "true"},
-      {"authProtocol", "0"}, {"authProtocolText", "0"}, {"authProtocolGiven", "true"}}},
+    // A 0-based -1 would store the code 0, which no table has: refused.
+    {"ProfileCodeMinusOneRefused", base(), profileWith({{"AuthProtocol", "AuthProtocol=-1"}}),
+     QString::fromLatin1(kRegistry), {}, MvCode::UnknownError, {"\"AuthProtocol\"", "\"-1\""}},
     // A context engine ID is its octets in hexadecimal, "0x" allowed; anything else is refused
     // with the key or switch named, never shortened.
     {"EngineIdHexInProfile",
@@ -399,6 +430,23 @@ TEST(StartupRegistry, CreatesMissingHelpPathKey) {
   const MvRegistry unwritable(QStringLiteral("/proc/kx760-no-such-dir/registry.ini"));
   EXPECT_NO_THROW(runStartup({QStringLiteral("/I1.2.3.4")}, unwritable));
   EXPECT_EQ(ModuleDir, QString());
+}
+
+// A directory where the device profile should be is refused, naming it, instead of being taken
+// for "no profile".
+TEST(StartupProfile, ProfilePathThatIsADirectoryIsRefused) {
+  QTemporaryDir dir;
+  QDir(dir.path()).mkpath(QStringLiteral("profiles/10.0.0.5.cfg"));
+  QFile registry(dir.filePath(QStringLiteral("registry.ini")));
+  ASSERT_TRUE(registry.open(QIODevice::WriteOnly));
+  registry.write(QString::fromLatin1(kRegistry).replace(QStringLiteral("DIR"), dir.path()).toUtf8());
+  registry.close();
+  try {
+    runStartup({QStringLiteral("/I10.0.0.5"), QStringLiteral("/Rx")}, MvRegistry(registry.fileName()));
+    FAIL() << "no error raised";
+  } catch (const MvException& e) {
+    EXPECT_TRUE(e.message().contains(QStringLiteral("10.0.0.5.cfg\" is a directory"))) << e.message().toStdString();
+  }
 }
 
 TEST(StartupRegistry, StandardFileFollowsEnvironment) {

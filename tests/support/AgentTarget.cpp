@@ -1,6 +1,6 @@
-#include "AgentTarget.h"
+#include "tests/support/AgentTarget.h"
 
-#include "MvDeviceParams.h"
+#include "mvsnmp/MvDeviceParams.h"
 
 namespace kxtest {
 

@@ -4,7 +4,7 @@
 
 #include <QtGlobal>
 
-#include "SimAgent.h"
+#include "tests/support/SimAgent.h"
 
 namespace kxtest {
 

@@ -1,4 +1,4 @@
-#include "FormsFixture.h"
+#include "tests/support/FormsFixture.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -6,10 +6,10 @@
 
 #include <QTreeWidget>
 
-#include "AgentTarget.h"
-#include "Guiconfigform.h"
-#include "MvSNMPRequest2Edits.h"
-#include "NetSnmpTool.h"
+#include "tests/support/AgentTarget.h"
+#include "configform/Guiconfigform.h"
+#include "bind/MvSNMPRequest2Edits.h"
+#include "tests/support/NetSnmpTool.h"
 
 namespace formstest {
 

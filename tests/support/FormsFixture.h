@@ -3,7 +3,7 @@
 // answer the forms' warnings, confirmations and row dialogs without a user.
 #pragma once
 
-#include "EventWait.h"
+#include "tests/support/EventWait.h"
 
 #include <gtest/gtest.h>
 
@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "UserNotice.h"
-#include "MvSNMPVarList.h"
-#include "AgentTarget.h"
-#include "SimAgent.h"
+#include "widgets/UserNotice.h"
+#include "mvsnmp/MvSNMPVarList.h"
+#include "tests/support/AgentTarget.h"
+#include "tests/support/SimAgent.h"
 
 class MvSNMPRequest2Edits;
 class QWidget;

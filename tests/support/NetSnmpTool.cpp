@@ -1,4 +1,4 @@
-#include "NetSnmpTool.h"
+#include "tests/support/NetSnmpTool.h"
 
 #include <fcntl.h>
 #include <sys/wait.h>

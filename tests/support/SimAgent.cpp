@@ -1,4 +1,4 @@
-#include "SimAgent.h"
+#include "tests/support/SimAgent.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -67,7 +67,7 @@ void SimAgent::start(const std::vector<std::string>& args, int timeoutMs) {
   }
 
   // argv is built before fork: between fork and exec only async-signal-safe calls.
-  const std::string binary = binaryPath();
+  const std::string binary = binary_.empty() ? binaryPath() : binary_;
   std::vector<std::string> argvStrings{binary};
   argvStrings.insert(argvStrings.end(), args.begin(), args.end());
   std::vector<char*> argv;
@@ -117,7 +117,7 @@ void SimAgent::start(const std::vector<std::string>& args, int timeoutMs) {
     // End of output or time-out: the agent did not come up.
     const int status = stop(2000);
     throw std::runtime_error(
-        "kx760sim did not start (" +
+        binary + " did not start (" +
         (ready == 0 ? std::string("timed out") : "exit status " + std::to_string(status)) +
         "): " + seen + stderrText());
   }
@@ -145,6 +145,15 @@ int SimAgent::stop(int graceMs) {
     stdoutFd_ = -1;
   }
   return status;
+}
+
+std::unique_ptr<SimAgent> startHostileAgent(const std::string& mode,
+                                            const std::vector<std::string>& extra) {
+  auto agent = std::make_unique<SimAgent>(KX_HOSTILE_AGENT_PATH);
+  std::vector<std::string> args{"--mode", mode};
+  args.insert(args.end(), extra.begin(), extra.end());
+  agent->start(args, 10000);
+  return agent;
 }
 
 }  // namespace kxtest

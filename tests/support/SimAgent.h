@@ -4,6 +4,7 @@
 
 #include <sys/types.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,8 @@ namespace kxtest {
 class SimAgent {
  public:
   SimAgent() = default;
+  // Another agent program that prints the same "listening on" line (the hostile responder).
+  explicit SimAgent(std::string binary) : binary_(std::move(binary)) {}
   ~SimAgent();
   SimAgent(const SimAgent&) = delete;
   SimAgent& operator=(const SimAgent&) = delete;
@@ -35,10 +38,15 @@ class SimAgent {
   static std::string binaryPath();
 
  private:
+  std::string binary_;  // empty: binaryPath()
   pid_t pid_ = -1;
   int port_ = 0;
   int stdoutFd_ = -1;
   std::string stderrPath_;
 };
+
+// kx_hostile_agent (tests/support/HostileResponder.cpp) started with --mode MODE and `extra`.
+std::unique_ptr<SimAgent> startHostileAgent(const std::string& mode,
+                                            const std::vector<std::string>& extra = {});
 
 }  // namespace kxtest

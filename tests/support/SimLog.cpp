@@ -1,4 +1,4 @@
-#include "SimLog.h"
+#include "tests/support/SimLog.h"
 
 #include <QFile>
 #include <QJsonArray>

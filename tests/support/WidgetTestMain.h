@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "MvSnmpSession.h"
-#include "MvSnmpTransport.h"
+#include "mvsnmp/MvSnmpSession.h"
+#include "mvsnmp/MvSnmpTransport.h"
 
 namespace kxtest {
 

@@ -1,8 +1,8 @@
-#include "CatalogueCommand.h"
+#include "tools/kx760ctl/CatalogueCommand.h"
 
-#include "CatalogueJson.h"
-#include "CtlOutput.h"
-#include "MenuMapText.h"
+#include "catalogue/CatalogueJson.h"
+#include "tools/kx760ctl/CtlOutput.h"
+#include "catalogue/MenuMapText.h"
 
 void CatalogueCommand::run(const QStringList& args, CtlOutput& out) {
   if (!args.isEmpty()) throw CtlUsageError(QStringLiteral("catalogue takes no arguments"));

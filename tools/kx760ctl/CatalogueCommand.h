@@ -2,7 +2,7 @@
 // (--json) as one document. Needs no device.
 #pragma once
 
-#include "CtlCommand.h"
+#include "tools/kx760ctl/CtlCommand.h"
 
 class CatalogueCommand : public CtlCommand {
  public:

@@ -38,6 +38,10 @@ class CtlOutputError : public std::runtime_error {
 // Set by SIGINT/SIGTERM; long commands stop between rows and close their output.
 int ctlStopSignal();
 
+// The exit status of a get that asked for an object the agent does not have (its row shows
+// noSuchObject, noSuchInstance or noSuchName; the other rows are printed as usual).
+inline constexpr int kCtlExitMissing = 4;
+
 class CtlCommand {
  public:
   virtual ~CtlCommand() = default;

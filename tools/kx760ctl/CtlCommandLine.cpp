@@ -1,6 +1,6 @@
-#include "CtlCommandLine.h"
+#include "tools/kx760ctl/CtlCommandLine.h"
 
-#include "CtlCommand.h"
+#include "tools/kx760ctl/CtlCommand.h"
 
 namespace {
 
@@ -34,13 +34,24 @@ bool parseFleetOption(const QStringList& args, qsizetype& k, CtlCommandLine& lin
 CtlCommandLine CtlCommandLine::parse(const QStringList& args) {
   CtlCommandLine line;
   bool haveCommand = false;
+  bool optionsEnded = false;
   for (qsizetype k = 0; k < args.size(); ++k) {
     const QString& a = args.at(k);
-    // --json, --port and --help may also follow the command ("catalogue --json").
-    if (a == u"--json") {
+    // Options are read only before the command word: everything after it is the command's own
+    // (a value "-h" or "--json" of a set is a value). "--" ends the options early.
+    if (haveCommand) {
+      line.commandArgs << a;
+    } else if (optionsEnded) {
+      line.command = a;
+      haveCommand = true;
+    } else if (a == u"--") {
+      optionsEnded = true;
+    } else if (a == u"--json") {
       line.json = true;
     } else if (a == u"--help" || a == u"-h") {
       line.help = true;
+    } else if (a == u"--version") {
+      line.version = true;
     } else if (a == u"--max-repetitions" || a.startsWith(u"--max-repetitions=") ||
                a == u"--max-rows" || a.startsWith(u"--max-rows=")) {
       const bool rows = a.startsWith(u"--max-rows");
@@ -64,23 +75,34 @@ CtlCommandLine CtlCommandLine::parse(const QStringList& args) {
         throw CtlUsageError(QStringLiteral("--port needs a port number from 1 to 65535"));
       line.port = static_cast<quint16>(port);
     } else if (parseFleetOption(args, k, line)) {
-    } else if (haveCommand) {
-      line.commandArgs << a;
+    } else if (CtlSnmpOptions::isOption(a)) {
+      k = line.snmpOptions.take(args, k);
+    } else if (line.snmpOptions.given() && !line.snmpOptions.hasAgent() && !a.startsWith(u'/') &&
+               !a.startsWith(u"--") && !findCtlCommand(a)) {
+      // After Net-SNMP's options the first word that names no command is the agent.
+      line.snmpOptions.setAgent(a);
     } else if (a.startsWith(u'/')) {
       line.moduleSwitches << a;
-    } else if (a.startsWith(u"--")) {
+    } else if (a.startsWith(u'-')) {
       throw CtlUsageError(QStringLiteral("unknown option %1").arg(a));
     } else {
       line.command = a;
       haveCommand = true;
     }
   }
+  if (line.snmpOptions.given() && !line.moduleSwitches.isEmpty())
+    throw CtlUsageError(QStringLiteral(
+        "the module's switches (%1) and Net-SNMP's options (-v, -c, ... and the agent) cannot be "
+        "mixed: give the device in one form").arg(line.moduleSwitches.first()));
+  if (line.snmpOptions.hasPort() && line.port)
+    throw CtlUsageError(QStringLiteral("the port is given twice: in the agent (HOST:PORT) and with --port"));
   return line;
 }
 
 QString CtlCommandLine::usage() {
   QString text = QStringLiteral(
-      "usage: kx760ctl [/SWITCH...] [OPTION...] COMMAND ARGS...\n"
+      "usage: kx760ctl [/SWITCH...] [OPTION...] [--] COMMAND ARGS...\n"
+      "       kx760ctl [-v 1|2c|3 -c COMMUNITY | -v 3 -u USER -l LEVEL ...] AGENT [OPTION...] COMMAND\n"
       "  /SWITCH   the module's switches, read as by kx760 (the value follows the two letters):\n"
       "            /I address, /R read community, /W write community, /v version (0 v1,\n"
       "            1 v2c, 3 v3); with SNMPv3 also /n user, /l level (1 noAuthNoPriv,\n"
@@ -90,7 +112,8 @@ QString CtlCommandLine::usage() {
       "            /t agent port, /m security model. The registry file gives the catalogue and\n"
       "            profile directories; the profile <address>.cfg there is read again before\n"
       "            every switch after /I\n"
-      "options (before or after the command's name; =N also works):\n"
+      "options go before COMMAND; everything after it is the command's own (\"--\" ends the\n"
+      "options; =N also works):\n"
       "  --port N  use agent port N (overrides switches and profile)\n"
       "  --json    print a list of {\"oid\", \"type\", \"value\"}, the type being the value's SNMP\n"
       "            type and the value its one text form (octet strings in hex); catalogue and\n"
@@ -105,7 +128,9 @@ QString CtlCommandLine::usage() {
       "  --parallel N  with --hosts: at most N devices asked at once (default 64)\n"
       "  --ordered with --hosts: output in the file's order (default: as devices finish)\n"
       "  --help    this text\n"
-      "commands:\n");
+      "  --version print the version\n");
+  text += CtlSnmpOptions::usage();
+  text += QStringLiteral("commands:\n");
   for (const CtlCommandEntry& e : ctlCommands())
     text += QStringLiteral("  %1 %2\n").arg(QLatin1String(e.name), QLatin1String(e.synopsis));
   text += QStringLiteral(
@@ -119,6 +144,8 @@ QString CtlCommandLine::usage() {
       "       output could not be written\n"
       "  2    a command line that cannot run (also \"No parameter input\": no / switch given)\n"
       "  3    a walk ended at --max-rows\n"
+      "  4    get: the agent does not have an object asked for (noSuchObject, noSuchInstance,\n"
+      "       or SNMPv1's noSuchName; the row shows which)\n"
       "  128+N  stopped by signal N (SIGINT, SIGTERM); the output so far is complete\n"
       "environment:\n"
       "  KX760_REGISTRY   the registry file (default $XDG_CONFIG_HOME/maravel/registry.ini,\n"

@@ -1,13 +1,13 @@
 // The table of kx760ctl's commands. A new command is a unit with a factory and a line here.
 #include <array>
 
-#include "CatalogueCommand.h"
-#include "CtlCommand.h"
-#include "GetCommand.h"
-#include "PageCommand.h"
-#include "SetCommand.h"
-#include "SnapshotCommand.h"
-#include "WalkCommand.h"
+#include "tools/kx760ctl/CatalogueCommand.h"
+#include "tools/kx760ctl/CtlCommand.h"
+#include "tools/kx760ctl/GetCommand.h"
+#include "tools/kx760ctl/PageCommand.h"
+#include "tools/kx760ctl/SetCommand.h"
+#include "tools/kx760ctl/SnapshotCommand.h"
+#include "tools/kx760ctl/WalkCommand.h"
 
 namespace {
 

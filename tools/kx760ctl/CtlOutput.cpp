@@ -1,12 +1,39 @@
-#include "CtlOutput.h"
+#include "tools/kx760ctl/CtlOutput.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "CtlCommand.h"
-#include "MvSNMPVarList.h"
+#include "tools/kx760ctl/CtlCommand.h"
+#include "mvsnmp/MvSNMPVarList.h"
+
+std::recursive_mutex& CtlOutput::lock() {
+  static std::recursive_mutex m;
+  return m;
+}
+
+CtlOutput*& CtlOutput::current() {
+  static CtlOutput* output = nullptr;
+  return output;
+}
+
+CtlOutput::CtlOutput(bool json, std::FILE* stream) : json_(json), stream_(stream) {
+  const std::lock_guard guard(lock());
+  current() = this;
+}
+
+CtlOutput::~CtlOutput() {
+  const std::lock_guard guard(lock());
+  finishLocked();
+  if (current() == this) current() = nullptr;
+}
+
+void CtlOutput::closeForExit() {
+  const std::lock_guard guard(lock());
+  if (current()) current()->finishLocked();
+}
 
 void CtlOutput::put(const QByteArray& bytes, bool flushNow) {
+  const std::lock_guard guard(lock());
   if (failed_) return;
   // A line per varbind written one by one would cost a system call each: the stream buffers,
   // and what it holds goes out at least every kFlushMs, so rows still appear as they arrive.
@@ -22,6 +49,8 @@ void CtlOutput::put(const QByteArray& bytes, bool flushNow) {
 }
 
 void CtlOutput::add(const CtlVarBind& vb) {
+  const std::lock_guard guard(lock());
+  if (finished_) return;  // closed for an ending program
   if (json_) {
     const QByteArray object =
         QJsonDocument(QJsonObject{{"oid", vb.oid}, {"type", vb.type}, {"value", vb.value}})
@@ -40,11 +69,17 @@ void CtlOutput::add(const CtlVarBind& vb) {
 }
 
 void CtlOutput::write(const QByteArray& document) {
+  const std::lock_guard guard(lock());
   finished_ = true;
   put(document.endsWith('\n') ? document : document + '\n', true);
 }
 
 void CtlOutput::finish() {
+  const std::lock_guard guard(lock());
+  finishLocked();
+}
+
+void CtlOutput::finishLocked() {
   if (finished_) return;
   finished_ = true;
   if (json_)

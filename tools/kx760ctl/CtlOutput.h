@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QString>
 #include <cstdio>
+#include <mutex>
 #include <optional>
 
 // One varbind as printed: the type is the layer's syntax keyword ("integer", "octetstr",
@@ -20,8 +21,9 @@ struct CtlVarBind {
 
 class CtlOutput {
  public:
-  CtlOutput(bool json, std::FILE* stream) : json_(json), stream_(stream) {}
-  ~CtlOutput() { finish(); }
+  // The latest output made is the program's: closeForExit closes it.
+  CtlOutput(bool json, std::FILE* stream);
+  ~CtlOutput();
   CtlOutput(const CtlOutput&) = delete;
   CtlOutput& operator=(const CtlOutput&) = delete;
 
@@ -35,11 +37,20 @@ class CtlOutput {
   // Whether some output could not be written.
   bool failed() const { return failed_; }
 
+  // From any thread, when the program is about to end at once (a signal): closes the program's
+  // output, as finish() would, unless it is already closed or gone.
+  static void closeForExit();
+
   // --max-rows: the most rows a walk prints (none: no limit).
   std::optional<qint64> maxRows;
 
  private:
   void put(const QByteArray& bytes, bool flushNow = false);
+  void finishLocked();
+  // Writes and the closing happen under this lock, so a closing from another thread never cuts
+  // a line in two.
+  static std::recursive_mutex& lock();
+  static CtlOutput*& current();
   bool json_;
   bool opened_ = false;  // the JSON list's "[" is out
   bool finished_ = false;

@@ -1,9 +1,9 @@
-#include "CtlRawRequest.h"
+#include "tools/kx760ctl/CtlRawRequest.h"
 
 #include <vector>
 
-#include "CtlCommand.h"
-#include "MvValueConversion.h"
+#include "tools/kx760ctl/CtlCommand.h"
+#include "mvsnmp/MvValueConversion.h"
 
 // The SNMP type tags are the layer's syntax codes.
 quint32 ctlSyntaxOfValue(const MvValue& v, CtlRawRequest::OctetForm form) {
@@ -67,14 +67,27 @@ std::unique_ptr<CtlRawRequest> CtlRawRequest::forSet(const QStringList& oids) {
 
 CtlVarBind CtlRawRequest::varBind(int i) const {
   const SnmpVarItem& item = varList.item(i);
+  if (const auto it = missing_.find(i); it != missing_.end())
+    return {item.currentOid.isEmpty() ? item.oid : item.currentOid, it->second, it->second};
   const char* keyword = syntaxKeyword(item.syntax);
   return {item.currentOid.isEmpty() ? item.oid : item.currentOid,
           QString::fromLatin1(keyword ? keyword : "null"), item.value};
 }
 
 void CtlRawRequest::storeValue(int i, const MvValue& value) {
+  missing_.erase(i);
+  // In a get answer, what the agent says of an object it does not have (a walk never shows an
+  // exception: endOfMibView ends its column).
+  if (value.type == MvValueType::NoSuchObject) missing_[i] = QStringLiteral("noSuchObject");
+  if (value.type == MvValueType::NoSuchInstance) missing_[i] = QStringLiteral("noSuchInstance");
   varList.item(i).syntax = ctlSyntaxOfValue(value, form_);
   MvSNMPRequest::storeValue(i, value);
+}
+
+void CtlRawRequest::markNoSuchName(int i) {
+  missing_[i] = QStringLiteral("noSuchName");
+  varList.item(i).syntax = Syntax::Null;
+  varList.item(i).value = QString::fromLatin1(NullValueText);
 }
 
 bool CtlRawRequest::isColumnFinished(const QString& columnOid, const QString& previousOid,

@@ -5,10 +5,11 @@
 #pragma once
 
 #include <QStringList>
+#include <map>
 #include <memory>
 
-#include "CtlOutput.h"
-#include "MvSNMPRequest.h"
+#include "tools/kx760ctl/CtlOutput.h"
+#include "mvsnmp/MvSNMPRequest.h"
 
 class CtlRawRequest : public MvSNMPRequest {
  public:
@@ -25,7 +26,13 @@ class CtlRawRequest : public MvSNMPRequest {
 
   // The objects of the list (after the row-index column of a walk), as printed.
   int firstObject() const { return varList.keyCount(); }
+  // As printed. An object the agent does not have shows what the agent said, as type and value:
+  // "noSuchObject", "noSuchInstance" (SNMPv2c/v3) or "noSuchName" (SNMPv1).
   CtlVarBind varBind(int i) const;
+  // Marks item i as missing with SNMPv1's noSuchName.
+  void markNoSuchName(int i);
+  // Whether some item is an object the agent does not have.
+  bool anyMissing() const { return !missing_.empty(); }
 
   void storeValue(int i, const MvValue& value) override;
   bool isColumnFinished(const QString& columnOid, const QString& previousOid,
@@ -36,6 +43,7 @@ class CtlRawRequest : public MvSNMPRequest {
  private:
   CtlRawRequest(const QStringList& oids, quint8 itemType, quint32 access, OctetForm form);
   OctetForm form_;
+  std::map<int, QString> missing_;  // item -> what the agent said
 };
 
 // The syntax a value is shown with, in every command alike: its own SNMP type; octet strings as

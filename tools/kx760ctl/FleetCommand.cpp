@@ -1,4 +1,4 @@
-#include "FleetCommand.h"
+#include "tools/kx760ctl/FleetCommand.h"
 
 #include <unistd.h>
 
@@ -17,19 +17,19 @@
 #include <optional>
 #include <vector>
 
-#include "CtlCommand.h"
-#include "CtlCommandLine.h"
-#include "CtlOutput.h"
-#include "CtlRawRequest.h"
-#include "HostsFile.h"
-#include "MvDeviceParams.h"
-#include "MvError.h"
-#include "MvSecrets.h"
-#include "MvSnmpSession.h"
-#include "MvStartup.h"
-#include "PageCommand.h"
-#include "SetCommand.h"
-#include "WalkCommand.h"
+#include "tools/kx760ctl/CtlCommand.h"
+#include "tools/kx760ctl/CtlCommandLine.h"
+#include "tools/kx760ctl/CtlOutput.h"
+#include "tools/kx760ctl/CtlRawRequest.h"
+#include "tools/kx760ctl/HostsFile.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSecrets.h"
+#include "mvsnmp/MvSnmpSession.h"
+#include "mvsnmp/MvStartup.h"
+#include "tools/kx760ctl/PageCommand.h"
+#include "tools/kx760ctl/SetCommand.h"
+#include "tools/kx760ctl/WalkCommand.h"
 
 namespace {
 

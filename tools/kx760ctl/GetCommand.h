@@ -1,7 +1,7 @@
 // kx760ctl get OID...: one get of the OIDs as given (a single-value list, "MVT_SV").
 #pragma once
 
-#include "CtlCommand.h"
+#include "tools/kx760ctl/CtlCommand.h"
 
 class GetCommand : public CtlCommand {
  public:

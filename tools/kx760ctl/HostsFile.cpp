@@ -1,9 +1,9 @@
-#include "HostsFile.h"
+#include "tools/kx760ctl/HostsFile.h"
 
 #include <QFile>
 #include <QRegularExpression>
 
-#include "CtlCommand.h"
+#include "tools/kx760ctl/CtlCommand.h"
 
 std::vector<HostEntry> parseHostsText(const QString& text, const QString& fileName) {
   std::vector<HostEntry> hosts;

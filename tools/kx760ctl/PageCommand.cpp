@@ -1,4 +1,4 @@
-#include "PageCommand.h"
+#include "tools/kx760ctl/PageCommand.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -6,13 +6,13 @@
 #include <QTimer>
 #include <vector>
 
-#include "CtlOutput.h"
-#include "CtlRawRequest.h"
-#include "Formoidunit.h"
-#include "MenuMap.h"
-#include "MenuMapText.h"
-#include "MvDeviceParams.h"
-#include "MvSNMPRequest.h"
+#include "tools/kx760ctl/CtlOutput.h"
+#include "tools/kx760ctl/CtlRawRequest.h"
+#include "catalogue/Formoidunit.h"
+#include "catalogue/MenuMap.h"
+#include "catalogue/MenuMapText.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvSNMPRequest.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <functional>
 #include <memory>
 
-#include "CtlCommand.h"
-#include "MvDeviceParams.h"
-#include "MvError.h"
+#include "tools/kx760ctl/CtlCommand.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvError.h"
 
 class PageCommand : public CtlCommand {
  public:

@@ -1,12 +1,12 @@
-#include "SetCommand.h"
+#include "tools/kx760ctl/SetCommand.h"
 
 #include <QRegularExpression>
 #include <array>
 #include <limits>
 
-#include "CtlRawRequest.h"
-#include "MvSNMPVarList.h"
-#include "MvValueConversion.h"
+#include "tools/kx760ctl/CtlRawRequest.h"
+#include "mvsnmp/MvSNMPVarList.h"
+#include "mvsnmp/MvValueConversion.h"
 
 namespace {
 
@@ -90,7 +90,9 @@ const std::array<SetType, 13> kTypes = {{
     {"x", Syntax::OctetStr,
      [](const QString& t, const QString& v) {
        static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f\\s]*$"));
-       if (!hex.match(v).hasMatch()) badValue(t, v);
+       // Two digits per octet: an odd count leaves an octet unsaid, so nothing is guessed.
+       if (!hex.match(v).hasMatch() || QString(v).remove(QRegularExpression(QStringLiteral("\\s"))).size() % 2 != 0)
+         badValue(t, v);
        return hexText(octetsOfHex(v));
      }},
     {"d", Syntax::OctetStr, [](const QString& t, const QString& v) { return hexText(decimalOctets(t, v)); }},

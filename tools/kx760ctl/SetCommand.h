@@ -6,8 +6,8 @@
 #include <QString>
 #include <memory>
 
-#include "CtlCommand.h"
-#include "CtlRawRequest.h"
+#include "tools/kx760ctl/CtlCommand.h"
+#include "tools/kx760ctl/CtlRawRequest.h"
 
 class SetCommand : public CtlCommand {
  public:

@@ -1,16 +1,16 @@
-#include "SnapshotCommand.h"
+#include "tools/kx760ctl/SnapshotCommand.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cstdio>
 
-#include "CtlOutput.h"
-#include "MvError.h"
-#include "MvSNMPVarList.h"
-#include "SnapshotDiff.h"
-#include "SnapshotReader.h"
-#include "SnapshotRestore.h"
+#include "tools/kx760ctl/CtlOutput.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSNMPVarList.h"
+#include "snapshot/SnapshotDiff.h"
+#include "snapshot/SnapshotReader.h"
+#include "snapshot/SnapshotRestore.h"
 
 namespace {
 

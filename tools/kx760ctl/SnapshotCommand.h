@@ -4,7 +4,7 @@
 // everything; diff 0 when equal, 1 when different, 2 on an error.
 #pragma once
 
-#include "CtlCommand.h"
+#include "tools/kx760ctl/CtlCommand.h"
 
 class SnapshotCommand : public CtlCommand {
  public:

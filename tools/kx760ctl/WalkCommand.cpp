@@ -1,10 +1,10 @@
-#include "WalkCommand.h"
+#include "tools/kx760ctl/WalkCommand.h"
 
 #include <vector>
 
-#include "CtlOutput.h"
-#include "CtlRawRequest.h"
-#include "MvValue.h"
+#include "tools/kx760ctl/CtlOutput.h"
+#include "tools/kx760ctl/CtlRawRequest.h"
+#include "mvsnmp/MvValue.h"
 
 void WalkCommand::run(const QStringList& args, CtlOutput& out) {
   if (args.isEmpty()) throw CtlUsageError(QStringLiteral("walk needs at least one OID"));

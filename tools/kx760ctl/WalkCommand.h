@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "CtlCommand.h"
-#include "MvValue.h"
+#include "tools/kx760ctl/CtlCommand.h"
+#include "mvsnmp/MvValue.h"
 
 class WalkCommand : public CtlCommand {
  public:

@@ -1,34 +1,63 @@
 // kx760ctl: the module's start-up, request engine and catalogue texts from a shell.
 // Exit status: 0 success, 1 an error of the device or the engine (its code and catalogue text on
 // stderr) or output that cannot be written, 2 a command line that cannot be run, 3 a walk ended at
-// --max-rows, 128 + the signal for SIGINT/SIGTERM (the output so far is closed first).
+// --max-rows, 4 a get of an object the agent does not have, 128 + the signal for SIGINT/SIGTERM
+// (the output so far is closed first, within 100 ms whatever the program waits for).
 // The communities and pass phrases may come from the environment (MvSecrets.h); those given on the
 // command line are overwritten in argv as soon as read, and the process writes no core file.
 #include <QCoreApplication>
+#include <atomic>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <thread>
+
+#include <pthread.h>
+#include <unistd.h>
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
 
-#include "CtlCommand.h"
-#include "CtlCommandLine.h"
-#include "CtlOutput.h"
-#include "FleetCommand.h"
-#include "MvDeviceParams.h"
-#include "MvError.h"
-#include "MvSecrets.h"
-#include "MvSnmpSession.h"
-#include "MvStartup.h"
+#include "tools/kx760ctl/CtlCommand.h"
+#include "tools/kx760ctl/CtlCommandLine.h"
+#include "tools/kx760ctl/CtlOutput.h"
+#include "tools/kx760ctl/FleetCommand.h"
+#include "generated/KxVersion.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSecrets.h"
+#include "mvsnmp/MvSnmpSession.h"
+#include "mvsnmp/MvStartup.h"
 
 namespace {
 
 constexpr int kExitError = 1;
 constexpr int kExitUsage = 2;
 
-volatile std::sig_atomic_t stopSignal = 0;
+std::atomic<int> stopSignal = 0;
+std::atomic<bool> ended = false;
 
-extern "C" void onStopSignal(int sig) { stopSignal = sig; }
+// How long a signalled program may take to end by itself (between two rows of a walk, with a
+// message that says how far it got) before it is ended from outside.
+constexpr auto kStopGrace = std::chrono::milliseconds(25);
+
+// SIGINT and SIGTERM are blocked in every thread and taken here, so the program ends at once
+// whatever it waits for (an answer of a silent agent, an engine discovery inside the library):
+// the stop flag tells long commands to end between rows; if the program has not ended after
+// kStopGrace, its output is closed (a JSON list with its "]") and it ends with 128 + the signal.
+void watchStopSignals(sigset_t stopSignals) {
+  std::thread([stopSignals] {
+    int sig = 0;
+    if (sigwait(&stopSignals, &sig) != 0) return;
+    stopSignal = sig;
+    std::this_thread::sleep_for(kStopGrace);
+    if (ended) return;
+    CtlOutput::closeForExit();
+    std::fprintf(stderr, "kx760ctl: stopped by signal %d\n", sig);
+    std::fflush(stderr);
+    _exit(128 + sig);
+  }).detach();
+}
 
 void printError(const QString& text) {
   std::fprintf(stderr, "kx760ctl: %s\n", text.toLocal8Bit().constData());
@@ -50,6 +79,10 @@ int finished(CtlOutput& out) {
 
 int run(const QStringList& args, const MvEnvironmentSecrets& fromEnvironment) {
   const CtlCommandLine line = CtlCommandLine::parse(args);
+  if (line.version) {
+    printKxVersion("kx760ctl");
+    return 0;
+  }
   if (line.help) {
     std::fputs(CtlCommandLine::usage().toLocal8Bit().constData(), stdout);
     return 0;
@@ -67,9 +100,21 @@ int run(const QStringList& args, const MvEnvironmentSecrets& fromEnvironment) {
   }
 
   initSnmpSession();
-  MvStartupResult startup = runStartup(line.moduleSwitches);
-  fromEnvironment.applyTo(startup);
-  if (startup.noParameters) {
+  // Net-SNMP's options give the whole device: start-up then reads no profile, only the registry's
+  // directories and catalogues, and the options fill what the switches would. They are checked
+  // before start-up touches anything, with the secrets the environment gave at start.
+  const bool snmpOptions = line.snmpOptions.given();
+  MvDeviceParams device = DeviceTarget;
+  LaunchParameters launch;
+  if (snmpOptions) line.snmpOptions.applyTo(device, launch, fromEnvironment);
+  MvStartupResult startup = runStartup(snmpOptions ? QStringList() : line.moduleSwitches);
+  if (snmpOptions) {
+    DeviceTarget = device;
+    startup.launch = launch;
+  } else {
+    fromEnvironment.applyTo(startup);
+  }
+  if (!snmpOptions && startup.noParameters) {
     printError(QString::fromLatin1(NoParameterInputText));
     return kExitUsage;
   }
@@ -94,21 +139,31 @@ int main(int argc, char* argv[]) {
   protectFromCoreDumps();
   const MvEnvironmentSecrets fromEnvironment = MvEnvironmentSecrets::take();
   MvArguments arguments(argc, argv);
+  sigset_t stopSignals;
+  sigemptyset(&stopSignals);
+  sigaddset(&stopSignals, SIGINT);
+  sigaddset(&stopSignals, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);  // before any thread exists: all inherit it
+  watchStopSignals(stopSignals);
   QCoreApplication app(argc, argv);
-  std::signal(SIGINT, onStopSignal);
-  std::signal(SIGTERM, onStopSignal);
-  try {
-    return run(arguments.take(argc, argv), fromEnvironment);
-  } catch (const CtlStopped& e) {
-    printError(QString::fromStdString(e.what()));
-    return e.exitCode();
-  } catch (const CtlOutputError& e) {
-    printError(QString::fromStdString(e.what()));
-    return kExitError;
-  } catch (const CtlUsageError& e) {
-    return usageError(QString::fromStdString(e.what()));
-  } catch (const MvException& e) {
-    printError(QStringLiteral("error %1: %2").arg(e.code()).arg(e.message()));
-    return kExitError;
-  }
+  const int status = [&] {
+    try {
+      return run(arguments.take(argc, argv), fromEnvironment);
+    } catch (const CtlStopped& e) {
+      printError(QString::fromStdString(e.what()));
+      return e.exitCode();
+    } catch (const CtlOutputError& e) {
+      printError(QString::fromStdString(e.what()));
+      return kExitError;
+    } catch (const CtlUsageError& e) {
+      return usageError(QString::fromStdString(e.what()));
+    } catch (const MvException& e) {
+      // An error that a signal caused (a wait cut short) ends as the signal says.
+      if (const int sig = stopSignal) return 128 + sig;
+      printError(QStringLiteral("error %1: %2").arg(e.code()).arg(e.message()));
+      return kExitError;
+    }
+  }();
+  ended = true;
+  return status;
 }

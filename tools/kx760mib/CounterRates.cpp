@@ -1,6 +1,6 @@
-#include "CounterRates.h"
+#include "tools/kx760mib/CounterRates.h"
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 quint64 counterDelta(quint64 previous, quint64 current, quint32 syntax) {
   if (current >= previous) return current - previous;

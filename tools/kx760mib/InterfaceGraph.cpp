@@ -1,4 +1,4 @@
-#include "InterfaceGraph.h"
+#include "tools/kx760mib/InterfaceGraph.h"
 
 #include <QChart>
 #include <QChartView>

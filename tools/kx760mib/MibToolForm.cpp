@@ -1,4 +1,4 @@
-#include "MibToolForm.h"
+#include "tools/kx760mib/MibToolForm.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -11,9 +11,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "Guiconfigform.h"
-#include "InterfaceGraph.h"
-#include "MvSNMPRequest2Edits.h"
+#include "configform/Guiconfigform.h"
+#include "tools/kx760mib/InterfaceGraph.h"
+#include "bind/MvSNMPRequest2Edits.h"
 
 namespace {
 

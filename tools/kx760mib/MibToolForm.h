@@ -8,8 +8,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "CounterRates.h"
-#include "MibToolPages.h"
+#include "tools/kx760mib/CounterRates.h"
+#include "catalogue/MibToolPages.h"
 
 class InterfaceGraph;
 class MvSNMPError;

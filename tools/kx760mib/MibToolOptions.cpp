@@ -1,10 +1,10 @@
-#include "MibToolOptions.h"
+#include "tools/kx760mib/MibToolOptions.h"
 
-#include "MibToolPages.h"
-#include "MvDeviceParams.h"
-#include "MvSecrets.h"
-#include "MvSessionHandover.h"
-#include "MvStartup.h"
+#include "catalogue/MibToolPages.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvSecrets.h"
+#include "mvsnmp/MvSessionHandover.h"
+#include "mvsnmp/MvStartup.h"
 
 namespace {
 
@@ -89,6 +89,7 @@ QString mibToolUsage() {
       "  --interval S      refresh period of the counter pages, 1 to 3600 seconds\n"
       "  --screenshot FILE save the page after --refreshes N refreshes (default 1) and end\n"
       "  --help            this text\n"
+      "  --version         the program's version\n"
       "environment: KX760_READ_COMMUNITY, KX760_WRITE_COMMUNITY, KX760_AUTH_PASS, KX760_PRIV_PASS (in\n"
       "  place of /R, /W, /A, /P), KX760_REGISTRY, XDG_CONFIG_HOME, XDG_STATE_HOME, KX760_SNMP_LOG=1,\n"
       "  KX760_ALLOW_CORE=1 (allow core files)\n"

@@ -4,22 +4,23 @@
 // also come from the environment (MvSecrets.h). Started by kx760, it takes the whole session from
 // an inherited descriptor instead (--session-fd N). Besides: --port N (the agent's UDP port),
 // --interval S (the counter pages' refresh period), --screenshot FILE (save the window after
-// --refreshes N refreshes, 1 by default, and end). A session without its version, communities or
+// --refreshes N refreshes, 1 by default, and end), --version. A session without its version, communities or
 // user is an error: nothing is sent with a default.
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
 
-#include "MibToolForm.h"
-#include "MibToolOptions.h"
-#include "MvDeviceParams.h"
-#include "MvError.h"
-#include "MvSecrets.h"
-#include "MvSessionHandover.h"
-#include "MvSnmpSession.h"
-#include "MvStartup.h"
-#include "UserNotice.h"
+#include "generated/KxVersion.h"
+#include "tools/kx760mib/MibToolForm.h"
+#include "tools/kx760mib/MibToolOptions.h"
+#include "mvsnmp/MvDeviceParams.h"
+#include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSecrets.h"
+#include "mvsnmp/MvSessionHandover.h"
+#include "mvsnmp/MvSnmpSession.h"
+#include "mvsnmp/MvStartup.h"
+#include "widgets/UserNotice.h"
 
 namespace {
 
@@ -61,6 +62,7 @@ int main(int argc, char** argv) {
       return 0;
     }
   }
+  if (kxVersionRequested(argc, argv, "kx760mib")) return 0;
   protectFromCoreDumps();
   const MvEnvironmentSecrets fromEnvironment = MvEnvironmentSecrets::take();
   MvArguments arguments(argc, argv);

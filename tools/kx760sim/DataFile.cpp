@@ -1,4 +1,4 @@
-#include "DataFile.h"
+#include "tools/kx760sim/DataFile.h"
 
 #include <charconv>
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "MibStore.h"
+#include "tools/kx760sim/MibStore.h"
 
 namespace kx760sim {
 

@@ -1,4 +1,4 @@
-#include "ForwardingTable.h"
+#include "tools/kx760sim/ForwardingTable.h"
 
 namespace kx760sim {
 

@@ -2,7 +2,7 @@
 // front ports, for tests and demos that need a big table.
 #pragma once
 
-#include "MibStore.h"
+#include "tools/kx760sim/MibStore.h"
 
 namespace kx760sim {
 

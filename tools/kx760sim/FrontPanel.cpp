@@ -1,4 +1,4 @@
-#include "FrontPanel.h"
+#include "tools/kx760sim/FrontPanel.h"
 
 namespace kx760sim {
 

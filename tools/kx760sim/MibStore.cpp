@@ -1,4 +1,4 @@
-#include "MibStore.h"
+#include "tools/kx760sim/MibStore.h"
 
 #include <algorithm>
 

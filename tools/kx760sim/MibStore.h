@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "Oid.h"
-#include "Value.h"
+#include "tools/kx760sim/Oid.h"
+#include "tools/kx760sim/Value.h"
 
 namespace kx760sim {
 

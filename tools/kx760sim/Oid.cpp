@@ -1,4 +1,4 @@
-#include "Oid.h"
+#include "tools/kx760sim/Oid.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "RequestLog.h"
+#include "tools/kx760sim/RequestLog.h"
 
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>

@@ -1,9 +1,11 @@
-#include "SetTransaction.h"
+#include "tools/kx760sim/SetTransaction.h"
 
 #include <net-snmp/net-snmp-config.h>
 #include <net-snmp/net-snmp-includes.h>
 
 #include <map>
+
+#include "tools/kx760sim/PortVlanRule.h"
 
 namespace kx760sim {
 
@@ -122,7 +124,16 @@ std::optional<SetTransaction::Failure> SetTransaction::plan(const std::vector<Va
       }
     }
   }
+  // The device's own consistency rules, judged on the state the whole PDU leaves behind.
+  if (const auto bad = PortVlanRule::firstBadPvid(batch, [this](const Oid& o) { return existsAfter(o); }))
+    return Failure{SNMP_ERR_INCONSISTENTVALUE, *bad};
   return std::nullopt;
+}
+
+bool SetTransaction::existsAfter(const Oid& name) const {
+  for (auto it = changes_.rbegin(); it != changes_.rend(); ++it)
+    if (it->name == name) return it->after.has_value();
+  return store_.find(name) != nullptr;
 }
 
 void SetTransaction::planRow(const TableDef& table, const Oid& index, bool exists,

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "MibStore.h"
+#include "tools/kx760sim/MibStore.h"
 
 namespace kx760sim {
 
@@ -51,6 +51,8 @@ class SetTransaction {
                const std::vector<std::pair<Arc, Value>>& values,
                std::optional<std::int64_t> status);
   void planRemoval(const TableDef& table, const Oid& index);
+  // Whether `name` is there once the planned changes are made.
+  bool existsAfter(const Oid& name) const;
 
   MibStore& store_;
   std::vector<Change> changes_;

@@ -1,4 +1,4 @@
-#include "SimOptions.h"
+#include "tools/kx760sim/SimOptions.h"
 
 #include <algorithm>
 #include <cctype>
@@ -92,7 +92,8 @@ std::string SimOptions::usage() {
          "  --led-period MS         how often the front-panel LEDs change (default 1000, 0 = "
          "never)\n"
          "  --seed N                seed of the --drop choice (default: random)\n"
-         "  --help\n";
+         "  --help\n"
+         "  --version\n";
 }
 
 std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& args,
@@ -107,6 +108,10 @@ std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& args
     }
     if (arg == "--variant") {
       o.variant = true;
+      continue;
+    }
+    if (arg == "--version") {
+      o.version = true;
       continue;
     }
     if (i + 1 >= args.size()) {

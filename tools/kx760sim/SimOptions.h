@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "Oid.h"
+#include "tools/kx760sim/Oid.h"
 
 namespace kx760sim {
 
@@ -41,6 +41,7 @@ struct SimOptions {
   bool variant = false;  // a second switch: kx760-variant.data loaded over the data files
   std::string logFile;  // one JSON line per request received; empty: no log
   bool help = false;
+  bool version = false;
 
   // Parses argv; nullopt with a message in `error` on a bad command line.
   static std::optional<SimOptions> parse(const std::vector<std::string>& args, std::string& error);

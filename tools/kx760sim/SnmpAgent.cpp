@@ -1,4 +1,4 @@
-#include "SnmpAgent.h"
+#include "tools/kx760sim/SnmpAgent.h"
 
 #include <arpa/inet.h>
 // clang-format off
@@ -16,8 +16,8 @@
 #include <fstream>
 #include <type_traits>
 
-#include "SetTransaction.h"
-#include "VlanMirror.h"
+#include "tools/kx760sim/SetTransaction.h"
+#include "tools/kx760sim/VlanMirror.h"
 
 // Net-SNMP's MIB modules and the agent's listening session have no public headers;
 // these are the symbols snmpd itself uses.

@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "FrontPanel.h"
-#include "MibStore.h"
-#include "RequestLog.h"
-#include "SimOptions.h"
-#include "TempDir.h"
+#include "tools/kx760sim/FrontPanel.h"
+#include "tools/kx760sim/MibStore.h"
+#include "tools/kx760sim/RequestLog.h"
+#include "tools/kx760sim/SimOptions.h"
+#include "tools/kx760sim/TempDir.h"
 
 struct netsnmp_mib_handler_s;
 struct netsnmp_handler_registration_s;

@@ -1,4 +1,4 @@
-#include "TempDir.h"
+#include "tools/kx760sim/TempDir.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "Value.h"
+#include "tools/kx760sim/Value.h"
 
 #include <arpa/inet.h>
 #include <net-snmp/net-snmp-config.h>

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "Oid.h"
+#include "tools/kx760sim/Oid.h"
 
 namespace kx760sim {
 

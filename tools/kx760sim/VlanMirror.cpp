@@ -1,4 +1,4 @@
-#include "VlanMirror.h"
+#include "tools/kx760sim/VlanMirror.h"
 
 #include <map>
 

@@ -3,7 +3,7 @@
 // one leaves it and counts in dot1qVlanNumDeletes, and dot1qNumVlans follows.
 #pragma once
 
-#include "MibStore.h"
+#include "tools/kx760sim/MibStore.h"
 
 namespace kx760sim {
 

@@ -7,11 +7,12 @@
 #include <iostream>
 #include <memory>
 
-#include "DataFile.h"
-#include "ForwardingTable.h"
-#include "SimOptions.h"
-#include "SnmpAgent.h"
-#include "VlanMirror.h"
+#include "tools/kx760sim/DataFile.h"
+#include "tools/kx760sim/ForwardingTable.h"
+#include "generated/KxVersion.h"
+#include "tools/kx760sim/SimOptions.h"
+#include "tools/kx760sim/SnmpAgent.h"
+#include "tools/kx760sim/VlanMirror.h"
 
 namespace {
 
@@ -30,15 +31,16 @@ void installStopHandlers() {
   sigaction(SIGINT, &action, nullptr);
 }
 
-// A data file sits next to the program in a build tree, in ../share/kx760/ of an install; else
-// the copy the build made or the source file.
+// A data file shipped with the program sits next to it (a copied bin/ directory), or in the
+// data directory of an installation (bin/../share/kx760-manager); a build tree falls back to the
+// copy the build made or the source file.
 std::string besideOrDefault(const char* name, const std::string& fallback) {
   std::error_code ec;
   const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (!ec) {
-    for (const auto& dir : {self.parent_path(), self.parent_path() / ".." / "share" / "kx760"}) {
-      const auto file = dir / name;
-      if (std::filesystem::exists(file, ec)) return file.lexically_normal().string();
+    for (const auto& dir : {self.parent_path(), self.parent_path().parent_path() / "share" / "kx760-manager"}) {
+      const auto candidate = dir / name;
+      if (std::filesystem::exists(candidate, ec)) return candidate.string();
     }
   }
   return fallback;
@@ -66,6 +68,10 @@ int main(int argc, char** argv) {
   }
   if (options->help) {
     std::cout << SimOptions::usage();
+    return 0;
+  }
+  if (options->version) {
+    printKxVersion("kx760sim");
     return 0;
   }
 

@@ -1,4 +1,4 @@
-#include "CatalogueData.h"
+#include "tools/kx760sim/catalogue/CatalogueData.h"
 
 #include <algorithm>
 #include <set>
@@ -6,10 +6,10 @@
 #include <stdexcept>
 #include <vector>
 
-#include "CatalogueRegistry.h"
-#include "Formoidunit.h"
-#include "MibToolPages.h"
-#include "SampleValues.h"
+#include "catalogue/CatalogueRegistry.h"
+#include "catalogue/Formoidunit.h"
+#include "catalogue/MibToolPages.h"
+#include "tools/kx760sim/catalogue/SampleValues.h"
 
 namespace kx760sim::catalogue {
 

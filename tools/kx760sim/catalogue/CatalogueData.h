@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "MibStore.h"
+#include "tools/kx760sim/MibStore.h"
 
 namespace kx760sim::catalogue {
 

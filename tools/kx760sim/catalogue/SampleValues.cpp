@@ -1,11 +1,11 @@
-#include "SampleValues.h"
+#include "tools/kx760sim/catalogue/SampleValues.h"
 
 #include <QString>
 #include <algorithm>
 #include <cctype>
 #include <stdexcept>
 
-#include "MvOptionList.h"
+#include "mvsnmp/MvOptionList.h"
 
 namespace kx760sim::catalogue {
 

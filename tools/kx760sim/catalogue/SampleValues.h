@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "MvSNMPVarList.h"
+#include "mvsnmp/MvSNMPVarList.h"
 
 namespace kx760sim::catalogue {
 

@@ -3,8 +3,8 @@
 #include <fstream>
 #include <iostream>
 
-#include "CatalogueData.h"
-#include "DataFile.h"
+#include "tools/kx760sim/catalogue/CatalogueData.h"
+#include "tools/kx760sim/DataFile.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "MvValue.h"
+#include "mvsnmp/MvValue.h"
 
 class QTreeWidget;
 

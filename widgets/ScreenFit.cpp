@@ -1,4 +1,4 @@
-#include "ScreenFit.h"
+#include "widgets/ScreenFit.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "PortUitFormUnit.h"
+#include "widgets/PortUitFormUnit.h"
 
 #include <QCheckBox>
 #include <QFileInfo>

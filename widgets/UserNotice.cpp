@@ -1,4 +1,4 @@
-#include "UserNotice.h"
+#include "widgets/UserNotice.h"
 
 #include <QApplication>
 #include <QFileDialog>

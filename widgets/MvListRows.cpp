@@ -1,11 +1,11 @@
-#include "MvListRows.h"
+#include "widgets/MvListRows.h"
 
 #include <QTreeWidget>
 #include <cctype>
 #include <optional>
 
-#include "MvSNMPVarList.h"
-#include "MvValueConversion.h"
+#include "mvsnmp/MvSNMPVarList.h"
+#include "mvsnmp/MvValueConversion.h"
 
 namespace {
 
