@@ -9,7 +9,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonArray>
+#include <QRegularExpression>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "tests/kx760ctl/CtlRunner.h"
 #include "tests/support/NetSnmpTool.h"
@@ -20,6 +23,7 @@ namespace {
 constexpr int kServed = 49;  // switches of the --agents process
 const QString kGuestName = QStringLiteral("1.3.6.1.4.1.48213.12.30.1.1.0");
 const QString kIfDescr1 = QStringLiteral("1.3.6.1.2.1.2.2.1.2.1");
+const QString kPort1 = kIfDescr1 + QStringLiteral(" = KX-760 Port 1 10/100/1000BASE-T");
 
 class FleetTest : public ::testing::Test {
  protected:
@@ -74,10 +78,19 @@ class FleetTest : public ::testing::Test {
     return out;
   }
 
-  static void expectFailedAlone(const CtlRun& r, const QString& dev) {
+  // The guest name the agent holds, as snmpget prints it.
+  static std::string guestName(int i) {
+    return kxtest::runNetSnmpTool({"snmpget", "-v2c", "-c", "public", "-Oqv",
+                                   "udp:127.0.0.1:" + std::to_string(served_->port() + i),
+                                   kGuestName.toStdString()})
+        .out;
+  }
+
+  // One line "error CODE: text" (the engine's failures) or "error: text" (the others).
+  static void expectFailedAlone(const CtlRun& r, const QString& dev, const QString& start = QStringLiteral("error -")) {
     const QStringList lines = linesOf(r, dev);
     ASSERT_EQ(lines.size(), 1) << dev.toStdString() << "\n" << r.out.toStdString();
-    EXPECT_TRUE(lines.at(0).startsWith(QStringLiteral("error -"))) << lines.at(0).toStdString();
+    EXPECT_TRUE(lines.at(0).startsWith(start)) << lines.at(0).toStdString();
   }
 
   static constexpr int kRefused = 17;
@@ -136,12 +149,6 @@ TEST_F(FleetTest, SetWritesEachDeviceOfTheFileAndNoOther) {
   const CtlRun r = run({"--hosts", writeFile(QStringLiteral("some"), text), "set", kGuestName, "s", "fleet"});
   EXPECT_EQ(r.exitCode, 0) << r.err.toStdString() << r.out.toStdString();
   EXPECT_TRUE(r.err.contains(QStringLiteral("47 ok, 0 failed"))) << r.err.toStdString();
-  const auto guestName = [](int i) {
-    return kxtest::runNetSnmpTool({"snmpget", "-v2c", "-c", "public", "-Oqv",
-                                   "udp:127.0.0.1:" + std::to_string(served_->port() + i),
-                                   kGuestName.toStdString()})
-        .out;
-  };
   for (int i = 1; i < kServed; ++i)
     if (i != kRefused) EXPECT_EQ(guestName(i), "\"fleet\"\n") << i;
   EXPECT_EQ(guestName(0), "\"guests\"\n");
@@ -161,20 +168,152 @@ TEST_F(FleetTest, ABadFileOrCommandIsRefusedBeforeAnythingIsSent) {
     const char* file;
     QStringList command;
   };
+  const QString get = QStringLiteral("get");
+  const QString oid = QStringLiteral("1.3.6.1.2.1.1.5.0");
   const Case cases[] = {
-      {"/v1 127.0.0.1\n", {"get", "1.3.6.1.2.1.1.5.0"}},                     // no address first
-      {"127.0.0.1:99999 /v1\n", {"get", "1.3.6.1.2.1.1.5.0"}},                // bad port
-      {"127.0.0.1 v1\n", {"get", "1.3.6.1.2.1.1.5.0"}},                       // not a switch
-      {"# nothing\n\n", {"get", "1.3.6.1.2.1.1.5.0"}},                        // no device
-      {"127.0.0.1 /v1\n", {"get", "not-an-oid"}},                             // bad argument
-      {"127.0.0.1 /v1\n", {"set", "1.3.6.1.2.1.1.5.0", "i", "x"}},            // bad value
-      {"127.0.0.1 /v1\n", {"catalogue"}},                                     // not over devices
+      {"/v1\n", {get, oid}},                                   // no agent
+      {"127.0.0.1 127.0.0.2 /v1\n", {get, oid}},               // two agents on a line
+      {"127.0.0.1:99999 /v1\n", {get, oid}},                   // bad port
+      {"127.0.0.1 v1\n", {get, oid}},                          // a second agent, not a switch
+      {"127.0.0.1 /I127.0.0.2\n", {get, oid}},                 // the agent twice
+      {"127.0.0.1 -q\n", {get, oid}},                          // unknown option
+      {"-v 5 127.0.0.1\n", {get, oid}},                        // Net-SNMP's parser refuses it
+      {"-v 2c /v1 127.0.0.1\n", {get, oid}},                   // the two forms mixed
+      {"tcp:127.0.0.1\n", {get, oid}},                         // not UDP
+      {"-v 3 127.0.0.1\n", {get, oid}},                        // no user: not a whole device
+      {"-v 1 -u ops 127.0.0.1\n", {get, oid}},                 // an option v1 would not use
+      {"127.0.0.1 /v1\n", {"-v", "2c", "--hosts", "@", get, oid}},  // command line and line mixed
+      {"127.0.0.1 /v1\n", {"-v", "2c", "-c", "public", "127.0.0.1", "--hosts", "@", get, oid}},  // an agent besides the file
+      {"# nothing\n\n", {get, oid}},                          // no device
+      {"127.0.0.1 /v1\n", {get, "not-an-oid"}},                // bad argument
+      {"127.0.0.1 /v1\n", {"set", oid, "i", "x"}},            // bad value
+      {"127.0.0.1 /v1\n", {"catalogue"}},                      // not over devices
+      {"127.0.0.1 /v1\n", {"snapshot", "diff", "a", "b"}},     // one directory, not two files
+      {"127.0.0.1:5 /v1\n127.0.0.1_5 /v1\n", {"snapshot", "save", "dir"}},  // one file for two
   };
   for (const Case& c : cases) {
-    const CtlRun r = run(QStringList{"--hosts", writeFile(QStringLiteral("bad"), c.file)} + c.command);
-    EXPECT_EQ(r.exitCode, 2) << c.file << r.err.toStdString();
+    const QString file = writeFile(QStringLiteral("bad"), c.file);
+    QStringList args = c.command.contains(QStringLiteral("@")) ? c.command : QStringList{"--hosts", "@"} + c.command;
+    args.replaceInStrings(QRegularExpression(QStringLiteral("^@$")), file);
+    const CtlRun r = run(args);
+    EXPECT_EQ(r.exitCode, 2) << c.file << args.join(u' ').toStdString() << "\n" << r.err.toStdString();
     EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
   }
+}
+
+TEST_F(FleetTest, LinesInNetSnmpsFormAndTheCommandLinesDefaults) {
+  // Net-SNMP's options on the line, or before the command word for every line; the module's
+  // switches the same way. The communities come from the environment either way.
+  const QString netSnmp = writeFile(QStringLiteral("netsnmp"), QStringLiteral("-v 2c %1\n%2 -v1  # SNMPv1 here\n-v 2c -c notours %3\n")
+                                                                   .arg(device(1), device(2), device(3)));
+  const CtlRun r = run({"--hosts", netSnmp, "--ordered", "get", kIfDescr1});
+  EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
+  EXPECT_EQ(linesOf(r, device(1)), QStringList{kPort1});
+  EXPECT_EQ(linesOf(r, device(2)), QStringList{kPort1});
+  expectFailedAlone(r, device(3));
+  EXPECT_TRUE(r.err.contains(QStringLiteral("2 ok, 1 failed"))) << r.err.toStdString();
+
+  const QString bare = writeFile(QStringLiteral("bare"), device(4) + "\n" + device(5) + "\n");
+  for (const QStringList& form : {QStringList{"-v", "2c"}, QStringList{"/v1"}}) {
+    const CtlRun d = run(form + QStringList{"--hosts", bare, "get", kIfDescr1});
+    EXPECT_EQ(d.exitCode, 0) << form.join(u' ').toStdString() << d.err.toStdString();
+    EXPECT_EQ(linesOf(d, device(5)), QStringList{kPort1});
+  }
+  // --port is the port of the lines that name none.
+  const QString noPort = writeFile(QStringLiteral("noport"), QStringLiteral("127.0.0.1 /v1\n%1 /v1\n").arg(device(6)));
+  const CtlRun p = run({"--hosts", noPort, "--port", QString::number(served_->port() + 7), "get", kIfDescr1});
+  EXPECT_EQ(p.exitCode, 0) << p.err.toStdString();
+  EXPECT_EQ(linesOf(p, QStringLiteral("127.0.0.1")), QStringList{kPort1});
+  EXPECT_EQ(linesOf(p, device(6)), QStringList{kPort1});
+}
+
+TEST_F(FleetTest, AGetOfAnObjectSomeAgentLacksEndsWithStatusFour) {
+  // Over SNMPv1 the agent refuses the whole get: each object is asked alone, as a single get does.
+  const QString lacking = QStringLiteral("1.3.6.1.2.1.1.99.0");
+  const QString two = writeFile(QStringLiteral("two"), device(8) + " /v0\n-v 2c " + device(9) + "\n");
+  const CtlRun r = run({"--hosts", two, "get", kIfDescr1, lacking});
+  EXPECT_EQ(r.exitCode, 4) << r.err.toStdString() << r.out.toStdString();
+  EXPECT_EQ(linesOf(r, device(8)), QStringList({kPort1, lacking + " = noSuchName"}));
+  EXPECT_EQ(linesOf(r, device(9)), QStringList({kPort1, lacking + " = noSuchObject"}));
+  EXPECT_TRUE(r.err.contains(QStringLiteral("2 ok (2 lacking objects), 0 failed"))) << r.err.toStdString();
+}
+
+TEST_F(FleetTest, SnapshotSaveDiffAndRestoreKeepAFilePerDevice) {
+  const QString dir = dir_.filePath(QStringLiteral("snapshots"));
+  const CtlRun saved = run({"--hosts", fleetFile(), "snapshot", "save", dir});
+  EXPECT_EQ(saved.exitCode, 1) << saved.err.toStdString();
+  expectFailedAlone(saved, refusedDevice());
+  expectFailedAlone(saved, silentDevice());
+  EXPECT_TRUE(saved.err.contains(QStringLiteral("48 ok, 2 failed"))) << saved.err.toStdString();
+  // One file per answering device, named after it; none for the two that failed.
+  const QStringList files = QDir(dir).entryList(QDir::Files, QDir::Name);
+  EXPECT_EQ(files.size(), kServed - 1) << files.join(u' ').toStdString();
+  for (int i = 0; i < kServed; ++i) {
+    const QString name = QStringLiteral("127.0.0.1_%1.json").arg(served_->port() + i);
+    EXPECT_EQ(files.contains(name), i != kRefused) << name.toStdString();
+    if (i != kRefused) {
+      const QStringList lines = linesOf(saved, device(i));
+      ASSERT_EQ(lines.size(), 1) << saved.out.toStdString();
+      EXPECT_TRUE(lines.at(0).startsWith(QStringLiteral("saved "))) << lines.at(0).toStdString();
+    }
+  }
+
+  // Two devices of the fleet: one changed since, one not.
+  const std::string before = guestName(21);
+  const QString pair = writeFile(QStringLiteral("pair"), device(20) + " /v1\n" + device(21) + " /v1\n");
+  ASSERT_EQ(run({"/I127.0.0.1", "/v1", "--port", QString::number(served_->port() + 21), "set",
+                 kGuestName, "s", "changed"}).exitCode, 0);
+  const CtlRun diff = run({"--hosts", pair, "--json", "--ordered", "snapshot", "diff", dir});
+  EXPECT_EQ(diff.exitCode, 1) << diff.err.toStdString();
+  const QStringList objects = diff.out.split(u'\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(objects.size(), 2) << diff.out.toStdString();
+  const QJsonObject same = QJsonDocument::fromJson(objects.at(0).toUtf8()).object();
+  const QJsonObject changed = QJsonDocument::fromJson(objects.at(1).toUtf8()).object();
+  EXPECT_TRUE(same.value("ok").toBool());
+  EXPECT_TRUE(same.value("result").toArray().isEmpty());
+  EXPECT_TRUE(changed.value("ok").toBool());
+  EXPECT_EQ(changed.value("result").toArray().size(), 1) << objects.at(1).toStdString();
+  EXPECT_TRUE(diff.err.contains(QStringLiteral("2 ok (1 different), 0 failed"))) << diff.err.toStdString();
+
+  // The restore writes the file's value back; the agent holds it again.
+  const CtlRun restored = run({"--hosts", pair, "snapshot", "restore", dir});
+  EXPECT_EQ(restored.exitCode, 0) << restored.err.toStdString() << restored.out.toStdString();
+  EXPECT_EQ(guestName(21), before);
+  EXPECT_EQ(run({"--hosts", pair, "snapshot", "diff", dir}).exitCode, 0);
+
+  // A device without its file fails on its line; diff keeps its status 2 for an error.
+  const CtlRun missing = run({"--hosts", pair, "snapshot", "diff", dir_.filePath(QStringLiteral("nowhere"))});
+  EXPECT_EQ(missing.exitCode, 2);
+  expectFailedAlone(missing, device(20), QStringLiteral("error: "));
+}
+
+// A signal while the silent and the refused device keep the run going (each waits out its
+// time-out): every device done so far is printed whole, and the summary says how far it got.
+TEST_F(FleetTest, ASignalEndsTheRunWithWholeLinesAndASummary) {
+  QProcess p;
+  QProcessEnvironment env = kx760ctlEnvironment(dir_.filePath(QStringLiteral("registry.ini")),
+                                                dir_.filePath(QStringLiteral("state")));
+  env.insert(QStringLiteral("KX760_READ_COMMUNITY"), QStringLiteral("public"));
+  p.setProcessEnvironment(env);
+  p.start(QStringLiteral(KX_BIN_DIR "/kx760ctl"), {"--hosts", fleetFile(), "--json", "get", kIfDescr1});
+  QByteArray out;
+  constexpr int kAnswering = kServed - 1;
+  while (out.count('\n') < kAnswering && p.waitForReadyRead(30000)) out += p.readAllStandardOutput();
+  ASSERT_EQ(out.count('\n'), kAnswering) << out.toStdString();
+  ::kill(static_cast<pid_t>(p.processId()), SIGTERM);
+  ASSERT_TRUE(p.waitForFinished(30000));
+  out += p.readAllStandardOutput();
+  EXPECT_EQ(p.exitCode(), 128 + SIGTERM);
+  const QList<QByteArray> lines = out.split('\n');
+  EXPECT_EQ(lines.size(), kAnswering + 1);
+  for (const QByteArray& line : lines.mid(0, kAnswering)) {
+    QJsonParseError error{};
+    QJsonDocument::fromJson(line, &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << line.toStdString();
+  }
+  EXPECT_TRUE(lines.last().isEmpty());
+  const QString err = QString::fromUtf8(p.readAllStandardError());
+  EXPECT_TRUE(err.contains(QStringLiteral("48 ok, 0 failed, 2 not done"))) << err.toStdString();
 }
 
 }  // namespace

@@ -27,9 +27,22 @@ CtlOutput::~CtlOutput() {
   if (current() == this) current() = nullptr;
 }
 
+std::function<void()>& CtlOutput::exitCloser() {
+  static std::function<void()> closer;
+  return closer;
+}
+
+void CtlOutput::setExitCloser(std::function<void()> closer) {
+  const std::lock_guard guard(lock());
+  exitCloser() = std::move(closer);
+}
+
 void CtlOutput::closeForExit() {
   const std::lock_guard guard(lock());
-  if (current()) current()->finishLocked();
+  if (exitCloser())
+    exitCloser()();
+  else if (current())
+    current()->finishLocked();
 }
 
 void CtlOutput::put(const QByteArray& bytes, bool flushNow) {

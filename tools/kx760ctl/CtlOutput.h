@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QString>
 #include <cstdio>
+#include <functional>
 #include <mutex>
 #include <optional>
 
@@ -40,6 +41,12 @@ class CtlOutput {
   // From any thread, when the program is about to end at once (a signal): closes the program's
   // output, as finish() would, unless it is already closed or gone.
   static void closeForExit();
+  // Replaces what closeForExit does, for a program whose output is not one CtlOutput
+  // (kx760ctl --hosts prints each device's output whole, then a summary); empty: the default.
+  static void setExitCloser(std::function<void()> closer);
+  // Writes and the closing happen under this lock, so a closing from another thread never cuts
+  // a line in two.
+  static std::recursive_mutex& lock();
 
   // --max-rows: the most rows a walk prints (none: no limit).
   std::optional<qint64> maxRows;
@@ -47,10 +54,8 @@ class CtlOutput {
  private:
   void put(const QByteArray& bytes, bool flushNow = false);
   void finishLocked();
-  // Writes and the closing happen under this lock, so a closing from another thread never cuts
-  // a line in two.
-  static std::recursive_mutex& lock();
   static CtlOutput*& current();
+  static std::function<void()>& exitCloser();
   bool json_;
   bool opened_ = false;  // the JSON list's "[" is out
   bool finished_ = false;

@@ -142,6 +142,26 @@ qsizetype CtlSnmpOptions::take(const QStringList& args, qsizetype k) {
   return k;
 }
 
+void CtlSnmpOptions::fillFrom(const CtlSnmpOptions& defaults) {
+  const auto fill = [](auto& mine, const auto& theirs) {
+    if (!mine) mine = theirs;
+  };
+  fill(version_, defaults.version_);
+  fill(community_, defaults.community_);
+  fill(user_, defaults.user_);
+  fill(level_, defaults.level_);
+  fill(authProtocol_, defaults.authProtocol_);
+  fill(authPass_, defaults.authPass_);
+  fill(privProtocol_, defaults.privProtocol_);
+  fill(privPass_, defaults.privPass_);
+  fill(context_, defaults.context_);
+  fill(securityEngineId_, defaults.securityEngineId_);
+  fill(contextEngineId_, defaults.contextEngineId_);
+  fill(timeout_, defaults.timeout_);
+  fill(retries_, defaults.retries_);
+  given_ = given_ || defaults.given_;
+}
+
 void CtlSnmpOptions::setAgent(const QString& text) {
   if (!host_.isEmpty())
     refuse(QStringLiteral("two agents: \"%1\" and \"%2\" (the command comes after the agent)").arg(host_, text));

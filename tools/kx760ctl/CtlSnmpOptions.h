@@ -41,6 +41,13 @@ class CtlSnmpOptions {
   bool given() const { return given_; }
   bool hasAgent() const { return !host_.isEmpty(); }
   bool hasPort() const { return port_.has_value(); }
+  // The agent's host (without transport and port) and port, as setAgent read them.
+  const QString& host() const { return host_; }
+  std::optional<quint16> port() const { return port_; }
+
+  // Takes every option `defaults` gives and these do not (the agent excepted): kx760ctl --hosts
+  // gives the command line's options to each device line, the line's own winning.
+  void fillFrom(const CtlSnmpOptions& defaults);
 
   // Checks that the options make one complete device (a version, an agent, what the version and
   // the security level need, nothing they would ignore), taking missing secrets from `env`, and

@@ -5,44 +5,54 @@
 
 #include "tools/kx760ctl/CtlCommand.h"
 
+QString HostEntry::where(const QString& fileName) const {
+  return QStringLiteral("%1, line %2: ").arg(fileName).arg(line);
+}
+
 std::vector<HostEntry> parseHostsText(const QString& text, const QString& fileName) {
   std::vector<HostEntry> hosts;
   static const QRegularExpression space(QStringLiteral("\\s+"));
   const QStringList lines = text.split(u'\n');
   for (qsizetype n = 0; n < lines.size(); ++n) {
-    const auto fault = [&](const QString& what) {
-      return CtlUsageError(QStringLiteral("%1, line %2: %3").arg(fileName).arg(n + 1).arg(what));
-    };
+    HostEntry host;
+    host.line = static_cast<int>(n + 1);
+    const auto fault = [&](const QString& what) { return CtlUsageError(host.where(fileName) + what); };
     QStringList words;
     for (const QString& w : lines.at(n).split(space, Qt::SkipEmptyParts)) {
       if (w.startsWith(u'#')) break;
       words << w;
     }
     if (words.isEmpty()) continue;
-    HostEntry host;
-    host.line = static_cast<int>(n + 1);
-    host.device = words.takeFirst();
-    if (host.device.startsWith(u'/'))
-      throw fault(QStringLiteral("the line must begin with the device's address"));
-    host.address = host.device;
-    // One colon separates a port; an IPv6 address has several and takes its port from /t.
-    if (host.device.count(u':') == 1) {
-      const qsizetype colon = host.device.indexOf(u':');
-      bool ok = false;
-      const uint port = host.device.mid(colon + 1).toUInt(&ok);
-      if (!ok || port == 0 || port > 65535)
-        throw fault(QStringLiteral("bad port in \"%1\"").arg(host.device));
-      host.address = host.device.left(colon);
-      host.port = static_cast<quint16>(port);
-    }
-    if (host.address.isEmpty()) throw fault(QStringLiteral("no address"));
-    host.switches << QStringLiteral("/I") + host.address;
-    for (const QString& w : words) {
-      if (!w.startsWith(u'/') || w.size() < 2)
-        throw fault(QStringLiteral("\"%1\" is not a switch (they begin with /)").arg(w));
-      if (w.startsWith(u"/I"))
-        throw fault(QStringLiteral("the address is the line's first word, not a /I switch"));
-      host.switches << w;
+    try {
+      for (qsizetype k = 0; k < words.size(); ++k) {
+        const QString& w = words.at(k);
+        if (w.startsWith(u'/')) {
+          if (w.startsWith(u"/I"))
+            throw fault(QStringLiteral("the agent is named without /I (%1)").arg(w));
+          host.moduleSwitches << w;
+        } else if (CtlSnmpOptions::isOption(w)) {
+          k = host.snmpOptions.take(words, k);
+        } else if (w.startsWith(u'-')) {
+          throw fault(QStringLiteral("unknown option %1").arg(w));
+        } else if (!host.device.isEmpty()) {
+          throw fault(QStringLiteral("two agents, \"%1\" and \"%2\": one device a line").arg(host.device, w));
+        } else {
+          host.device = w;
+        }
+      }
+      if (host.device.isEmpty()) throw fault(QStringLiteral("no agent (ADDRESS or ADDRESS:PORT)"));
+      if (host.snmpOptions.given() && !host.moduleSwitches.isEmpty())
+        throw fault(QStringLiteral("the module's switches (%1) and Net-SNMP's options cannot be mixed")
+                        .arg(host.moduleSwitches.first()));
+      // The agent is read as the command line reads it, whichever form the line takes.
+      CtlSnmpOptions agent;
+      agent.setAgent(host.device);
+      host.host = agent.host();
+      host.port = agent.port();
+    } catch (const CtlUsageError& e) {
+      const QString message = QString::fromStdString(e.what());
+      if (message.startsWith(host.where(fileName))) throw;
+      throw fault(message);
     }
     hosts.push_back(std::move(host));
   }

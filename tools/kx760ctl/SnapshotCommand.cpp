@@ -18,14 +18,11 @@ constexpr int kExitError = 1;
 constexpr int kExitDifferent = 1;
 constexpr int kExitDiffError = 2;
 
-struct Arguments {
-  QString action;
-  QStringList files;
-  bool dryRun = false;
-  bool json = false;
-};
+using Arguments = CtlSnapshotArguments;
 
-Arguments parse(const QStringList& args, bool json) {
+}  // namespace
+
+CtlSnapshotArguments ctlSnapshotArguments(const QStringList& args, bool json) {
   Arguments a;
   a.json = json;
   for (const QString& arg : args) {
@@ -50,6 +47,8 @@ Arguments parse(const QStringList& args, bool json) {
   return a;
 }
 
+namespace {
+
 void note(const QString& text) {
   std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
   std::fflush(stderr);
@@ -65,8 +64,8 @@ SnapshotReader::Progress readingProgress() {
   };
 }
 
-SnapshotDocument readDevice() {
-  return SnapshotReader::read(readingProgress());
+SnapshotDocument readDevice(bool notes) {
+  return notes ? SnapshotReader::read(readingProgress()) : SnapshotReader::read();
 }
 
 QByteArray jsonBytes(const QJsonValue& v) {
@@ -74,8 +73,8 @@ QByteArray jsonBytes(const QJsonValue& v) {
                      : QJsonDocument(v.toObject()).toJson(QJsonDocument::Indented);
 }
 
-void save(const Arguments& a, CtlOutput& out) {
-  const SnapshotDocument doc = readDevice();
+void save(const Arguments& a, CtlOutput& out, bool notes) {
+  const SnapshotDocument doc = readDevice(notes);
   writeSnapshotFile(a.files.front(), doc);
   int absent = 0;
   for (const SnapshotList& l : doc.lists)
@@ -99,9 +98,9 @@ void save(const Arguments& a, CtlOutput& out) {
   out.write(text.toUtf8());
 }
 
-void diff(const Arguments& a, CtlOutput& out) {
+int diff(const Arguments& a, CtlOutput& out, bool notes) {
   const SnapshotDocument from = readSnapshotFile(a.files.front());
-  const SnapshotDocument to = a.files.size() == 2 ? readSnapshotFile(a.files.at(1)) : readDevice();
+  const SnapshotDocument to = a.files.size() == 2 ? readSnapshotFile(a.files.at(1)) : readDevice(notes);
   const std::vector<SnapshotDifference> differences = diffSnapshots(from, to);
   if (a.json) {
     QJsonArray list;
@@ -112,9 +111,7 @@ void diff(const Arguments& a, CtlOutput& out) {
     for (const SnapshotDifference& d : differences) text += d.text().toUtf8() + '\n';
     out.write(text);
   }
-  if (!differences.empty())
-    throw CtlStopped(QStringLiteral("%1 difference%2").arg(differences.size()).arg(differences.size() == 1 ? "" : "s"),
-                     kExitDifferent);
+  return static_cast<int>(differences.size());
 }
 
 QJsonObject setJson(const SnapshotSet& s) {
@@ -133,9 +130,9 @@ QJsonObject setJson(const SnapshotSet& s) {
   return o;
 }
 
-void restore(const Arguments& a, CtlOutput& out) {
+CtlSnapshotOutcome restore(const Arguments& a, CtlOutput& out, bool notes) {
   const SnapshotDocument file = readSnapshotFile(a.files.front());
-  const std::vector<SnapshotDifference> chosen = diffSnapshots(file, readDevice());
+  const std::vector<SnapshotDifference> chosen = diffSnapshots(file, readDevice(notes));
   const std::vector<SnapshotSet> sets = restoreSets(chosen, file);
   const int total = static_cast<int>(sets.size());
   if (a.dryRun) {
@@ -148,14 +145,15 @@ void restore(const Arguments& a, CtlOutput& out) {
       for (int k = 0; k < total; ++k) text += snapshotSetText(sets[static_cast<size_t>(k)], k + 1, total);
       out.write(total ? text.toUtf8() : QByteArray("nothing to write: the switch matches the file"));
     }
-    return;
+    return {static_cast<int>(chosen.size()), {}};
   }
   SnapshotRestoreResult result = sendRestoreSets(
-      sets, static_cast<int>(chosen.size()), [](int done, int all, const QString& what) {
-        if (done < all) note(QStringLiteral("snapshot: set %1 of %2: %3").arg(done + 1).arg(all).arg(what));
+      sets, static_cast<int>(chosen.size()), [notes](int done, int all, const QString& what) {
+        if (notes && done < all)
+          note(QStringLiteral("snapshot: set %1 of %2: %3").arg(done + 1).arg(all).arg(what));
       });
   if (result.setsSent > 0) {
-    note(QStringLiteral("snapshot: reading the switch again to check"));
+    if (notes) note(QStringLiteral("snapshot: reading the switch again to check"));
     checkRestored(chosen, diffSnapshots(file, SnapshotReader::read()), result);
   }
   const QStringList failures = result.failures(chosen);
@@ -174,17 +172,22 @@ void restore(const Arguments& a, CtlOutput& out) {
                   .arg(result.setsSent)
                   .toUtf8());
   }
-  if (!failures.isEmpty()) {
-    for (const QString& f : failures) note(QStringLiteral("kx760ctl: not written: %1").arg(f));
-    throw CtlStopped(QStringLiteral("the restore could not write %1 of %2 differences").arg(failures.size()).arg(chosen.size()),
-                     kExitError);
-  }
+  return {static_cast<int>(chosen.size()), failures};
 }
 
 }  // namespace
 
+CtlSnapshotOutcome ctlSnapshotAction(const CtlSnapshotArguments& a, CtlOutput& out, bool notes) {
+  if (a.action == u"save") {
+    save(a, out, notes);
+    return {};
+  }
+  if (a.action == u"diff") return {diff(a, out, notes), {}};
+  return restore(a, out, notes);
+}
+
 void SnapshotCommand::run(const QStringList& args, CtlOutput& out) {
-  const Arguments a = parse(args, out.json());
+  const Arguments a = ctlSnapshotArguments(args, out.json());
   const int errorExit = a.action == u"diff" ? kExitDiffError : kExitError;
   auto fail = [&](int code, const QString& message) {
     if (a.json) {
@@ -194,16 +197,22 @@ void SnapshotCommand::run(const QStringList& args, CtlOutput& out) {
     }
     throw CtlStopped(code ? QStringLiteral("error %1: %2").arg(code).arg(message) : message, errorExit);
   };
+  CtlSnapshotOutcome outcome;
   try {
-    if (a.action == u"save")
-      save(a, out);
-    else if (a.action == u"diff")
-      diff(a, out);
-    else
-      restore(a, out);
+    outcome = ctlSnapshotAction(a, out, true);
   } catch (const MvException& e) {
     fail(e.code(), e.message());
   } catch (const SnapshotError& e) {
     fail(0, e.message());
+  }
+  if (a.action == u"diff" && outcome.differences > 0)
+    throw CtlStopped(QStringLiteral("%1 difference%2").arg(outcome.differences).arg(outcome.differences == 1 ? "" : "s"),
+                     kExitDifferent);
+  if (!outcome.failures.isEmpty()) {
+    for (const QString& f : outcome.failures) note(QStringLiteral("kx760ctl: not written: %1").arg(f));
+    throw CtlStopped(QStringLiteral("the restore could not write %1 of %2 differences")
+                         .arg(outcome.failures.size())
+                         .arg(outcome.differences),
+                     kExitError);
   }
 }

@@ -10,3 +10,24 @@ class SnapshotCommand : public CtlCommand {
  public:
   void run(const QStringList& args, CtlOutput& out) override;
 };
+
+// What `snapshot ACTION FILE...` asks for.
+struct CtlSnapshotArguments {
+  QString action;  // save, diff or restore
+  QStringList files;
+  bool dryRun = false;
+  bool json = false;
+};
+// Throws CtlUsageError.
+CtlSnapshotArguments ctlSnapshotArguments(const QStringList& args, bool json);
+
+// What an action found once the device answered: the differences (diff; restore: those chosen)
+// and what a restore could not write ("where: label [index]: why").
+struct CtlSnapshotOutcome {
+  int differences = 0;
+  QStringList failures;
+};
+
+// Runs the action against DeviceTarget, its report written to `out` (progress notes on stderr
+// only with `notes`). Throws MvException and SnapshotError.
+CtlSnapshotOutcome ctlSnapshotAction(const CtlSnapshotArguments& a, CtlOutput& out, bool notes);
