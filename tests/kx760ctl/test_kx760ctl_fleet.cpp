@@ -258,6 +258,18 @@ TEST_F(FleetTest, SnapshotSaveDiffAndRestoreKeepAFilePerDevice) {
     }
   }
 
+  // The files read concurrently hold what a single run reads one list after another: over SNMPv1
+  // (each object of a refused get asked alone) and SNMPv2c (get-bulk walks) alike.
+  const QString versions = writeFile(QStringLiteral("versions"), device(30) + " /v0\n-v 2c " + device(31) + "\n");
+  const QString dir2 = dir_.filePath(QStringLiteral("snapshots-v1"));
+  ASSERT_EQ(run({"--hosts", versions, "snapshot", "save", dir2}).exitCode, 0);
+  for (int i : {30, 31}) {
+    const CtlRun single = run({"/I127.0.0.1", i == 30 ? "/v0" : "/v1", "--port", QString::number(served_->port() + i),
+                               "snapshot", "diff",
+                               QDir(dir2).filePath(QStringLiteral("127.0.0.1_%1.json").arg(served_->port() + i))});
+    EXPECT_EQ(single.exitCode, 0) << i << single.out.toStdString() << single.err.toStdString();
+  }
+
   // Two devices of the fleet: one changed since, one not.
   const std::string before = guestName(21);
   const QString pair = writeFile(QStringLiteral("pair"), device(20) + " /v1\n" + device(21) + " /v1\n");

@@ -24,6 +24,7 @@
 #include "mvsnmp/MvSnmpSession.h"
 #include "mvsnmp/MvStartup.h"
 #include "snapshot/SnapshotDocument.h"
+#include "snapshot/SnapshotReader.h"
 #include "tools/kx760ctl/CtlCommand.h"
 #include "tools/kx760ctl/CtlCommandLine.h"
 #include "tools/kx760ctl/CtlOutput.h"
@@ -179,8 +180,8 @@ class PageTask : public FleetTask {
   AsyncPageRead read_;
 };
 
-// snapshot save|diff|restore of one device with its own file in the directory. The snapshot
-// layer asks synchronously, with DeviceTarget: these tasks run one after another.
+// snapshot restore of one device with its own file in the directory. The restore writes and
+// checks synchronously, with DeviceTarget: these tasks run one after another.
 class SnapshotTask : public FleetTask {
  public:
   SnapshotTask(CtlSnapshotArguments arguments, const QString& file) : a_(std::move(arguments)) {
@@ -213,6 +214,41 @@ class SnapshotTask : public FleetTask {
   CtlSnapshotArguments a_;
 };
 
+// snapshot save and diff of one device with its own file in the directory: the device is read
+// asynchronously like the other commands, then the file written or compared.
+class SnapshotReadTask : public FleetTask {
+ public:
+  SnapshotReadTask(CtlSnapshotArguments arguments, const QString& file) : a_(std::move(arguments)) {
+    a_.files = {file};
+  }
+  void start(const MvDeviceParams& device, CtlOutput& out, Done done) override {
+    std::optional<SnapshotDocument> saved;
+    if (a_.action == u"diff") {
+      try {
+        saved = readSnapshotFile(a_.files.front());
+      } catch (const SnapshotError& e) {
+        return done(Outcome::failure(0, e.message()));
+      }
+    }
+    reader_.start(device, [this, &out, done, saved = std::move(saved)](const MvSNMPError& e, SnapshotDocument& doc) {
+      if (!e.ok()) return done(Outcome::failure(e));
+      try {
+        if (!saved) {
+          ctlSnapshotSaved(a_, doc, out);
+          return done(Outcome::ok());
+        }
+        done(Outcome::ok(ctlSnapshotCompared(a_, *saved, doc, out) > 0 ? kExitDifferent : 0));
+      } catch (const SnapshotError& error) {
+        done(Outcome::failure(0, error.message()));
+      }
+    });
+  }
+
+ private:
+  CtlSnapshotArguments a_;
+  SnapshotAsyncReader reader_;
+};
+
 // A device's snapshot file in the directory: its name as the file names it, with every character
 // that is not a letter, digit, "-", "_" or an inner "." made "_" ("10.0.0.5:161" ->
 // "10.0.0.5_161.json"), so no name leaves the directory or hides in it.
@@ -243,7 +279,10 @@ std::vector<std::unique_ptr<FleetTask>> makeTasks(const CtlCommandLine& line, co
         throw CtlUsageError(QStringLiteral("the devices \"%1\" and \"%2\" would share the file %3")
                                 .arg(it->second, h.device, file));
       named.emplace(file, h.device);
-      tasks.push_back(std::make_unique<SnapshotTask>(a, dir.filePath(file)));
+      if (a.action == u"restore")
+        tasks.push_back(std::make_unique<SnapshotTask>(a, dir.filePath(file)));
+      else
+        tasks.push_back(std::make_unique<SnapshotReadTask>(a, dir.filePath(file)));
     }
     return tasks;
   }
@@ -313,7 +352,9 @@ QString remarkWords(const QString& command) {
 class FleetRun {
  public:
   FleetRun(const CtlCommandLine& line, std::vector<Device>& devices)
-      : line_(line), devices_(devices), terminal_(isatty(STDERR_FILENO) == 1) {}
+      : line_(line), devices_(devices), terminal_(isatty(STDERR_FILENO) == 1) {
+    for (const Device& d : devices_) blocking_ = blocking_ || (d.task && d.task->blocking());
+  }
 
   // `clock` runs from the fleet command's start: the summary gives the whole run's time.
   int exec(const QElapsedTimer& clock) {
@@ -361,7 +402,7 @@ class FleetRun {
   }
 
   std::size_t parallel() const {
-    if (!devices_.empty() && devices_.front().task && devices_.front().task->blocking()) return 1;
+    if (blocking_) return 1;
     return static_cast<std::size_t>(line_.parallel.value_or(kFleetDefaultParallel));
   }
 
@@ -459,6 +500,7 @@ class FleetRun {
   const CtlCommandLine& line_;
   std::vector<Device>& devices_;
   bool terminal_;
+  bool blocking_ = false;  // the tasks ask synchronously: one device at a time
   QElapsedTimer clock_;
   QEventLoop loop_;
   std::size_t next_ = 0, active_ = 0, done_ = 0, printedUpTo_ = 0;

@@ -73,8 +73,9 @@ QByteArray jsonBytes(const QJsonValue& v) {
                      : QJsonDocument(v.toObject()).toJson(QJsonDocument::Indented);
 }
 
-void save(const Arguments& a, CtlOutput& out, bool notes) {
-  const SnapshotDocument doc = readDevice(notes);
+}  // namespace
+
+void ctlSnapshotSaved(const CtlSnapshotArguments& a, const SnapshotDocument& doc, CtlOutput& out) {
   writeSnapshotFile(a.files.front(), doc);
   int absent = 0;
   for (const SnapshotList& l : doc.lists)
@@ -98,9 +99,8 @@ void save(const Arguments& a, CtlOutput& out, bool notes) {
   out.write(text.toUtf8());
 }
 
-int diff(const Arguments& a, CtlOutput& out, bool notes) {
-  const SnapshotDocument from = readSnapshotFile(a.files.front());
-  const SnapshotDocument to = a.files.size() == 2 ? readSnapshotFile(a.files.at(1)) : readDevice(notes);
+int ctlSnapshotCompared(const CtlSnapshotArguments& a, const SnapshotDocument& from, const SnapshotDocument& to,
+                        CtlOutput& out) {
   const std::vector<SnapshotDifference> differences = diffSnapshots(from, to);
   if (a.json) {
     QJsonArray list;
@@ -112,6 +112,15 @@ int diff(const Arguments& a, CtlOutput& out, bool notes) {
     out.write(text);
   }
   return static_cast<int>(differences.size());
+}
+
+namespace {
+
+void save(const Arguments& a, CtlOutput& out, bool notes) { ctlSnapshotSaved(a, readDevice(notes), out); }
+
+int diff(const Arguments& a, CtlOutput& out, bool notes) {
+  const SnapshotDocument from = readSnapshotFile(a.files.front());
+  return ctlSnapshotCompared(a, from, a.files.size() == 2 ? readSnapshotFile(a.files.at(1)) : readDevice(notes), out);
 }
 
 QJsonObject setJson(const SnapshotSet& s) {

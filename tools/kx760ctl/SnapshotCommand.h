@@ -4,6 +4,7 @@
 // everything; diff 0 when equal, 1 when different, 2 on an error.
 #pragma once
 
+#include "snapshot/SnapshotDocument.h"
 #include "tools/kx760ctl/CtlCommand.h"
 
 class SnapshotCommand : public CtlCommand {
@@ -31,3 +32,10 @@ struct CtlSnapshotOutcome {
 // Runs the action against DeviceTarget, its report written to `out` (progress notes on stderr
 // only with `notes`). Throws MvException and SnapshotError.
 CtlSnapshotOutcome ctlSnapshotAction(const CtlSnapshotArguments& a, CtlOutput& out, bool notes);
+
+// save's end, with the document read: the file written, what was saved reported. Throws
+// SnapshotError.
+void ctlSnapshotSaved(const CtlSnapshotArguments& a, const SnapshotDocument& doc, CtlOutput& out);
+// diff's report of `from` against `to`; returns the number of differences.
+int ctlSnapshotCompared(const CtlSnapshotArguments& a, const SnapshotDocument& from, const SnapshotDocument& to,
+                        CtlOutput& out);
