@@ -219,6 +219,14 @@ TEST_F(FleetTest, LinesInNetSnmpsFormAndTheCommandLinesDefaults) {
     EXPECT_EQ(d.exitCode, 0) << form.join(u' ').toStdString() << d.err.toStdString();
     EXPECT_EQ(linesOf(d, device(5)), QStringList{kPort1});
   }
+  // The line's own community wins over the command line's (which alone would be refused).
+  const QString own = writeFile(QStringLiteral("own"), device(4) + " /Rpublic\n");
+  const QString ownNetSnmp = writeFile(QStringLiteral("own-netsnmp"), "-c public " + device(5) + "\n");
+  for (const QStringList& args : {QStringList{"/v1", "/Rnotours", "--hosts", own},
+                                  QStringList{"-v", "2c", "-c", "notours", "--hosts", ownNetSnmp}}) {
+    const CtlRun w = run(args + QStringList{"get", kIfDescr1});
+    EXPECT_EQ(w.exitCode, 0) << args.join(u' ').toStdString() << w.err.toStdString() << w.out.toStdString();
+  }
   // --port is the port of the lines that name none.
   const QString noPort = writeFile(QStringLiteral("noport"), QStringLiteral("127.0.0.1 /v1\n%1 /v1\n").arg(device(6)));
   const CtlRun p = run({"--hosts", noPort, "--port", QString::number(served_->port() + 7), "get", kIfDescr1});
@@ -236,6 +244,17 @@ TEST_F(FleetTest, AGetOfAnObjectSomeAgentLacksEndsWithStatusFour) {
   EXPECT_EQ(linesOf(r, device(8)), QStringList({kPort1, lacking + " = noSuchName"}));
   EXPECT_EQ(linesOf(r, device(9)), QStringList({kPort1, lacking + " = noSuchObject"}));
   EXPECT_TRUE(r.err.contains(QStringLiteral("2 ok (2 lacking objects), 0 failed"))) << r.err.toStdString();
+}
+
+TEST_F(FleetTest, AWalkCutAtMaxRowsEndsWithStatusThree) {
+  const QString two = writeFile(QStringLiteral("walk"), device(10) + " /v0\n" + device(11) + " /v1\n");
+  const QString column = QStringLiteral("1.3.6.1.2.1.2.2.1.2");
+  const CtlRun r = run({"--hosts", two, "--max-rows", "2", "walk", column});
+  EXPECT_EQ(r.exitCode, 3) << r.err.toStdString();
+  for (int i : {10, 11})
+    EXPECT_EQ(linesOf(r, device(i)), QStringList({column + ".1 = KX-760 Port 1 10/100/1000BASE-T",
+                                                  column + ".2 = KX-760 Port 2 10/100/1000BASE-T"}));
+  EXPECT_TRUE(r.err.contains(QStringLiteral("2 ok (2 cut at --max-rows), 0 failed"))) << r.err.toStdString();
 }
 
 TEST_F(FleetTest, SnapshotSaveDiffAndRestoreKeepAFilePerDevice) {
