@@ -62,8 +62,8 @@ class FleetTest : public ::testing::Test {
     return path;
   }
 
-  static CtlRun run(const QStringList& args) {
-    return runKx760ctl(dir_.filePath(QStringLiteral("registry.ini")), dir_.filePath(QStringLiteral("state")),
+  static CtlRun run(const QStringList& args, const QString& registry = QStringLiteral("registry.ini")) {
+    return runKx760ctl(dir_.filePath(registry), dir_.filePath(QStringLiteral("state")),
                        args,
                        {{QStringLiteral("KX760_READ_COMMUNITY"), QStringLiteral("public")},
                         {QStringLiteral("KX760_WRITE_COMMUNITY"), QStringLiteral("private")}});
@@ -233,6 +233,21 @@ TEST_F(FleetTest, LinesInNetSnmpsFormAndTheCommandLinesDefaults) {
   EXPECT_EQ(p.exitCode, 0) << p.err.toStdString();
   EXPECT_EQ(linesOf(p, QStringLiteral("127.0.0.1")), QStringList{kPort1});
   EXPECT_EQ(linesOf(p, device(6)), QStringList{kPort1});
+}
+
+TEST_F(FleetTest, ALineOfTheAddressAloneIsTheDeviceItsProfileDescribes) {
+  // The profile gives the port and the version; the community comes from the environment.
+  QDir(dir_.path()).mkpath(QStringLiteral("profiled"));
+  writeFile(QStringLiteral("profiled/registry.ini"),
+            QStringLiteral("[SOFTWARE\\Maravel\\Panoptra5.1\\MibFile]\nPath=%1/profiles/\n").arg(dir_.path()));
+  QDir(dir_.path()).mkpath(QStringLiteral("profiles"));
+  writeFile(QStringLiteral("profiles/127.0.0.1.cfg"),
+            QStringLiteral("[Program Information]\nAgentPort=%1\nVersion=1\nSecurityModel=2\nSecurityLevel=0\n"
+                           "AuthProtocol=0\nPrivProtocol=0\n").arg(served_->port() + 12));
+  const QString alone = writeFile(QStringLiteral("alone"), QStringLiteral("127.0.0.1   # its profile\n"));
+  const CtlRun r = run({"--hosts", alone, "get", kIfDescr1}, QStringLiteral("profiled/registry.ini"));
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_EQ(linesOf(r, QStringLiteral("127.0.0.1")), QStringList{kPort1});
 }
 
 TEST_F(FleetTest, AGetOfAnObjectSomeAgentLacksEndsWithStatusFour) {

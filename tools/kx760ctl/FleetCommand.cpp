@@ -533,8 +533,11 @@ void setUpDevice(Device& d, const CtlCommandLine& line, const MvDeviceParams& pr
   } else {
     DeviceTarget = pristine;
     try {
-      MvStartupResult startup = runStartup(QStringList{QStringLiteral("/I") + h.host} + line.moduleSwitches +
-                                           h.moduleSwitches);
+      QStringList parameters = QStringList{QStringLiteral("/I") + h.host} + line.moduleSwitches + h.moduleSwitches;
+      // Start-up reads the address's profile before each parameter after the address: a line of
+      // the address alone gets one empty parameter, so it is the device its profile describes.
+      if (parameters.size() == 1) parameters << QString();
+      MvStartupResult startup = runStartup(parameters);
       env.applyTo(startup);
     } catch (const MvException& e) {
       d.setupFailure = Outcome::failure(e.error());
