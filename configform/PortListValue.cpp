@@ -4,8 +4,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollArea>
-#include <QTabWidget>
 #include <QVBoxLayout>
 #include <vector>
 
@@ -54,22 +52,11 @@ TPortListValue::TPortListValue(QWidget* parent) : QWidget(parent) {
   // Nine columns: the eighteen ports in two full lines, narrow enough for a row of the page.
   grid_->AddUnit(QStringLiteral("Unit1"), 1, TPortUitForm::BoxesPerUnit, kColumns);
   grid_->ShowUnit(QStringLiteral("1"), QStringLiteral("KX760"), TPortUitForm::KX760Ports);
-  // Only the boxes: no page frame around one unit, no scrolling inside a row of the page.
-  grid_->UnitPageControl()->setDocumentMode(true);
-  if (auto* scroll = grid_->findChild<QScrollArea*>()) {
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  }
+  grid_->FitToShownBoxes();
   for (int port = kFrontPorts + 1; port <= TPortUitForm::KX760Ports; ++port)
     grid_->PortCheckBoxes().at(port - 1)->setToolTip(
         QStringLiteral("Port %1: the module in slot %2").arg(port).arg(port - kFrontPorts));
-  QRect boxes;
-  for (QCheckBox* box : grid_->PortCheckBoxes()) {
-    if (!box->isHidden()) boxes = boxes.united(box->geometry());
-    connect(box, &QCheckBox::clicked, this, &TPortListValue::boxClicked);
-  }
-  grid_->setFixedSize(boxes.right() + 1, boxes.bottom() + 1 + boxes.top());
+  for (QCheckBox* box : grid_->PortCheckBoxes()) connect(box, &QCheckBox::clicked, this, &TPortListValue::boxClicked);
 
   auto* top = new QHBoxLayout;
   top->setContentsMargins(0, 0, 0, 0);

@@ -92,6 +92,7 @@ TPortVlanForm::TPortVlanForm(QWidget* owner) : TDedicatedForm(owner, QStringLite
   // The fields and one unit's grid need little height; the eighteen ports' rows get the rest.
   if (auto* body = qobject_cast<QGridLayout*>(layout())) body->setRowStretch(1, 0);
   grid_ = AddPortGrid(gridHolder);
+  grid_->FitToShownBoxes();
 
   connect(refreshBtn_, &QPushButton::clicked, this, &TPortVlanForm::RefreshBtnClick);
   connect(setBtn_, &QPushButton::clicked, this, &TPortVlanForm::SetBtnClick);

@@ -37,6 +37,10 @@ class TPortUitForm : public QFrame {
   // or a box count beyond the page, changes nothing.
   void ShowUnit(const QString& unitText, const QString& modelName, int visibleCount);
 
+  // Shows only the boxes: no frame around the page, no scrolling, the grid fixed to the size of
+  // the boxes shown (call after ShowUnit). For a grid set among other controls.
+  void FitToShownBoxes();
+
   // Port numbers as a user reads them: "3-5, 9" (ascending numbers).
   static QString PortRanges(const std::vector<int>& ports);
 
