@@ -82,6 +82,7 @@ QSize TPortListValue::sizeHint() const {
 }
 
 void TPortListValue::showLine() {
+  line_->setCursorPosition(0);  // a value longer than the line shows its first ports
   const QByteArray octets = lineOctets(line_);
   const QList<QCheckBox*>& boxes = grid_->PortCheckBoxes();
   for (qsizetype k = 0; k < boxes.size(); ++k) boxes.at(k)->setChecked(Raw::bit(octets, static_cast<quint32>(k)));

@@ -224,6 +224,9 @@ TEST_F(PortListTest, ARowDialogWritesThePortListFromTicks) {
     EXPECT_FALSE(active->isEnabled());
     QTest::mouseClick(list->Grid()->PortCheckBoxes().at(8), Qt::LeftButton);  // port 9
     EXPECT_TRUE(dialog.findChild<QCheckBox*>(QStringLiteral("Check%1").arg(kPortList))->isChecked());
+    // KX_FORMS_SHOTS=DIR: a picture of the dialog, to look at as the page screenshots.
+    if (const QString shots = qEnvironmentVariable("KX_FORMS_SHOTS"); !shots.isEmpty())
+      EXPECT_TRUE(dialog.grab().save(shots + "/port-list-dialog.png"));
     QTest::mouseClick(dialog.findChild<QPushButton*>("SetCheckedBtn"), Qt::LeftButton);
   };
   QTest::mouseClick(table->BtnPanel()->Button(TCtrlBtnPanel::EditBtn), Qt::LeftButton);
