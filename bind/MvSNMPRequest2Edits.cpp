@@ -368,10 +368,8 @@ void MvSNMPRequest2Edits::showBinding(const Binding& b) {
     case Kind::CheckBox: {
       if (!b.bits.empty()) {
         for (size_t i = 0; i < b.bits.size(); ++i) {
-          const quint32 byte = b.bits[i] / 8;
-          if (byte >= static_cast<quint32>(raw.size())) raiseError(kIndexOutOfRange);
-          const bool set = static_cast<quint8>(raw.at(byte)) & (0x80u >> (b.bits[i] % 8));
-          if (auto* box = qobject_cast<QCheckBox*>(b.controls[i].data())) box->setChecked(set);
+          if (b.bits[i] / 8 >= static_cast<quint32>(raw.size())) raiseError(kIndexOutOfRange);
+          if (auto* box = qobject_cast<QCheckBox*>(b.controls[i].data())) box->setChecked(Raw::bit(raw, b.bits[i]));
         }
       } else if (list) {
         int position = list->indexOfLabel(text);
@@ -643,11 +641,7 @@ void MvSNMPRequest2Edits::ReadControls(int item) {
         for (size_t k = 0; k < b->bits.size(); ++k) {
           const auto* box = qobject_cast<const QCheckBox*>(b->controls[k].data());
           if (!box) continue;
-          const qsizetype byte = b->offset + static_cast<qsizetype>(b->bits[k] / 8);
-          if (raw.size() <= byte) raw.append(byte + 1 - raw.size(), '\0');
-          const auto mask = static_cast<char>(0x80u >> (b->bits[k] % 8));
-          raw[byte] = box->isChecked() ? static_cast<char>(raw.at(byte) | mask)
-                                       : static_cast<char>(raw.at(byte) & ~mask);
+          Raw::setBit(raw, static_cast<quint32>(b->offset) * 8 + b->bits[k], box->isChecked());
         }
         continue;
       }

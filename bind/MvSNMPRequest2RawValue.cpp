@@ -233,4 +233,17 @@ void patch(QByteArray& raw, int offset, const QByteArray& piece) {
   std::memcpy(raw.data() + offset, piece.constData(), static_cast<size_t>(piece.size()));
 }
 
+bool bit(const QByteArray& raw, quint32 bit) {
+  const quint32 octet = bit / 8;
+  return octet < static_cast<quint32>(raw.size()) && (static_cast<quint8>(raw.at(octet)) & (0x80u >> (bit % 8)));
+}
+
+void setBit(QByteArray& raw, quint32 bit, bool on) {
+  const auto octet = static_cast<qsizetype>(bit / 8);
+  if (raw.size() <= octet) raw.append(octet + 1 - raw.size(), '\0');
+  const auto mask = static_cast<quint8>(0x80u >> (bit % 8));
+  const auto old = static_cast<quint8>(raw.at(octet));
+  raw[octet] = static_cast<char>(on ? old | mask : old & ~mask);
+}
+
 }  // namespace MvSNMPRequest2RawValue

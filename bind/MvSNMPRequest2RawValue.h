@@ -27,4 +27,11 @@ QByteArray cut(const QByteArray& raw, int offset, quint32 syntax);
 // Copies the piece over the raw value at the offset, extending it with zero bytes as needed.
 void patch(QByteArray& raw, int offset, const QByteArray& piece);
 
+// Bits of an octet string as port lists and other BITS values number them: bit 0 is the most
+// significant bit of octet 0, bit 8 that of octet 1 (port p of a port list is bit p - 1).
+// A bit past the last octet reads as clear.
+bool bit(const QByteArray& raw, quint32 bit);
+// Sets or clears the bit, extending the value with zero octets up to the bit's octet.
+void setBit(QByteArray& raw, quint32 bit, bool on);
+
 }  // namespace MvSNMPRequest2RawValue

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "configform/FormError.h"
+#include "configform/PortListValue.h"
 #include "mvsnmp/MvValueConversion.h"
 #include "widgets/UserNotice.h"
 #include <QTreeWidget>  // before the binding header, whose inline ListView() needs the full type
@@ -41,6 +42,12 @@ void requireIndexValue(const MvSNMPVarList& list, int i) {
                       messageOf(MvCode::BadSyntax) +
                           QStringLiteral(" \"%1\": \"%2\" names no row.")
                               .arg(list.item(i).label, list.item(i).value));
+}
+
+// The edit that holds a row's value as text: the value control itself, or a port list's hex line.
+QLineEdit* textEdit(QWidget* value) {
+  if (auto* ports = dynamic_cast<TPortListValue*>(value)) return ports->Line();
+  return qobject_cast<QLineEdit*>(value);
 }
 
 constexpr int kShortControl = 20;   // controls lower than this ...
@@ -92,6 +99,13 @@ void TEditsPanel::buildRows() {
       editCtrl_->BindComboBox(i, combo);
       connect(combo, &QComboBox::activated, this, [this, check] { tickEditedRow(check); });
       value = combo;
+    } else if (TPortListValue::IsPortList(item)) {
+      // A port list is ticked port by port on the unit's grid; its hex line is what is bound.
+      auto* ports = new TPortListValue(rowsHolder_);
+      editCtrl_->BindEdits(i, QStringLiteral("%s"), {ports->Line()});
+      ports->Line()->setProperty("tag", i);
+      ports->OnTicked = [this, check] { tickEditedRow(check); };
+      value = ports;
     } else {
       auto* edit = new QLineEdit(rowsHolder_);
       editCtrl_->BindEdits(i, QStringLiteral("%s"), {edit});
@@ -203,7 +217,7 @@ void TEditsPanel::showOwnText(QLineEdit* edit, const QString& text) {
 
 void TEditsPanel::ClearRow(int r) {
   Row& x = row(r);
-  if (auto* edit = qobject_cast<QLineEdit*>(x.value))
+  if (QLineEdit* edit = textEdit(x.value))
     showOwnText(edit, QString());
   else if (auto* combo = qobject_cast<QComboBox*>(x.value))
     combo->setCurrentIndex(-1);
@@ -219,7 +233,7 @@ void TEditsPanel::TickEditedRow(int r) { tickEditedRow(row(r).check); }
 
 void TEditsPanel::SetRowValue(int r, const QString& text) {
   Row& x = row(r);
-  if (auto* edit = qobject_cast<QLineEdit*>(x.value))
+  if (QLineEdit* edit = textEdit(x.value))
     showOwnText(edit, text);
   else if (auto* combo = qobject_cast<QComboBox*>(x.value))
     combo->setCurrentIndex(combo->findText(text));
@@ -266,14 +280,22 @@ void TEditsPanel::LayOut() {
   int bottom = 0;
   for (Row& x : rows_) {
     if (x.label->isHidden()) continue;
+    int width = valueWidth;
     const int height = naturalHeight(x.value);
+    int lineHeight = height;  // the check box and label stand beside this much of the value
+    if (auto* ports = dynamic_cast<TPortListValue*>(x.value)) {
+      // The hex line in the value column, the grid under it as wide as its boxes.
+      ports->SetLineWidth(valueWidth);
+      width = std::max(valueWidth, ports->sizeHint().width());
+      lineHeight = naturalHeight(ports->Line());
+    }
     if (previousBottom >= 0) top = previousBottom + Spacing;
-    x.value->setGeometry(valueLeft, top, valueWidth, height);
+    x.value->setGeometry(valueLeft, top, width, height);
     const int checkHeight = x.check->sizeHint().height();
-    x.check->setGeometry(CheckLeft, top + (height - checkHeight) / 2, CheckWidth, checkHeight);
-    x.label->move(labelLeft, top + (height - x.label->height()) / 2);
+    x.check->setGeometry(CheckLeft, top + (lineHeight - checkHeight) / 2, CheckWidth, checkHeight);
+    x.label->move(labelLeft, top + (lineHeight - x.label->height()) / 2);
     previousBottom = top + height;
-    right = std::max(right, valueLeft + valueWidth);
+    right = std::max(right, valueLeft + width);
     bottom = std::max(bottom, previousBottom);
   }
   // The scrolled area ends half a border past the rows; the panel asks for the whole border.
@@ -290,7 +312,7 @@ void TEditsPanel::SetRowFormat(int r, const QString& format) {
   if (x.kind == ReadOnlyOptions) raiseFormError(QStringLiteral("Unknow UI Control type!"));
   if (!editCtrl_) return;
   editCtrl_->Unbind(r);
-  editCtrl_->BindEdits(r, format, {qobject_cast<QLineEdit*>(x.value)});
+  editCtrl_->BindEdits(r, format, {textEdit(x.value)});
   row(r).format = format;
 }
 
@@ -368,8 +390,8 @@ void TEditsPanel::CheckAll() { setChecks(true); }
 void TEditsPanel::ClearChecks() { setChecks(false); }
 
 bool TEditsPanel::valueEmpty(int r) const {
-  const QWidget* value = RowAt(r).value;
-  if (auto* edit = qobject_cast<const QLineEdit*>(value)) return edit->text().isEmpty();
+  QWidget* value = RowAt(r).value;
+  if (const QLineEdit* edit = textEdit(value)) return edit->text().isEmpty();
   if (auto* combo = qobject_cast<const QComboBox*>(value)) return combo->currentIndex() < 0;
   return value->property("text").toString().isEmpty();
 }

@@ -17,9 +17,12 @@
 #include "mvsnmp/MvError.h"
 #include "mvsnmp/MvOptionList.h"
 #include "bind/MvSNMPRequest2Edits.h"
+#include "bind/MvSNMPRequest2RawValue.h"
 #include "mvsnmp/MvValueConversion.h"
 #include "widgets/PortUitFormUnit.h"
 #include "widgets/UserNotice.h"
+
+namespace Raw = MvSNMPRequest2RawValue;
 
 namespace {
 
@@ -27,31 +30,12 @@ namespace {
 enum PortItem { PortKey = 0, Pvid = 1, FrameTypes = 2, Filtering = 3 };
 enum VlanItem { VlanId = 0, Egress = 2, Untagged = 4 };
 
-// A port list: port p is bit 7 - (p - 1) % 8 of octet (p - 1) / 8.
-bool hasPort(const QByteArray& list, int port) {
-  const int octet = (port - 1) / 8;
-  return octet < list.size() && (static_cast<unsigned char>(list.at(octet)) & (0x80 >> ((port - 1) % 8)));
-}
+// A port list: port p is bit p - 1 of the value (the high bit of its first octet is port 1).
+bool hasPort(const QByteArray& list, int port) { return Raw::bit(list, static_cast<quint32>(port - 1)); }
 
 QByteArray withPorts(QByteArray list, const std::vector<int>& ports) {
-  for (int port : ports) {
-    const int octet = (port - 1) / 8;
-    if (list.size() <= octet) list.append(QByteArray(octet + 1 - list.size(), '\0'));
-    list[octet] = static_cast<char>(static_cast<unsigned char>(list.at(octet)) | (0x80 >> ((port - 1) % 8)));
-  }
+  for (int port : ports) Raw::setBit(list, static_cast<quint32>(port - 1), true);
   return list;
-}
-
-// "3-5, 9": ports as a user reads them.
-QString portRanges(const std::vector<int>& ports) {
-  QStringList parts;
-  for (size_t i = 0; i < ports.size();) {
-    size_t j = i;
-    while (j + 1 < ports.size() && ports[j + 1] == ports[j] + 1) ++j;
-    parts << (i == j ? QString::number(ports[i]) : QStringLiteral("%1-%2").arg(ports[i]).arg(ports[j]));
-    i = j + 1;
-  }
-  return parts.join(QStringLiteral(", "));
 }
 
 // The list view column that shows `item` of the binding's list; -1 when none does.
@@ -108,6 +92,7 @@ TPortVlanForm::TPortVlanForm(QWidget* owner) : TDedicatedForm(owner, QStringLite
   // The fields and one unit's grid need little height; the eighteen ports' rows get the rest.
   if (auto* body = qobject_cast<QGridLayout*>(layout())) body->setRowStretch(1, 0);
   grid_ = AddPortGrid(gridHolder);
+  grid_->FitToShownBoxes();
 
   connect(refreshBtn_, &QPushButton::clicked, this, &TPortVlanForm::RefreshBtnClick);
   connect(setBtn_, &QPushButton::clicked, this, &TPortVlanForm::SetBtnClick);
@@ -228,7 +213,7 @@ void TPortVlanForm::SetBtnClick() {
     if (!outside.empty() &&
         UserNotice::askYesNo(this, windowTitle(),
                              QStringLiteral("Port %1 is not an untagged member of VLAN %2. Make it one as well?")
-                                 .arg(portRanges(outside))
+                                 .arg(TPortUitForm::PortRanges(outside))
                                  .arg(pvid))) {
       const QString id = QString::number(pvid);
       writes.push_back({Egress, VlanStaticList, id, hexText(withPorts(vlan->egress, outside)),

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QScrollArea>
 #include <QTabWidget>
+#include <QStringList>
 #include <QVBoxLayout>
 
 TPortUitForm::TPortUitForm(QWidget* owner) : QFrame(owner) {
@@ -73,4 +74,32 @@ void TPortUitForm::ShowUnit(const QString& unitText, const QString& modelName, i
   unitPageControl_->setCurrentIndex(index);
   page->setVisible(true);
   for (qsizetype i = first; i < first + visibleCount; ++i) portCheckBoxes_.at(i)->setVisible(true);
+}
+
+void TPortUitForm::FitToShownBoxes() {
+  unitPageControl_->setDocumentMode(true);
+  for (QScrollArea* scroll : findChildren<QScrollArea*>()) {
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The boxes on whatever the grid stands on (a group box's face, a page's).
+    scroll->viewport()->setAutoFillBackground(false);
+    if (QWidget* boxes = scroll->widget()) boxes->setAutoFillBackground(false);
+  }
+  QRect shown;
+  for (const QCheckBox* box : portCheckBoxes_)
+    if (!box->isHidden()) shown = shown.united(box->geometry());
+  // As much room under the last line as above the first.
+  setFixedSize(shown.right() + 1, shown.bottom() + 1 + shown.top());
+}
+
+QString TPortUitForm::PortRanges(const std::vector<int>& ports) {
+  QStringList parts;
+  for (size_t i = 0; i < ports.size();) {
+    size_t j = i;
+    while (j + 1 < ports.size() && ports[j + 1] == ports[j] + 1) ++j;
+    parts << (i == j ? QString::number(ports[i]) : QStringLiteral("%1-%2").arg(ports[i]).arg(ports[j]));
+    i = j + 1;
+  }
+  return parts.join(QStringLiteral(", "));
 }

@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QList>
 #include <QString>
+#include <vector>
 
 class QCheckBox;
 class QTabWidget;
@@ -19,6 +20,11 @@ class TPortUitForm : public QFrame {
   static constexpr char DeviceInfoFile[] = "DeviceInfo.ini";
   static constexpr int WrapWithDeviceInfo = 10;
   static constexpr int FontPoints = 8;
+  static constexpr int BoxesPerUnit = 32;
+  // The one unit every window of this program shows: the KX760's sixteen front ports and its two
+  // module ports, in twelve columns.
+  static constexpr int UnitColumns = 12;
+  static constexpr int KX760Ports = 18;
 
   explicit TPortUitForm(QWidget* owner = nullptr);
 
@@ -31,6 +37,13 @@ class TPortUitForm : public QFrame {
   // or a box count beyond the page, changes nothing.
   void ShowUnit(const QString& unitText, const QString& modelName, int visibleCount);
 
+  // Shows only the boxes: no frame around the page, no scrolling, the grid fixed to the size of
+  // the boxes shown (call after ShowUnit). For a grid set among other controls.
+  void FitToShownBoxes();
+
+  // Port numbers as a user reads them: "3-5, 9" (ascending numbers).
+  static QString PortRanges(const std::vector<int>& ports);
+
   // Every box, unit after unit; the bindings read and write hidden ones as well.
   const QList<QCheckBox*>& PortCheckBoxes() const { return portCheckBoxes_; }
   // The unit pages, unit 1 first.
@@ -38,8 +51,6 @@ class TPortUitForm : public QFrame {
   QTabWidget* UnitPageControl() const { return unitPageControl_; }
 
  private:
-  static constexpr int BoxesPerUnit = 32;
-
   QTabWidget* unitPageControl_ = nullptr;
   QList<QCheckBox*> portCheckBoxes_;
   QList<QWidget*> unitPages_;
