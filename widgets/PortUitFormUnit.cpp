@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QScrollArea>
+#include <QStringList>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -74,3 +75,34 @@ void TPortUitForm::ShowUnit(const QString& unitText, const QString& modelName, i
   page->setVisible(true);
   for (qsizetype i = first; i < first + visibleCount; ++i) portCheckBoxes_.at(i)->setVisible(true);
 }
+
+// ---- the port grid of the dedicated editors ----
+
+namespace PortGrid {
+
+TPortUitForm* AddTo(QWidget* parent) {
+  auto* grid = new TPortUitForm(parent);
+  grid->AddUnit(QStringLiteral("Unit1"), 1, Boxes, Columns);
+  grid->ShowUnit(QStringLiteral("1"), QStringLiteral("KX760"), VisiblePorts);
+  QLayout* layout = parent->layout() ? parent->layout() : new QVBoxLayout(parent);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(grid);
+  grid->show();
+  return grid;
+}
+
+QString BitList() {
+  QStringList bits;
+  for (int i = 0; i < Boxes; ++i) bits << QString::number(i);
+  return bits.join(u',');
+}
+
+void UncheckAll(const TPortUitForm* grid) {
+  for (QCheckBox* box : grid->PortCheckBoxes()) box->setChecked(false);
+}
+
+void EnableAll(const TPortUitForm* grid, bool on) {
+  for (QCheckBox* box : grid->PortCheckBoxes()) box->setEnabled(on);
+}
+
+}  // namespace PortGrid
