@@ -10,16 +10,8 @@
 
 namespace {
 
-const SnmpVarDef kForwardingTable[] = {
-    {"1.3.6.1.2.1.17.4.3.1.1", "Address", Syntax::MacAddress, Access::ReadOnly},
-    {"1.3.6.1.2.1.17.4.3.1.2", "Port", Syntax::Integer, Access::ReadOnly},
-    {"1.3.6.1.2.1.17.4.3.1.3", "Status", Syntax::Integer, Access::ReadOnly},
-    {},
-};
-const SnmpVarDef kSilent[] = {
-    {bindtest::kSilentOid, "Slot 2", Syntax::Integer, Access::ReadOnly},
-    {},
-};
+using bindtest::kForwardingTable;
+using bindtest::kSilent;
 
 // Counts the rows it receives into a counter that outlives it.
 class CountingBinding : public MvSNMPRequest2Controls {
