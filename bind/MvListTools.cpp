@@ -142,7 +142,7 @@ void MvListTools::SetRefreshButton(QAbstractButton* button) {
     stopOnClick_ = Walking();
     // A Stop leaves the request not alive; pressed again, the button starts a walk: made alive
     // here, before the window's own handler asks for the refresh.
-    if (!stopOnClick_ && binding_ && !binding_->Busy()) binding_->Request().alive = true;
+    if (!stopOnClick_ && binding_ && !binding_->Busy()) binding_->Resume();
   });
   connect(button, &QAbstractButton::clicked, this, [this] {
     if (stopOnClick_ && binding_) binding_->StopWalk();

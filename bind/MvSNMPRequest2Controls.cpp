@@ -372,6 +372,15 @@ void MvSNMPRequest2Controls::waitFor(const Outcome& outcome) {
   }
 }
 
+bool MvSNMPRequest2Controls::StopAndWait(int maxMs) {
+  Stop();
+  return WaitWhileBusy(maxMs);
+}
+
+void MvSNMPRequest2Controls::SetExcluded(int item, bool excluded) {
+  request_.varList.item(item).access = excluded ? Access::Invalid : Access::ReadWrite;
+}
+
 bool MvSNMPRequest2Controls::WaitWhileBusy(int maxMs) {
   if (!busy_) return true;
   const auto living = living_;

@@ -28,9 +28,9 @@ class MvSNMPRequest2Controls : public QObject {
   using DoneEvent = std::function<void(MvSNMPRequest2Controls* binding, const MvSNMPError& error)>;
 
   explicit MvSNMPRequest2Controls(QWidget* owner);
-  // The owner clears the request's `alive` flag and waits while Busy before destroying a binding;
-  // a completion that still arrives afterwards never reaches it. Never destroy a binding from
-  // inside its own OnRefreshDone/OnApplyDone (use deleteLater).
+  // The owner calls StopAndWait before destroying a binding (MvBindingOwner does); a completion
+  // that still arrives afterwards never reaches it. Never destroy a binding from inside its own
+  // OnRefreshDone/OnApplyDone (use deleteLater).
   ~MvSNMPRequest2Controls() override;
   MvSNMPRequest2Controls(const MvSNMPRequest2Controls&) = delete;
   MvSNMPRequest2Controls& operator=(const MvSNMPRequest2Controls&) = delete;
@@ -86,6 +86,23 @@ class MvSNMPRequest2Controls : public QObject {
   // Waits, repainting but dropping user input (BusyWait), until the binding is no longer Busy or
   // `maxMs` (negative: no limit) has passed. True when it is no longer Busy.
   bool WaitWhileBusy(int maxMs = -1);
+
+  // ---- what the windows set on the request ----
+  // Ends what is out at its next answer (a walk keeps the rows read so far) and starts nothing
+  // until Resume: refreshes and applies return false meanwhile.
+  void Stop() { request_.alive = false; }
+  // Takes operations again after a Stop.
+  void Resume() { request_.alive = true; }
+  bool Stopped() const { return !request_.alive; }
+  // The stop-and-release contract: stopped, then waited for (the windows painting) until
+  // nothing is out or `maxMs` (negative: no limit) has passed; true when nothing is out. The
+  // binding may be destroyed then: a completion that arrives later never reaches it.
+  bool StopAndWait(int maxMs = -1);
+  // The time-out of each try, in hundredths of a second.
+  void SetTimeout(int hundredths) { request_.timeout = hundredths; }
+  // Leaves an item out of every PDU (its flags become the excluded flag alone), or gives it back
+  // its read-write access.
+  void SetExcluded(int item, bool excluded);
 
  protected:
   virtual void BeforeRefresh() {}

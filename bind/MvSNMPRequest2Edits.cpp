@@ -48,6 +48,10 @@ constexpr int kBadItemIndex = -12;  // "Out of range at index of array or list!"
 
 // Rows received during a walk reach the view at most this often, in one batch.
 constexpr int kRowFlushMs = 100;
+// A batch holds at least the view's rows divided by this. Each batch costs the view a layout of
+// all its rows, so batches grow with the view: a walk of a million rows costs a few dozen layouts
+// rather than one every 100 ms, and the fill time grows with the rows, not with their square.
+constexpr int kBatchGrowth = 4;
 constexpr int kHeadingPadding = 20;
 constexpr size_t kWidthSampleRows = 100;
 
@@ -187,7 +191,12 @@ MvSNMPRequest2Edits::MvSNMPRequest2Edits(QWidget* owner)
     : MvSNMPRequest2Controls(owner), constraints_(std::make_unique<MvEditConstraint>(owner, true)) {
   flushTimer_.setSingleShot(true);
   flushTimer_.setInterval(kRowFlushMs);
-  QObject::connect(&flushTimer_, &QTimer::timeout, this, [this] { flushRows(); });
+  QObject::connect(&flushTimer_, &QTimer::timeout, this, [this] {
+    // The end of the walk flushes whatever is left (AfterRefresh, OperationEnded).
+    const auto shown = static_cast<size_t>(listView_ ? listView_->topLevelItemCount() : 0);
+    if (pendingRows_.size() < shown / kBatchGrowth) return flushTimer_.start();
+    flushRows();
+  });
 }
 
 MvSNMPRequest2Edits::~MvSNMPRequest2Edits() {

@@ -27,8 +27,7 @@ void TConfigForm::fixType(FormType type) {
 }
 
 MvSNMPRequest2Edits* TConfigForm::adopt(std::unique_ptr<MvSNMPRequest2Edits> binding) {
-  bindings_.push_back(std::move(binding));
-  return bindings_.back().get();
+  return bindings_.Adopt(std::move(binding));
 }
 
 TSNMPEditorPanel* TConfigForm::MakeEditorForm(std::unique_ptr<MvSNMPRequest2Edits> binding) {
@@ -114,8 +113,8 @@ void TConfigForm::RefreshActivePage() {
       return;
     case FormType::Editor:
     case FormType::Table:
-      if (bindings_.empty()) return;
-      chosen = bindings_.front().get();
+      if (bindings_.Empty()) return;
+      chosen = bindings_.At(0);
       break;
     case FormType::Pages: {
       const int index = pageControl_->currentIndex();
@@ -127,9 +126,9 @@ void TConfigForm::RefreshActivePage() {
       raiseFormError(QStringLiteral("Refresh a Form with unknown Form Type!"));
   }
   // The page left behind stops its walk at its next answer.
-  if (current_) current_->Request().alive = false;
+  if (current_) current_->Stop();
   current_ = chosen;
-  chosen->Request().alive = true;
+  chosen->Resume();
   try {
     chosen->Refresh();
   } catch (const MvException& e) {
@@ -163,10 +162,5 @@ void TConfigForm::ReleaseBindings() {
   if (releasing_) return;
   releasing_ = true;
   current_ = nullptr;
-  for (auto& binding : bindings_) {
-    binding->Request().alive = false;
-    binding->WaitWhileBusy();
-    binding.reset();
-  }
-  bindings_.clear();
+  bindings_.ReleaseAll();
 }

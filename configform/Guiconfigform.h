@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "bind/MvBindingOwner.h"
 #include "configform/CtrlBtnPanel.h"
 #include "configform/EditsPanel.h"
 #include "configform/ListViewPanel.h"
@@ -44,12 +45,12 @@ class TConfigForm : public QDialog {
 
   FormType Type() const { return type_; }
   QTabWidget* PageControl() const { return pageControl_; }
-  int BindingCount() const { return static_cast<int>(bindings_.size()); }
-  MvSNMPRequest2Edits* BindingAt(int i) const { return bindings_.at(static_cast<size_t>(i)).get(); }
+  int BindingCount() const { return bindings_.Count(); }
+  MvSNMPRequest2Edits* BindingAt(int i) const { return bindings_.At(i); }
   MvSNMPRequest2Edits* CurrentBinding() const { return current_; }
 
-  // For each binding in order: stop it, wait while it is busy, destroy it. Runs when the form
-  // closes; later calls do nothing.
+  // Releases every binding in order (stopped, waited for, destroyed). Runs when the form closes;
+  // later calls do nothing.
   void ReleaseBindings();
 
  protected:
@@ -65,7 +66,7 @@ class TConfigForm : public QDialog {
                            int deleteColumn, const QString& deleteValue);
 
   FormType type_ = FormType::None;
-  std::vector<std::unique_ptr<MvSNMPRequest2Edits>> bindings_;
+  MvBindingOwner<MvSNMPRequest2Edits> bindings_;
   QTabWidget* pageControl_ = nullptr;
   MvSNMPRequest2Edits* current_ = nullptr;
   QSize pagesSize_{0, 0};

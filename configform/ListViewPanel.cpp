@@ -301,7 +301,7 @@ void TSNMPListViewPanel::RefreshTable() {
     binding->StopWalk();
     return;
   }
-  binding->Request().alive = true;  // after a Stop
+  binding->Resume();  // after a Stop
   rememberSelection();
   setRowButtons(false);
   try {
@@ -470,9 +470,8 @@ void TSNMPListViewPanel::EditRow() {
   if (!binding || !hasSelection()) return;
   if (binding->Asynchronous()) {
     // A walk still running would refill the lines under the dialog: stop it first.
-    binding->Request().alive = false;
-    binding->WaitWhileBusy(kEditWaitMs);
-    binding->Request().alive = true;
+    binding->StopAndWait(kEditWaitMs);
+    binding->Resume();
   }
   const ReadInstance row(*binding);
   RowDialog dialog(*this, Form() ? Form()->windowTitle() : window()->windowTitle());

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -27,24 +26,18 @@ const QString kNotComplete = QStringLiteral("Get data not complete");
 TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget* owner) : TDedicatedForm(owner, QStringLiteral("BOOTCtrlTableForm")) {
   setObjectName(QStringLiteral("BOOTCtrlTableForm"));
   resize(680, 420);
-  list_ = MakeListView(this, "ListView1");
-  memo_ = MakeMemo(this);
-  memo_->setMaximumHeight(90);
+  list_ = FormParts::MakeListView(this, "ListView1");
+  memo_ = FormParts::MakeMemo(this);
   combo_ = new QComboBox(this);
   combo_->setObjectName(QStringLiteral("ComboBox1"));
   combo_->hide();
-  refreshBtn_ = MakeButton(this, "RefreshBtn", QStringLiteral("Refresh"));
-  deleteBtn_ = MakeButton(this, "DeleteBtn", QStringLiteral("Delete"));
-  addBtn_ = MakeButton(this, "AddBtn", QStringLiteral("Add"));
-  closeBtn_ = MakeButton(this, "CloseBtn", QStringLiteral("Close"));
-  stopBtn_ = MakeButton(this, "btnStop", QStringLiteral("Stop"));
-  auto* side = new QVBoxLayout;
-  for (QPushButton* b : {refreshBtn_, deleteBtn_, addBtn_, closeBtn_, stopBtn_}) side->addWidget(b);
-  side->addStretch();
-  auto* body = new QGridLayout(this);
-  body->addWidget(list_, 0, 0);
-  body->addLayout(side, 0, 1);
-  body->addWidget(memo_, 1, 0, 1, 2);
+  refreshBtn_ = FormParts::MakeButton(this, "RefreshBtn", QStringLiteral("Refresh"));
+  deleteBtn_ = FormParts::MakeButton(this, "DeleteBtn", QStringLiteral("Delete"));
+  addBtn_ = FormParts::MakeButton(this, "AddBtn", QStringLiteral("Add"));
+  closeBtn_ = FormParts::MakeButton(this, "CloseBtn", QStringLiteral("Close"));
+  stopBtn_ = FormParts::MakeButton(this, "btnStop", QStringLiteral("Stop"));
+  FormParts::LayOutListEditor(this, list_, nullptr, nullptr, {refreshBtn_, deleteBtn_, addBtn_, closeBtn_, stopBtn_},
+                              nullptr, memo_);
   connect(refreshBtn_, &QPushButton::clicked, this, &TBOOTCtrlTableForm::RefreshBtnClick);
   connect(deleteBtn_, &QPushButton::clicked, this, &TBOOTCtrlTableForm::DeleteBtnClick);
   connect(addBtn_, &QPushButton::clicked, this, &TBOOTCtrlTableForm::AddBtnClick);
@@ -54,28 +47,24 @@ TBOOTCtrlTableForm::TBOOTCtrlTableForm(QWidget* owner) : TDedicatedForm(owner, Q
   FormCreate();
 }
 
-void TBOOTCtrlTableForm::startFailed(const QString& message) {
-  dataComplete_ = true;
-  memo_->appendPlainText(message);
-}
+void TBOOTCtrlTableForm::appendLine(const QString& message) { memo_->appendPlainText(message); }
 
 void TBOOTCtrlTableForm::FormCreate() {
-  Guard([this](const QString& m) { startFailed(m); }, [this] {
+  Guard([this](const QString& m) { appendLine(m); }, [this] {
     new_ = new TNewBootpCtrlForm(this);
     binding_ = AddBinding("DhcpRelayControlList");
     binding_->BindListView(list_, true);
     binding_->BindEdits(InterfaceName, QStringLiteral("%s"), {new_->InterfaceEdit()});
     binding_->BindEdits(Server, QStringLiteral("%s"), {new_->ServerEdit()});
     binding_->BindComboBox(RowStatus, combo_);
-    OnRefreshEnded(binding_, [this](const MvSNMPError&) { dataComplete_ = true; });
     binding_->SetStatusTarget(memo_);
-    if (!binding_->Refresh()) dataComplete_ = true;
+    binding_->Refresh();
     deleteBtn_->setEnabled(false);
   });
 }
 
 void TBOOTCtrlTableForm::RefreshBtnClick() {
-  if (!dataComplete_ || !binding_ || binding_->Busy()) return;
+  if (!binding_ || !Settled()) return;
   refreshAgain();
   deleteBtn_->setEnabled(false);
 }
@@ -83,34 +72,29 @@ void TBOOTCtrlTableForm::RefreshBtnClick() {
 void TBOOTCtrlTableForm::ListView1SelectItem() { deleteBtn_->setEnabled(!list_->selectedItems().isEmpty()); }
 
 void TBOOTCtrlTableForm::refreshAgain() {
-  Guard([this](const QString& m) { startFailed(m); }, [this] {
-    dataComplete_ = false;
-    if (!StartRefresh(binding_)) dataComplete_ = true;
-  });
+  Guard([this](const QString& m) { appendLine(m); }, [this] { StartRefresh(binding_); });
 }
 
 void TBOOTCtrlTableForm::applyThenRefresh() {
-  binding_->Request().alive = true;
-  dataComplete_ = false;
-  const bool started = ApplyThen(binding_, true, [this](const MvSNMPError&) { refreshAgain(); });
-  if (!started) dataComplete_ = true;
+  binding_->Resume();
+  ApplyThen(binding_, true, [this](const MvSNMPError&) { refreshAgain(); });
 }
 
 void TBOOTCtrlTableForm::DeleteBtnClick() {
   if (list_->selectedItems().isEmpty()) return;
-  if (!dataComplete_) return UserNotice::information(this, kNotComplete);
-  if (!ConfirmDelete()) return;
+  if (!Settled()) return UserNotice::information(this, kNotComplete);
+  if (!FormParts::ConfirmDelete(this)) return;
   combo_->setCurrentIndex(kDestroy);
   if (binding_->Busy()) return UserNotice::information(this, kNotComplete);
   // Only the row status (destroy) of the selected row travels; the table is read again once
   // the agent has answered.
-  Guard([this](const QString& m) { startFailed(m); }, [this] { applyThenRefresh(); });
+  Guard([this](const QString& m) { appendLine(m); }, [this] { applyThenRefresh(); });
   deleteBtn_->setEnabled(false);
 }
 
 void TBOOTCtrlTableForm::AddBtnClick() {
-  if (!dataComplete_) return UserNotice::information(this, kNotComplete);
-  Guard([this](const QString& m) { startFailed(m); }, [this] {
+  if (!Settled()) return UserNotice::information(this, kNotComplete);
+  Guard([this](const QString& m) { appendLine(m); }, [this] {
     new_->setWindowTitle(QStringLiteral("New DHCP Control: ") + DeviceTarget.address);
     if (binding_->Busy())
       UserNotice::information(this, kNotComplete);
@@ -120,7 +104,7 @@ void TBOOTCtrlTableForm::AddBtnClick() {
 }
 
 void TBOOTCtrlTableForm::btnStopClick() {
-  if (binding_) binding_->Request().alive = false;
+  if (binding_) binding_->Stop();
 }
 
 int TBOOTCtrlTableForm::ServersOf(const QString& interfaceName) const {
@@ -132,14 +116,9 @@ int TBOOTCtrlTableForm::ServersOf(const QString& interfaceName) const {
 
 QString TBOOTCtrlTableForm::AddServer() {
   combo_->setCurrentIndex(kCreateAndGo);
-  binding_->Request().alive = true;
-  dataComplete_ = false;
+  binding_->Resume();
   const QString failure = ApplyAndWait(binding_);
-  // Whatever the outcome, the form takes requests again once nothing is out.
-  if (failure.isEmpty())
-    refreshAgain();
-  else
-    dataComplete_ = true;
+  if (failure.isEmpty()) refreshAgain();
   return failure;
 }
 
@@ -151,7 +130,7 @@ int TBOOTCtrlTableForm::MaxInterfaceName() const {
 }
 
 bool TBOOTCtrlTableForm::CanClose() {
-  if (dataComplete_) return true;
+  if (Settled()) return true;
   UserNotice::information(this, kNotComplete);
   return false;
 }
@@ -165,8 +144,8 @@ TNewBootpCtrlForm::TNewBootpCtrlForm(TBOOTCtrlTableForm* table) : QDialog(table)
   edit1_->setObjectName(QStringLiteral("Edit1"));
   edit2_ = new QLineEdit(this);
   edit2_->setObjectName(QStringLiteral("Edit2"));
-  setBtn_ = TDedicatedForm::MakeButton(this, "DeleteBtn", QStringLiteral("Set"));
-  QPushButton* close = TDedicatedForm::MakeButton(this, "BitBtn1", QStringLiteral("Close"));
+  setBtn_ = FormParts::MakeButton(this, "DeleteBtn", QStringLiteral("Set"));
+  QPushButton* close = FormParts::MakeButton(this, "BitBtn1", QStringLiteral("Close"));
   auto* fields = new QFormLayout;
   fields->addRow(QStringLiteral("Interface Name"), edit1_);
   fields->addRow(QStringLiteral("DHCP Server IP"), edit2_);
@@ -198,7 +177,7 @@ void TNewBootpCtrlForm::SetClick() {
   if (table_->ServersOf(edit1_->text()) >= TBOOTCtrlTableForm::MaxServersPerInterface)
     return UserNotice::warning(this, QStringLiteral("One interface can support four bootp servers at most."));
   // Both fields are the row's instance: read strictly, or nothing is sent.
-  if (!TDedicatedForm::CheckFields(this, {{edit1_, QStringLiteral("Interface Name"),
+  if (!FormParts::CheckFields(this, {{edit1_, QStringLiteral("Interface Name"),
                                            MvKeyRule::text(1, table_->MaxInterfaceName())},
                                           {edit2_, QStringLiteral("DHCP Server IP"), MvKeyRule::of(Syntax::IpAddress)}}))
     return;

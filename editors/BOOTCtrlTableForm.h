@@ -23,7 +23,7 @@ class TBOOTCtrlTableForm : public TDedicatedForm {
   void btnStopClick();
   void ListView1SelectItem();
 
-  bool DataComplete() const { return dataComplete_; }
+  bool DataComplete() const { return Settled(); }
   QTreeWidget* ListView() const { return list_; }
   QPlainTextEdit* Memo() const { return memo_; }
   QComboBox* StatusCombo() const { return combo_; }
@@ -49,13 +49,12 @@ class TBOOTCtrlTableForm : public TDedicatedForm {
   bool CanClose() override;
 
  private:
-  void startFailed(const QString& message);
+  void appendLine(const QString& message);
   // A refresh (also after a Stop); an error raised while starting it ends the wait.
   void refreshAgain();
   // An apply of the row status, then the refresh once it has ended.
   void applyThenRefresh();
 
-  bool dataComplete_ = false;
   QTreeWidget* list_ = nullptr;
   QPlainTextEdit* memo_ = nullptr;
   QComboBox* combo_ = nullptr;

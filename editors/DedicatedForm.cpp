@@ -1,27 +1,16 @@
 #include "editors/DedicatedForm.h"
 
 #include <QAbstractItemModel>
-#include <QCheckBox>
-#include <QGridLayout>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTabWidget>
-#include <QStatusBar>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <optional>
 
-#include "catalogue/CatalogueRegistry.h"
-#include "mvsnmp/MvError.h"
-#include "widgets/MvListRows.h"
 #include "bind/MvListTools.h"
 #include "bind/MvSNMPRequest2Edits.h"
-#include "widgets/PortUitFormUnit.h"
-#include "widgets/UserNotice.h"
+#include "catalogue/CatalogueRegistry.h"
+#include "mvsnmp/MvError.h"
 
 TDedicatedForm::TDedicatedForm(QWidget* owner, const QString& caption) : QDialog(owner) {
   setWindowTitle(caption);
@@ -39,9 +28,8 @@ TDedicatedForm::~TDedicatedForm() {
 MvSNMPRequest2Edits* TDedicatedForm::AddBinding(const char* listName) {
   const CatalogueList* list = findCatalogueList(QString::fromLatin1(listName));
   if (!list) throw MvException(-1, QStringLiteral("Unknown descriptor list %1").arg(QLatin1String(listName)));
-  auto binding = std::make_unique<MvSNMPRequest2Edits>(this);
-  binding->Request().varList = list->makeVarList();
-  MvSNMPRequest2Edits* b = binding.get();
+  MvSNMPRequest2Edits* b = bindings_.Adopt(std::make_unique<MvSNMPRequest2Edits>(this));
+  b->Request().varList = list->makeVarList();
   // The first step waiting for this binding's apply (or refresh) runs once it has ended.
   const auto runFirst = [b](AfterEnd& waiting, const MvSNMPError& error) {
     for (auto it = waiting.begin(); it != waiting.end(); ++it) {
@@ -62,7 +50,6 @@ MvSNMPRequest2Edits* TDedicatedForm::AddBinding(const char* listName) {
       if (binding == b) done(error);
     runFirst(afterRefresh_, error);
   };
-  bindings_.push_back(std::move(binding));
   return b;
 }
 
@@ -129,63 +116,20 @@ bool TDedicatedForm::RefreshThen(MvSNMPRequest2Edits* binding, std::function<voi
   return false;
 }
 
+void TDedicatedForm::WhenDone(MvSNMPRequest2Edits* binding, std::function<void(const MvSNMPError& error)> then) {
+  if (!binding->Busy()) return then(MvSNMPError{});
+  // After the steps already waiting for the same operation.
+  AfterEnd& waiting = binding->LastOperation() == MvSNMPRequest2Controls::Operation::Set ? afterApply_ : afterRefresh_;
+  waiting.emplace_back(binding, std::move(then));
+}
+
 void TDedicatedForm::OnRefreshEnded(MvSNMPRequest2Edits* binding, std::function<void(const MvSNMPError& error)> done) {
   refreshEnded_.emplace_back(binding, std::move(done));
 }
 
-bool TDedicatedForm::CheckFields(QWidget* parent, const std::vector<TypedField>& fields) {
-  std::vector<QString> read;
-  for (const TypedField& f : fields) {
-    const std::optional<QString> text = MvKeyText::read(f.rule, f.edit->text());
-    if (!text) {
-      UserNotice::warning(parent, MvKeyText::refusal(f.label, f.edit->text(), f.rule));
-      if (f.edit->isEnabled()) f.edit->setFocus();
-      return false;
-    }
-    read.push_back(*text);
-  }
-  // Only once every field has passed: a refused entry keeps each field as typed.
-  for (size_t i = 0; i < fields.size(); ++i)
-    if (fields[i].edit->text() != read[i]) fields[i].edit->setText(read[i]);
-  return true;
-}
-
-bool TDedicatedForm::ConfirmDelete() { return UserNotice::confirm(this, QStringLiteral("Are you sure to delete it?")); }
-
-bool TDedicatedForm::SelectRowWithText(QTreeWidget* view, int column, const QString& text) {
-  for (int i = 0; i < view->topLevelItemCount(); ++i) {
-    QTreeWidgetItem* row = view->topLevelItem(i);
-    if (row->text(column) != text) continue;
-    view->setCurrentItem(row);
-    view->scrollToItem(row);
-    return true;
-  }
-  return false;
-}
-
-TPortUitForm* TDedicatedForm::AddPortGrid(QWidget* parent) {
-  auto* grid = new TPortUitForm(parent);
-  grid->AddUnit(QStringLiteral("Unit1"), 1, GridBoxes, GridColumns);
-  grid->ShowUnit(QStringLiteral("1"), QStringLiteral("KX760"), VisiblePorts);
-  auto* layout = parent->layout() ? parent->layout() : new QVBoxLayout(parent);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(grid);
-  grid->show();
-  return grid;
-}
-
-QString TDedicatedForm::PortBitList() {
-  QStringList bits;
-  for (int i = 0; i < GridBoxes; ++i) bits << QString::number(i);
-  return bits.join(u',');
-}
-
-void TDedicatedForm::UncheckAll(const TPortUitForm* grid) {
-  for (QCheckBox* box : grid->PortCheckBoxes()) box->setChecked(false);
-}
-
-void TDedicatedForm::EnableAll(const TPortUitForm* grid, bool on) {
-  for (QCheckBox* box : grid->PortCheckBoxes()) box->setEnabled(on);
+bool TDedicatedForm::StartRefresh(MvSNMPRequest2Edits* binding) {
+  binding->Resume();
+  return binding->Refresh();
 }
 
 bool TDedicatedForm::Guard(MvSNMPRequest2Controls* binding, const std::function<void()>& action) {
@@ -203,30 +147,15 @@ bool TDedicatedForm::Guard(const std::function<void(const QString&)>& sink, cons
 }
 
 void TDedicatedForm::Release(MvSNMPRequest2Edits* binding) {
-  for (auto it = bindings_.begin(); it != bindings_.end(); ++it) {
-    if (it->get() != binding) continue;
-    // Moved out first: a completion that arrives while we wait must not find it half destroyed.
-    std::unique_ptr<MvSNMPRequest2Edits> owned = std::move(*it);
-    bindings_.erase(it);
-    for (AfterEnd* waiting : {&afterApply_, &afterRefresh_, &refreshEnded_})
-      std::erase_if(*waiting, [binding](const auto& p) { return p.first == binding; });
-    owned->Request().alive = false;
-    owned->WaitWhileBusy();
-    return;
-  }
+  if (!bindings_.Holds(binding)) return;
+  // Nothing waits for it any more: a completion that arrives while it is released runs no step.
+  for (AfterEnd* waiting : {&afterApply_, &afterRefresh_, &refreshEnded_})
+    std::erase_if(*waiting, [binding](const auto& p) { return p.first == binding; });
+  bindings_.Release(binding);
 }
 
 void TDedicatedForm::ReleaseAll() {
-  while (!bindings_.empty()) Release(bindings_.front().get());
-}
-
-void TDedicatedForm::ShowRowCount(QLabel* label, const QTreeWidget* view) {
-  if (!label || !view) return;
-  const int total = view->topLevelItemCount();
-  const int shown = MvListRows::shownRows(view);
-  label->setText(shown == total ? QString::number(total) : QStringLiteral("%1 of %2").arg(shown).arg(total));
-  // The form counts the rows: the tools' line says only why a walk stopped.
-  if (MvListTools* tools = MvListTools::Of(view)) tools->SetOwnCount(true);
+  while (MvSNMPRequest2Edits* b = bindings_.At(0)) Release(b);
 }
 
 void TDedicatedForm::OnRowsChanged(QTreeWidget* view, const std::function<void()>& changed) {
@@ -236,63 +165,21 @@ void TDedicatedForm::OnRowsChanged(QTreeWidget* view, const std::function<void()
   followers_.push_back(connect(model, &QAbstractItemModel::modelReset, this, changed));
 }
 
-void TDedicatedForm::SetExcluded(MvSNMPRequest2Edits* binding, int item, bool excluded) {
-  binding->Request().varList.item(item).access = excluded ? Access::Invalid : Access::ReadWrite;
-}
+bool TDedicatedForm::FirstRefreshDone() const { return !bindings_.AnyBusy(); }
 
-bool TDedicatedForm::StartRefresh(MvSNMPRequest2Edits* binding) {
-  binding->Request().alive = true;
-  return binding->Refresh();
-}
-
-bool TDedicatedForm::FirstRefreshDone() const {
-  for (const auto& b : bindings_)
-    if (b->Busy()) return false;
-  return true;
-}
-
-QPlainTextEdit* TDedicatedForm::MakeMemo(QWidget* parent, const char* name) {
-  auto* memo = new QPlainTextEdit(parent);
-  memo->setObjectName(QLatin1String(name));
-  memo->setReadOnly(true);
-  return memo;
-}
-
-QPushButton* TDedicatedForm::MakeButton(QWidget* parent, const char* name, const QString& caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QLatin1String(name));
-  button->setAutoDefault(false);  // Enter in an edit must not press a button
-  return button;
-}
-
-QLabel* TDedicatedForm::MakeStaticText(QWidget* parent, const char* name) {
-  auto* text = new QLabel(parent);
-  text->setObjectName(QLatin1String(name));
-  text->setFrameShape(QFrame::Panel);
-  text->setFrameShadow(QFrame::Sunken);
-  text->setMinimumWidth(80);
-  text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  return text;
-}
-
-QTreeWidget* TDedicatedForm::MakeListView(QWidget* parent, const char* name) {
-  auto* view = new QTreeWidget(parent);
-  view->setObjectName(QLatin1String(name));
-  // Attached before the form connects to the view's rows: rows are filtered before it counts.
-  MvListTools::Attach(view);
-  return view;
-}
+bool TDedicatedForm::Settled() const { return !bindings_.AnyBusy() && afterApply_.empty() && afterRefresh_.empty(); }
 
 void TDedicatedForm::ConnectListTools() {
   // The form's "Refresh" button starts the walk of its list.
   QPushButton* refresh = nullptr;
   for (QPushButton* b : findChildren<QPushButton*>())
     if (b->window() == this && b->text() == u"Refresh") refresh = b;
-  for (const auto& binding : bindings_) {
+  for (int i = 0; i < bindings_.Count(); ++i) {
+    MvSNMPRequest2Edits* binding = bindings_.At(i);
     MvListTools* tools = MvListTools::Of(binding->ListView());
     if (!tools) continue;
     tools->PlaceAbove();
-    tools->SetBinding(binding.get());
+    tools->SetBinding(binding);
     if (refresh) tools->SetRefreshButton(refresh);
   }
 }
@@ -300,53 +187,6 @@ void TDedicatedForm::ConnectListTools() {
 void TDedicatedForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   ConnectListTools();
-}
-
-QWidget* TDedicatedForm::AddGridSheet(QTabWidget* pages, const char* sheetName, const QString& caption,
-                                      const char* boxName) {
-  auto* sheet = new QWidget;
-  sheet->setObjectName(QLatin1String(sheetName));
-  pages->addTab(sheet, caption);  // the page control owns the sheet
-  auto* layout = new QVBoxLayout(sheet);
-  layout->setContentsMargins(2, 2, 2, 2);
-  auto* box = new QWidget(sheet);
-  box->setObjectName(QLatin1String(boxName));
-  layout->addWidget(box);
-  return box;
-}
-
-void TDedicatedForm::LayOutListEditor(QTreeWidget* list, QLayout* fields, QWidget* lower,
-                                      const QList<QPushButton*>& buttons, QLabel* count, QPlainTextEdit* memo,
-                                      bool samplesLabel) {
-  auto* side = new QVBoxLayout;
-  for (QPushButton* b : buttons) side->addWidget(b);
-  if (count) {
-    side->addSpacing(12);
-    if (samplesLabel) side->addWidget(new QLabel(QStringLiteral("Samples"), this));
-    side->addWidget(count);
-  }
-  side->addStretch();
-  memo->setMaximumHeight(90);
-  auto* middle = new QVBoxLayout;
-  middle->addLayout(fields);
-  middle->addWidget(lower, 1);
-  auto* body = new QGridLayout(this);
-  body->addWidget(list, 0, 0);
-  body->addLayout(middle, 1, 0);
-  body->addLayout(side, 0, 1, 2, 1);
-  body->addWidget(memo, 2, 0, 1, 2);
-  body->setRowStretch(0, 2);
-  body->setRowStretch(1, 3);
-}
-
-QStatusBar* TDedicatedForm::MakeStatusBar(QWidget* parent, QLabel** panel) {
-  auto* bar = new QStatusBar(parent);
-  bar->setObjectName(QStringLiteral("StatusBar1"));
-  bar->setSizeGripEnabled(false);
-  *panel = new QLabel(bar);
-  (*panel)->setObjectName(QStringLiteral("StatusPanel0"));
-  bar->addWidget(*panel, 1);
-  return bar;
 }
 
 void TDedicatedForm::SetEnterButtons(const QList<QWidget*>& fields, const QList<QPushButton*>& buttons) {

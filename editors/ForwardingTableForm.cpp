@@ -13,9 +13,9 @@
 TForwarding_Table::TForwarding_Table(QWidget* owner) : TDedicatedForm(owner, QStringLiteral("Forwarding Table")) {
   setObjectName(QStringLiteral("Forwarding_Table"));
   resize(480, 520);
-  list_ = MakeListView(this, "LV_Forwarding");
-  getBtn_ = MakeButton(this, "BT_Get", QStringLiteral("Refresh"));
-  QStatusBar* bar = MakeStatusBar(this, &panel_);
+  list_ = FormParts::MakeListView(this, "LV_Forwarding");
+  getBtn_ = FormParts::MakeButton(this, "BT_Get", QStringLiteral("Refresh"));
+  QStatusBar* bar = FormParts::MakeStatusBar(this, &panel_);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(getBtn_);
@@ -31,7 +31,7 @@ void TForwarding_Table::FormCreate() {
   setWindowTitle(QStringLiteral(" Transparent Bridge Forwarding Table: ") + DeviceTarget.address);
   binding_ = AddBinding("ForwardingList");
   Guard(binding_, [this] {
-    binding_->Request().timeout = RequestTimeout;
+    binding_->SetTimeout(RequestTimeout);
     binding_->BindListView(list_, true);
     binding_->SetStatusTarget(panel_);
     binding_->Refresh();

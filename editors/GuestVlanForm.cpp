@@ -28,11 +28,11 @@ TGuestVlanForm::TGuestVlanForm(QWidget* owner) : TDedicatedForm(owner, QStringLi
   portBox_ = new QGroupBox(QStringLiteral("Port"), this);
   portBox_->setObjectName(QStringLiteral("gbStackingPort"));
 
-  btGet_ = MakeButton(this, "BT_Get", QStringLiteral("Refresh"));
-  setBtn_ = MakeButton(this, "SetBtn", QStringLiteral("Set"));
-  delBtn_ = MakeButton(this, "DelBtn", QStringLiteral("Delete"));
-  btClose_ = MakeButton(this, "BT_Close", QStringLiteral("Close"));
-  statusBar_ = MakeStatusBar(this, &panel_);
+  btGet_ = FormParts::MakeButton(this, "BT_Get", QStringLiteral("Refresh"));
+  setBtn_ = FormParts::MakeButton(this, "SetBtn", QStringLiteral("Set"));
+  delBtn_ = FormParts::MakeButton(this, "DelBtn", QStringLiteral("Delete"));
+  btClose_ = FormParts::MakeButton(this, "BT_Close", QStringLiteral("Close"));
+  statusBar_ = FormParts::MakeStatusBar(this, &panel_);
 
   auto* nameRow = new QHBoxLayout;
   nameRow->addWidget(new QLabel(QStringLiteral("Name"), this));
@@ -50,7 +50,7 @@ TGuestVlanForm::TGuestVlanForm(QWidget* owner) : TDedicatedForm(owner, QStringLi
   connect(setBtn_, &QPushButton::clicked, this, &TGuestVlanForm::SetBtnClick);
   connect(delBtn_, &QPushButton::clicked, this, &TGuestVlanForm::DelBtnClick);
   connect(btClose_, &QPushButton::clicked, this, &QDialog::reject);
-  grid_ = AddPortGrid(portBox_);
+  grid_ = PortGrid::AddTo(portBox_);
   FormCreate();
 }
 
@@ -60,19 +60,19 @@ void TGuestVlanForm::FormCreate() {
   Guard([this](const QString& m) { showMessage(m); }, [this] {
     edit_ = AddBinding("GuestVlanEditList");
     edit_->SetAsynchronous(false);
-    edit_->Request().timeout = RequestTimeout;
+    edit_->SetTimeout(RequestTimeout);
     edit_->BindEdits(0, QStringLiteral("%s"), {edtName_});
-    edit_->BindBits(1, PortBitList(), grid_->PortCheckBoxes());
+    edit_->BindBits(1, PortGrid::BitList(), grid_->PortCheckBoxes());
     edit_->SetStatusTarget(panel_);
 
     name_ = AddBinding("GuestVlanNameList");
-    name_->Request().timeout = RequestTimeout;
+    name_->SetTimeout(RequestTimeout);
     name_->BindEdits(0, QStringLiteral("%s"), {edit1_});
     name_->SetStatusTarget(panel_);
 
     delete_ = AddBinding("GuestVlanDeleteList");
     delete_->SetAsynchronous(false);
-    delete_->Request().timeout = RequestTimeout;
+    delete_->SetTimeout(RequestTimeout);
     delete_->BindComboBox(0, cbxDel_);
     delete_->SetStatusTarget(panel_);
 
@@ -95,18 +95,18 @@ void TGuestVlanForm::BT_GetClick() {
 
 void TGuestVlanForm::SetBtnClick() {
   if (!edit_ || edit_->Busy()) return;
-  if (!CheckFields(this, {{edtName_, QStringLiteral("Name"), MvKeyRule::text(0, MaxNameLength)}})) return;
+  if (!FormParts::CheckFields(this, {{edtName_, QStringLiteral("Name"), MvKeyRule::text(0, MaxNameLength)}})) return;
   // A name the device already holds is not written again; only the port list travels then.
   const bool unchanged = !edit1_->text().isEmpty() && edit1_->text() == edtName_->text();
-  SetExcluded(edit_, 0, unchanged);
+  edit_->SetExcluded(0, unchanged);
   Guard([this](const QString& m) { showMessage(m); }, [this] { edit_->Apply(true, true); });
-  SetExcluded(edit_, 0, false);
+  edit_->SetExcluded(0, false);
   BT_GetClick();
 }
 
 void TGuestVlanForm::DelBtnClick() {
   if (delete_) {
-    if (delete_->Busy() || !ConfirmDelete()) return;
+    if (delete_->Busy() || !FormParts::ConfirmDelete(this)) return;
     cbxDel_->setCurrentIndex(1);  // "start"
     Guard([this](const QString& m) { showMessage(m); }, [this] { delete_->Apply(true, true); });
   }

@@ -8,6 +8,7 @@
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
+class TPortUitForm;
 
 class TGuestVlanForm : public TDedicatedForm {
  public:

@@ -27,24 +27,14 @@ constexpr int kDestroy = 2;
 THostTableForm::THostTableForm(QWidget* owner) : TDedicatedForm(owner, QStringLiteral("Host Table")) {
   setObjectName(QStringLiteral("HostTableForm"));
   resize(680, 420);
-  list_ = MakeListView(this, "ListView1");
-  memo_ = MakeMemo(this);
-  memo_->setMaximumHeight(90);
-  count_ = MakeStaticText(this, "StaticText1");
-  getBtn_ = MakeButton(this, "GetButton", QStringLiteral("Refresh"));
-  addBtn_ = MakeButton(this, "AddButton", QStringLiteral("Add"));
-  deleteBtn_ = MakeButton(this, "DeleteButton", QStringLiteral("Delete"));
-  closeBtn_ = MakeButton(this, "CloseButton", QStringLiteral("Close"));
-  auto* side = new QVBoxLayout;
-  for (QPushButton* b : {getBtn_, addBtn_, deleteBtn_, closeBtn_}) side->addWidget(b);
-  side->addSpacing(12);
-  side->addWidget(new QLabel(QStringLiteral("Samples"), this));
-  side->addWidget(count_);
-  side->addStretch();
-  auto* body = new QGridLayout(this);
-  body->addWidget(list_, 0, 0);
-  body->addLayout(side, 0, 1);
-  body->addWidget(memo_, 1, 0, 1, 2);
+  list_ = FormParts::MakeListView(this, "ListView1");
+  memo_ = FormParts::MakeMemo(this);
+  count_ = FormParts::MakeStaticText(this, "StaticText1");
+  getBtn_ = FormParts::MakeButton(this, "GetButton", QStringLiteral("Refresh"));
+  addBtn_ = FormParts::MakeButton(this, "AddButton", QStringLiteral("Add"));
+  deleteBtn_ = FormParts::MakeButton(this, "DeleteButton", QStringLiteral("Delete"));
+  closeBtn_ = FormParts::MakeButton(this, "CloseButton", QStringLiteral("Close"));
+  FormParts::LayOutListEditor(this, list_, nullptr, nullptr, {getBtn_, addBtn_, deleteBtn_, closeBtn_}, count_, memo_);
   connect(getBtn_, &QPushButton::clicked, this, &THostTableForm::GetButtonClick);
   connect(addBtn_, &QPushButton::clicked, this, &THostTableForm::AddButtonClick);
   connect(deleteBtn_, &QPushButton::clicked, this, &THostTableForm::DeleteButtonClick);
@@ -82,7 +72,7 @@ void THostTableForm::GetButtonClick() {
 
 void THostTableForm::ListView1SelectItem() { deleteBtn_->setEnabled(!list_->selectedItems().isEmpty()); }
 
-void THostTableForm::ListView1Change() { ShowRowCount(count_, list_); }
+void THostTableForm::ListView1Change() { FormParts::ShowRowCount(count_, list_); }
 
 void THostTableForm::AddButtonClick() {
   Guard([this](const QString& m) { AppendLine(m); }, [this] {
@@ -96,9 +86,9 @@ void THostTableForm::AddButtonClick() {
 void THostTableForm::DeleteButtonClick() {
   if (list_->selectedItems().isEmpty()) return UserNotice::information(this, QStringLiteral("Choose the item first."));
   if (binding_->Busy()) return UserNotice::information(this, QStringLiteral("Get data not complete"));
-  if (!ConfirmDelete()) return;
+  if (!FormParts::ConfirmDelete(this)) return;
   edit_->StatusComboBox()->setCurrentIndex(kDestroy);
-  for (int item : {Address, Mask}) SetExcluded(binding_, item, true);
+  for (int item : {Address, Mask}) binding_->SetExcluded(item, true);
   // Only the row status travels; the table is read again once the agent has answered, and a
   // refused delete shows its status line.
   Guard(binding_, [this] {
@@ -106,19 +96,18 @@ void THostTableForm::DeleteButtonClick() {
       Guard([this](const QString& m) { AppendLine(m); }, [this] { binding_->Refresh(); });
     });
   });
-  for (int item : {Address, Mask}) SetExcluded(binding_, item, false);
+  for (int item : {Address, Mask}) binding_->SetExcluded(item, false);
   list_->clearSelection();
   deleteBtn_->setEnabled(false);
   if (list_->topLevelItemCount() == 0) count_->setText(QStringLiteral("0"));
 }
 
-bool THostTableForm::CanClose() {
+void THostTableForm::FormClose() {
   // The binding goes before the add dialog whose controls it fills.
   Release(binding_);
   binding_ = nullptr;
   delete edit_;
   edit_ = nullptr;
-  return true;
 }
 
 // ---- the add dialog ----
@@ -168,10 +157,10 @@ THostTableEditForm::THostTableEditForm(THostTableForm* table) : QDialog(table), 
     ++row;
   }
   rows->setColumnStretch(2, 1);
-  setBtn_ = TDedicatedForm::MakeButton(this, "SetButton", QStringLiteral("Set Checked"));
-  QPushButton* checkAll = TDedicatedForm::MakeButton(this, "CheckAllButton", QStringLiteral("CheckAll"));
-  QPushButton* clear = TDedicatedForm::MakeButton(this, "ClearButton", QStringLiteral("Clear Checked"));
-  QPushButton* close = TDedicatedForm::MakeButton(this, "CloseButton", QStringLiteral("Close"));
+  setBtn_ = FormParts::MakeButton(this, "SetButton", QStringLiteral("Set Checked"));
+  QPushButton* checkAll = FormParts::MakeButton(this, "CheckAllButton", QStringLiteral("CheckAll"));
+  QPushButton* clear = FormParts::MakeButton(this, "ClearButton", QStringLiteral("Clear Checked"));
+  QPushButton* close = FormParts::MakeButton(this, "CloseButton", QStringLiteral("Close"));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   for (QPushButton* b : {setBtn_, checkAll, clear, close}) buttons->addWidget(b);
@@ -234,20 +223,20 @@ void THostTableEditForm::SetButtonClick() {
     return void(refuse(QStringLiteral("you have choosed the Trust Host IP Subnet Mask,it can't be empty"), subnetEdit_));
   // The index and the address always travel (the address whether or not its box is ticked), the
   // mask when ticked: each is read strictly, so that nothing the user did not mean is sent.
-  std::vector<TDedicatedForm::TypedField> fields{
+  std::vector<FormParts::TypedField> fields{
       {indexEdit_, QStringLiteral("Trust Host Index"), MvKeyRule::number(Syntax::Integer, 1, THostTableForm::MaxIndex)},
       {ipEdit_, QStringLiteral("Trust Host IP Address"), MvKeyRule::of(Syntax::IpAddress)}};
   if (subnetBox_->isChecked())
     fields.push_back({subnetEdit_, QStringLiteral("Trust Host IP Subnet Mask"), MvKeyRule::of(Syntax::IpAddress)});
-  if (!TDedicatedForm::CheckFields(this, fields)) return;
-  TDedicatedForm::SetExcluded(binding, THostTableForm::Mask, !subnetBox_->isChecked());
+  if (!FormParts::CheckFields(this, fields)) return;
+  binding->SetExcluded(THostTableForm::Mask, !subnetBox_->isChecked());
   status_->setCurrentIndex(kCreateAndGo);
   // Address, createAndGo and (when ticked) the mask for the typed index. The dialog waits for the
   // agent's answer: taken, the table is read again and the dialog closes; refused, the dialog
   // stays open with the user's input and says why.
   bool raised = false;
   const QString failure = table_->ApplyAndWait(binding, &raised);
-  TDedicatedForm::SetExcluded(binding, THostTableForm::Mask, false);
+  binding->SetExcluded(THostTableForm::Mask, false);
   if (!failure.isEmpty()) {
     if (raised) table_->AppendLine(failure);  // the binding showed an agent's error itself
     UserNotice::warning(this, failure);

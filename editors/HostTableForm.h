@@ -36,7 +36,7 @@ class THostTableForm : public TDedicatedForm {
   void AppendLine(const QString& message);
 
  protected:
-  bool CanClose() override;
+  void FormClose() override;
 
  private:
 

@@ -5,6 +5,8 @@
 
 #include "editors/DedicatedForm.h"
 
+class TPortUitForm;
+
 class TIGMPRouterPortsForm : public TDedicatedForm {
  public:
   explicit TIGMPRouterPortsForm(QWidget* owner);
@@ -16,7 +18,7 @@ class TIGMPRouterPortsForm : public TDedicatedForm {
   void ListView1Click();
 
   // True while no refresh or apply started by this form is outstanding.
-  bool DataComplete() const { return dataComplete_; }
+  bool DataComplete() const { return Settled(); }
   QTreeWidget* ListView() const { return list_; }
   QLabel* VlanIdText() const { return stVlanId_; }
   QLabel* VlanNameText() const { return stVlanName_; }
@@ -35,13 +37,12 @@ class TIGMPRouterPortsForm : public TDedicatedForm {
 
  private:
   void clearSelectionDisplay();
-  void startFailed(const QString& message);
+  void appendLine(const QString& message);
   void refreshDone();
   // A refresh (also after a Stop); an error raised while starting it ends the wait. `then` runs
   // once the refresh has ended.
   void refreshAgain(std::function<void()> then = {});
 
-  bool dataComplete_ = false;
   QTreeWidget* list_ = nullptr;
   QLabel* stVlanId_ = nullptr;
   QLabel* stVlanName_ = nullptr;

@@ -24,9 +24,9 @@ TLogSaveControlForm::TLogSaveControlForm(QWidget* owner) : TDedicatedForm(owner,
   method_->setObjectName(QStringLiteral("cbxLogSaveMethod"));
   interval_ = new QLineEdit(this);
   interval_->setObjectName(QStringLiteral("EdLogSavetimeInterval"));
-  refreshBtn_ = MakeButton(this, "btnRefresh", QStringLiteral("Refresh"));
-  setBtn_ = MakeButton(this, "btnSet", QStringLiteral("Set"));
-  QStatusBar* bar = MakeStatusBar(this, &panel_);
+  refreshBtn_ = FormParts::MakeButton(this, "btnRefresh", QStringLiteral("Refresh"));
+  setBtn_ = FormParts::MakeButton(this, "btnSet", QStringLiteral("Set"));
+  QStatusBar* bar = FormParts::MakeStatusBar(this, &panel_);
   auto* fields = new QFormLayout;
   fields->addRow(QStringLiteral("Log Save Method"), method_);
   fields->addRow(QStringLiteral("Log SaveTime Interval"), interval_);
@@ -76,9 +76,9 @@ void TLogSaveControlForm::btnSetClick() {
   if (timed && interval_->text().isEmpty())
     return refuse(QStringLiteral("You should fill in Log Savetime Interval."), interval_);
   Guard([this](const QString& m) { panel_->setText(m); }, [&] {
-    SetExcluded(binding_, Interval, !timed);
+    binding_->SetExcluded(Interval, !timed);
     binding_->Apply(true, true);
   });
   // Later refreshes read the interval again, and a later time-interval set writes it.
-  SetExcluded(binding_, Interval, false);
+  binding_->SetExcluded(Interval, false);
 }

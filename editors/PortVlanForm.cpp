@@ -60,15 +60,15 @@ TPortVlanForm::TPortVlanForm(QWidget* owner) : TDedicatedForm(owner, QStringLite
   setObjectName(QStringLiteral("PortVlanForm"));
   resize(DesignedWidth, DesignedHeight);
 
-  list_ = MakeListView(this, "LV_dot1qPortVlanEntry");
-  vlanList_ = MakeListView(this, "LV_dot1qVlanStaticEntry");
+  list_ = FormParts::MakeListView(this, "LV_dot1qPortVlanEntry");
+  vlanList_ = FormParts::MakeListView(this, "LV_dot1qVlanStaticEntry");
   vlanList_->hide();
   edPvid_ = new QLineEdit(this);
   edPvid_->setObjectName(QStringLiteral("ED_PVID"));
   edPvid_->setPlaceholderText(QStringLiteral("(unchanged)"));
   frameTypes_ = optionCombo(this, "CB_AcceptableFrameTypes", *PortVlanList[FrameTypes].options);
   filtering_ = optionCombo(this, "CB_IngressFiltering", *PortVlanList[Filtering].options);
-  count_ = MakeStaticText(this, "ST_Count");
+  count_ = FormParts::MakeStaticText(this, "ST_Count");
 
   auto* fields = new QFormLayout;
   fields->addRow(QStringLiteral("PVID"), edPvid_);
@@ -85,13 +85,13 @@ TPortVlanForm::TPortVlanForm(QWidget* owner) : TDedicatedForm(owner, QStringLite
   // Two rows of boxes: the list view above takes the height the grid does not need.
   box->setMaximumHeight(GridHeight);
 
-  refreshBtn_ = MakeButton(this, "RefreshBtn", QStringLiteral("Refresh"));
-  setBtn_ = MakeButton(this, "SetBtn", QStringLiteral("Set"));
-  memo_ = MakeMemo(this);
-  LayOutListEditor(list_, fields, box, {refreshBtn_, setBtn_}, count_, memo_);
+  refreshBtn_ = FormParts::MakeButton(this, "RefreshBtn", QStringLiteral("Refresh"));
+  setBtn_ = FormParts::MakeButton(this, "SetBtn", QStringLiteral("Set"));
+  memo_ = FormParts::MakeMemo(this);
+  FormParts::LayOutListEditor(this, list_, fields, box, {refreshBtn_, setBtn_}, count_, memo_);
   // The fields and one unit's grid need little height; the eighteen ports' rows get the rest.
   if (auto* body = qobject_cast<QGridLayout*>(layout())) body->setRowStretch(1, 0);
-  grid_ = AddPortGrid(gridHolder);
+  grid_ = PortGrid::AddTo(gridHolder);
   grid_->FitToShownBoxes();
 
   connect(refreshBtn_, &QPushButton::clicked, this, &TPortVlanForm::RefreshBtnClick);
@@ -101,7 +101,7 @@ TPortVlanForm::TPortVlanForm(QWidget* owner) : TDedicatedForm(owner, QStringLite
     const QList<QTreeWidgetItem*> rows = list_->selectedItems();
     if (rows.isEmpty()) return;
     const int portColumn = columnOf(ports_, PortKey);
-    UncheckAll(grid_);
+    PortGrid::UncheckAll(grid_);
     for (const QTreeWidgetItem* row : rows) {
       const int port = row->text(portColumn).toInt();
       if (port >= 1 && port <= grid_->PortCheckBoxes().size()) grid_->PortCheckBoxes().at(port - 1)->setChecked(true);
@@ -115,7 +115,7 @@ void TPortVlanForm::FormCreate() {
   Guard(ports_, [&] {
     ports_->BindListView(list_, false);
     ports_->SetStatusTarget(memo_);
-    OnRowsChanged(list_, [this] { ShowRowCount(count_, list_); });
+    OnRowsChanged(list_, [this] { FormParts::ShowRowCount(count_, list_); });
     OnRefreshEnded(ports_, [this](const MvSNMPError&) { showMemberships(); });
     ports_->Refresh();
   });
@@ -134,7 +134,7 @@ std::vector<int> TPortVlanForm::tickedPorts() const {
   std::vector<int> ports;
   const QList<QCheckBox*>& boxes = grid_->PortCheckBoxes();
   for (int k = 0; k < boxes.size(); ++k)
-    if (k < VisiblePorts && boxes.at(k)->isChecked()) ports.push_back(k + 1);  // the boxes past them stand for no port
+    if (k < PortGrid::VisiblePorts && boxes.at(k)->isChecked()) ports.push_back(k + 1);  // the boxes past them stand for no port
   return ports;
 }
 
@@ -195,7 +195,7 @@ void TPortVlanForm::SetBtnClick() {
   }
   std::vector<Write> writes;
   if (pvidGiven) {
-    if (!CheckFields(this, {{edPvid_, QStringLiteral("PVID"), MvKeyRule::number(Syntax::Guage, FirstVlan, LastVlan)}}))
+    if (!FormParts::CheckFields(this, {{edPvid_, QStringLiteral("PVID"), MvKeyRule::number(Syntax::Guage, FirstVlan, LastVlan)}}))
       return;
     const int pvid = edPvid_->text().toInt();
     const std::vector<Vlan> vlans = readVlans();

@@ -14,6 +14,7 @@
 
 class QComboBox;
 class QLineEdit;
+class TPortUitForm;
 
 class TPortVlanForm : public TDedicatedForm {
  public:

@@ -33,10 +33,10 @@ TSMTPControlForm::TSMTPControlForm(QWidget* owner) : TDedicatedForm(owner, QStri
     edits_[i] = new QLineEdit(this);
     edits_[i]->setObjectName(QLatin1String(names[i]));
   }
-  refreshBtn_ = MakeButton(this, "Btn_Refresh", QStringLiteral("Refresh"));
-  setBtn_ = MakeButton(this, "Btn_Set", QStringLiteral("Set"));
-  closeBtn_ = MakeButton(this, "Button1", QStringLiteral("Close"));
-  QStatusBar* bar = MakeStatusBar(this, &panel_);
+  refreshBtn_ = FormParts::MakeButton(this, "Btn_Refresh", QStringLiteral("Refresh"));
+  setBtn_ = FormParts::MakeButton(this, "Btn_Set", QStringLiteral("Set"));
+  closeBtn_ = FormParts::MakeButton(this, "Button1", QStringLiteral("Close"));
+  QStatusBar* bar = FormParts::MakeStatusBar(this, &panel_);
   auto* fields = new QFormLayout;
   fields->addRow(QStringLiteral("SMTP Status"), status_);
   const char* labels[] = {"Source Address", "Source Port", "Self Mail Address ", "Test Message Subject",
@@ -67,7 +67,7 @@ void TSMTPControlForm::FormCreate() {
     const char* formats[] = {"%s", "%i{n0x65535l5a}", "%s", "%s", "%s"};
     for (int i = 0; i < 5; ++i) binding_->BindEdits(ServerAddress + i, QString::fromLatin1(formats[i]), {edits_[i]});
     binding_->BindComboBox(SendTest, sendTest_);
-    binding_->Request().timeout = RequestTimeout;
+    binding_->SetTimeout(RequestTimeout);
     // The lines go to the panel the user sees; the bar's own text is hidden behind its panel.
     binding_->SetStatusTarget(panel_);
     binding_->Refresh();
@@ -94,17 +94,17 @@ void TSMTPControlForm::Btn_SetClick() {
         progress.Prompt()->setText(QStringLiteral("Send the mail is doing..."));
         UserNotice::runModal(progress);
         // The device had the dialog's steps to answer; should the write still be out, the read
-        // waits for it (the binding runs one operation at a time).
-        binding_->WaitWhileBusy();
+        // follows once it has ended (the binding runs one operation at a time).
+        return WhenDone(binding_, [this](const MvSNMPError&) { Btn_RefreshClick(); });
       }
     } else if (sendTest_->currentIndex() == kNoAction) {
       // Items 0 to 5; the read follows once the write has ended.
-      SetExcluded(binding_, SendTest, true);
+      binding_->SetExcluded(SendTest, true);
       const bool sent = ApplyThen(binding_, true, [this](const MvSNMPError&) { Btn_RefreshClick(); });
-      SetExcluded(binding_, SendTest, false);
+      binding_->SetExcluded(SendTest, false);
       if (sent) return;
     }
     Btn_RefreshClick();
   });
-  SetExcluded(binding_, SendTest, false);
+  binding_->SetExcluded(SendTest, false);
 }

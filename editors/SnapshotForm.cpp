@@ -43,17 +43,17 @@ QStringList cellsOf(const SnapshotDifference& d) {
 TSnapshotForm::TSnapshotForm(QWidget* owner) : TDedicatedForm(owner, QStringLiteral("Configuration Snapshot")) {
   setObjectName(QStringLiteral("SnapshotForm"));
   resize(900, 480);
-  saveBtn_ = MakeButton(this, "SaveBtn", QStringLiteral("Save Snapshot..."));
-  openBtn_ = MakeButton(this, "OpenBtn", QStringLiteral("Open Snapshot..."));
-  compareBtn_ = MakeButton(this, "CompareBtn", QStringLiteral("Compare"));
-  allBtn_ = MakeButton(this, "TickAllBtn", QStringLiteral("Tick All"));
-  noneBtn_ = MakeButton(this, "TickNoneBtn", QStringLiteral("Tick None"));
-  restoreBtn_ = MakeButton(this, "RestoreBtn", QStringLiteral("Restore Ticked"));
-  closeBtn_ = MakeButton(this, "CloseBtn", QStringLiteral("Close"));
+  saveBtn_ = FormParts::MakeButton(this, "SaveBtn", QStringLiteral("Save Snapshot..."));
+  openBtn_ = FormParts::MakeButton(this, "OpenBtn", QStringLiteral("Open Snapshot..."));
+  compareBtn_ = FormParts::MakeButton(this, "CompareBtn", QStringLiteral("Compare"));
+  allBtn_ = FormParts::MakeButton(this, "TickAllBtn", QStringLiteral("Tick All"));
+  noneBtn_ = FormParts::MakeButton(this, "TickNoneBtn", QStringLiteral("Tick None"));
+  restoreBtn_ = FormParts::MakeButton(this, "RestoreBtn", QStringLiteral("Restore Ticked"));
+  closeBtn_ = FormParts::MakeButton(this, "CloseBtn", QStringLiteral("Close"));
   fileLabel_ = new QLabel(QStringLiteral("No snapshot open."), this);
   fileLabel_->setObjectName(QStringLiteral("FileLabel"));
   fileLabel_->setWordWrap(true);
-  list_ = MakeListView(this, "LV_Differences");
+  list_ = FormParts::MakeListView(this, "LV_Differences");
   list_->setHeaderLabels({QStringLiteral("Page"), QStringLiteral("Label"), QStringLiteral("Instance"),
                           QStringLiteral("File Value"), QStringLiteral("Device Value"), QStringLiteral("Result")});
   list_->setRootIsDecorated(false);
@@ -66,7 +66,7 @@ TSnapshotForm::TSnapshotForm(QWidget* owner) : TDedicatedForm(owner, QStringLite
   progress_->setObjectName(QStringLiteral("ProgressBar"));
   progress_->setTextVisible(true);
   progress_->setValue(0);
-  QStatusBar* bar = MakeStatusBar(this, &panel_);
+  QStatusBar* bar = FormParts::MakeStatusBar(this, &panel_);
 
   auto* buttons = new QHBoxLayout;
   for (QPushButton* b : {saveBtn_, openBtn_, compareBtn_}) buttons->addWidget(b);

@@ -31,16 +31,16 @@ constexpr int kPermanentEntry = 2;
 TStaticFilterForm::TStaticFilterForm(QWidget* owner, const QString& caption, const Names& names)
     : TDedicatedForm(owner, caption), listName_(names.list), macLabel_(names.macLabel) {
   resize(720, 560);
-  list_ = MakeListView(this, names.listView);
+  list_ = FormParts::MakeListView(this, names.listView);
   vid_ = new QLineEdit(this);
   vid_->setObjectName(QLatin1String(names.vid));
   mac_ = new QLineEdit(this);
   mac_->setObjectName(QLatin1String(names.mac));
   status_ = new QComboBox(this);
   status_->setObjectName(QLatin1String(names.status));
-  count_ = MakeStaticText(this, "ST_Count");
-  memo_ = MakeMemo(this);
-  refreshBtn_ = MakeButton(this, "RefreshBtn", QStringLiteral("Refresh"));
+  count_ = FormParts::MakeStaticText(this, "ST_Count");
+  memo_ = FormParts::MakeMemo(this);
+  refreshBtn_ = FormParts::MakeButton(this, "RefreshBtn", QStringLiteral("Refresh"));
 }
 
 void TStaticFilterForm::layOut(QWidget* gridHolder, const QList<QPushButton*>& buttons, bool countLabel) {
@@ -48,17 +48,17 @@ void TStaticFilterForm::layOut(QWidget* gridHolder, const QList<QPushButton*>& b
   fields->addRow(QStringLiteral("VID"), vid_);
   fields->addRow(QString::fromLatin1(macLabel_), mac_);
   fields->addRow(QStringLiteral("Status"), status_);
-  LayOutListEditor(list_, fields, gridHolder, buttons, count_, memo_, countLabel);
+  FormParts::LayOutListEditor(this, list_, fields, gridHolder, buttons, count_, memo_, countLabel);
 }
 
 bool TStaticFilterForm::bindAndRefresh(QWidget* gridParent) {
-  grid_ = AddPortGrid(gridParent);
+  grid_ = PortGrid::AddTo(gridParent);
   binding_ = AddBinding(listName_);
   return Guard(binding_, [this] {
     binding_->BindListView(list_, true);
     binding_->BindEdits(VlanKey, QStringLiteral("%i{n1x4094}"), {vid_});
     binding_->BindEdits(MacKey, QStringLiteral("%h"), {mac_});
-    binding_->BindBits(PortList, PortBitList(), grid_->PortCheckBoxes());
+    binding_->BindBits(PortList, PortGrid::BitList(), grid_->PortCheckBoxes());
     binding_->BindComboBox(RowStatus, status_);
     binding_->SetStatusTarget(memo_);
     OnRowsChanged(list_, [this] { showCount(); });
@@ -67,13 +67,13 @@ bool TStaticFilterForm::bindAndRefresh(QWidget* gridParent) {
   });
 }
 
-void TStaticFilterForm::exclude(int item) { SetExcluded(binding_, item, true); }
-void TStaticFilterForm::include(int item) { SetExcluded(binding_, item, false); }
-void TStaticFilterForm::showCount() { ShowRowCount(count_, list_); }
+void TStaticFilterForm::exclude(int item) { binding_->SetExcluded(item, true); }
+void TStaticFilterForm::include(int item) { binding_->SetExcluded(item, false); }
+void TStaticFilterForm::showCount() { FormParts::ShowRowCount(count_, list_); }
 void TStaticFilterForm::appendLine(const QString& message) { memo_->appendPlainText(message); }
 
 bool TStaticFilterForm::checkKeys() {
-  return CheckFields(this, {{vid_, QStringLiteral("VID"), MvKeyRule::number(Syntax::Guage, 1, 4094)},
+  return FormParts::CheckFields(this, {{vid_, QStringLiteral("VID"), MvKeyRule::number(Syntax::Guage, 1, 4094)},
                       {mac_, QString::fromLatin1(macLabel_).simplified(), MvKeyRule::of(Syntax::MacAddress)}});
 }
 
@@ -95,8 +95,8 @@ TUnicastFilterInformationForm::TUnicastFilterInformationForm(QWidget* owner)
                         {"UnicastFilterList", "LV_dot1qStaticUnicastEntry", "ED_UnicastVID", "UnicastAddress",
                          "MAC  Address", "UStatus"}) {
   setObjectName(QStringLiteral("UnicastFilterInformationForm"));
-  setBtn_ = MakeButton(this, "SetBtn", QStringLiteral("Add"));
-  deleteBtn_ = MakeButton(this, "DeleteBtn", QStringLiteral("Delete"));
+  setBtn_ = FormParts::MakeButton(this, "SetBtn", QStringLiteral("Add"));
+  deleteBtn_ = FormParts::MakeButton(this, "DeleteBtn", QStringLiteral("Delete"));
   auto* box = new QGroupBox(QStringLiteral("Allow To Go To Port"), this);
   box->setObjectName(QStringLiteral("GroupBox1"));
   layOut(box, {refreshBtn_, setBtn_, deleteBtn_}, false);
@@ -111,7 +111,7 @@ TUnicastFilterInformationForm::TUnicastFilterInformationForm(QWidget* owner)
 void TUnicastFilterInformationForm::FormCreate() { deleteBtn_->setEnabled(false); }
 
 void TUnicastFilterInformationForm::clearEditor() {
-  UncheckAll(grid_);
+  PortGrid::UncheckAll(grid_);
   for (QLineEdit* edit : {vid_, mac_}) {
     edit->clear();
     edit->setEnabled(true);
@@ -153,7 +153,7 @@ void TUnicastFilterInformationForm::SetBtnClick() {
 void TUnicastFilterInformationForm::DeleteBtnClick() {
   if (vid_->text().isEmpty() || mac_->text().isEmpty())
     return UserNotice::warning(this, QStringLiteral("Please select which entry you want to delete."));
-  if (!checkKeys() || !ConfirmDelete()) return;
+  if (!checkKeys() || !FormParts::ConfirmDelete(this)) return;
   const int shown = status_->currentIndex();
   exclude(PortList);
   status_->setCurrentIndex(kInvalidEntry);
@@ -192,12 +192,12 @@ TMulticastFilterInformationForm::TMulticastFilterInformationForm(QWidget* owner)
                         {"MulticastFilterList", "LV_dot1qStaticMulticastEntry", "ED_MulticastVID", "ED_MACAddress",
                          "MAC Address", "Status"}) {
   setObjectName(QStringLiteral("MulticastFilterInformationForm"));
-  setBtn_ = MakeButton(this, "SetBtn", QStringLiteral("Set"));
-  addBtn_ = MakeButton(this, "AddBtn", QStringLiteral("Add"));
-  deleteBtn_ = MakeButton(this, "btnDelete", QStringLiteral("Delete"));
+  setBtn_ = FormParts::MakeButton(this, "SetBtn", QStringLiteral("Set"));
+  addBtn_ = FormParts::MakeButton(this, "AddBtn", QStringLiteral("Add"));
+  deleteBtn_ = FormParts::MakeButton(this, "btnDelete", QStringLiteral("Delete"));
   auto* pages = new QTabWidget(this);
   pages->setObjectName(QStringLiteral("PageControl1"));
-  QWidget* box = AddGridSheet(pages, "TabSheet1", QStringLiteral("Egress Ports"), "ScrollBox1");
+  QWidget* box = FormParts::AddGridSheet(pages, "TabSheet1", QStringLiteral("Egress Ports"), "ScrollBox1");
   // The forbidden egress ports are not edited here: the sheet exists, its tab is hidden.
   auto* forbidden = new QWidget;
   forbidden->setObjectName(QStringLiteral("TabSheet2"));
@@ -219,7 +219,7 @@ void TMulticastFilterInformationForm::FormCreate() {
 }
 
 void TMulticastFilterInformationForm::clearEditor() {
-  UncheckAll(grid_);
+  PortGrid::UncheckAll(grid_);
   setBtn_->setEnabled(false);
   deleteBtn_->setEnabled(false);
   vid_->clear();
@@ -281,13 +281,16 @@ void TMulticastFilterInformationForm::SetBtnClick() {
 }
 
 void TMulticastFilterInformationForm::btnDeleteClick() {
-  if (!ConfirmDelete()) return;
+  if (!FormParts::ConfirmDelete(this)) return;
   status_->setCurrentIndex(kInvalidEntry);
   exclude(PortList);
-  Guard(binding_, [this] { binding_->Apply(true, true); });
+  // The table is read again once the agent has answered, or at once when nothing went out.
+  bool sent = false;
+  Guard(binding_, [this, &sent] {
+    sent = ApplyThen(binding_, true, [this](const MvSNMPError&) { RefreshBtnClick(); });
+  });
   include(PortList);
-  binding_->WaitWhileBusy();
-  RefreshBtnClick();
+  if (!sent) RefreshBtnClick();
 }
 
 void TMulticastFilterInformationForm::LV_dot1qStaticMulticastEntryClick() {

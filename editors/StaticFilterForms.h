@@ -8,6 +8,7 @@
 
 class QComboBox;
 class QLineEdit;
+class TPortUitForm;
 
 // What the two forms share: the list view, the VLAN and MAC edits, the status drop-down list, the
 // grid, the row count and the memo, bound the same way.

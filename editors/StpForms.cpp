@@ -62,9 +62,9 @@ TSTP_Info::TSTP_Info(QWidget* owner) : TDedicatedForm(owner, QStringLiteral("Spa
   version_ = makeCombo(this, "Combo_STPVersion");
   const char* names[] = {"ET_Priority", "ET_AgingTime", "ET_HelloTime", "ET_ForwardDelay", "ED_TxHoldCount"};
   for (int i = 0; i < 5; ++i) edits_[i] = makeEdit(this, names[i]);
-  getBtn_ = MakeButton(this, "BT_Get", QStringLiteral("Refresh"));
-  setBtn_ = MakeButton(this, "BT_Set", QStringLiteral("Set"));
-  QStatusBar* bar = MakeStatusBar(this, &panel_);
+  getBtn_ = FormParts::MakeButton(this, "BT_Get", QStringLiteral("Refresh"));
+  setBtn_ = FormParts::MakeButton(this, "BT_Set", QStringLiteral("Set"));
+  QStatusBar* bar = FormParts::MakeStatusBar(this, &panel_);
 
   QGridLayout* fields = labelledGrid(this,
                                      {{"STP Version", version_},
@@ -89,7 +89,7 @@ void TSTP_Info::FormCreate() {
   setWindowTitle(QStringLiteral("Spanning Tree Control : ") + DeviceTarget.address);
   binding_ = AddBinding("StpBridgeList");
   Guard(binding_, [this] {
-    binding_->Request().timeout = RequestTimeout;
+    binding_->SetTimeout(RequestTimeout);
     binding_->BindComboBox(Version, version_);
     const char* formats[] = {"%i{n0x61440l5a}", "%i{n600x4000l4a}", "%i{n100x1000l4a}", "%i{n400x3000l4a}",
                              "%i{n1x10l2a}"};
@@ -128,16 +128,16 @@ int TSTP_Port::LastStpPortRow = -1;
 TSTP_Port::TSTP_Port(QWidget* owner) : TDedicatedForm(owner, QStringLiteral("STP Port Table")) {
   setObjectName(QStringLiteral("STP_Port"));
   resize(640, 480);
-  list_ = MakeListView(this, "LV_STP_Port");
+  list_ = FormParts::MakeListView(this, "LV_STP_Port");
   priority_ = makeEdit(this, "ET_Priority");
   pathCost_ = makeEdit(this, "ET_PathCost");
   state_ = makeCombo(this, "Combo_Status");
   migration_ = makeCombo(this, "Combo_Migration");
   edge_ = makeCombo(this, "Combo_Edge");
   p2p_ = makeCombo(this, "Combo_P2P");
-  getBtn_ = MakeButton(this, "BT_Get", QStringLiteral("Refresh"));
-  setBtn_ = MakeButton(this, "BT_Set", QStringLiteral("Set"));
-  QStatusBar* bar = MakeStatusBar(this, &panel_);
+  getBtn_ = FormParts::MakeButton(this, "BT_Get", QStringLiteral("Refresh"));
+  setBtn_ = FormParts::MakeButton(this, "BT_Set", QStringLiteral("Set"));
+  QStatusBar* bar = FormParts::MakeStatusBar(this, &panel_);
 
   QGridLayout* fields = labelledGrid(this,
                                      {{"Priority (0-255)", priority_},
@@ -199,6 +199,6 @@ void TSTP_Port::BT_SetClick() {
     // Priority, state, migration, edge, point-to-point and path cost of the selected port; the
     // table is read again afterwards, and the port stays selected with the values it now has.
     binding_->Apply(true, true);
-    if (!SelectRowWithText(list_, 0, port)) setBtn_->setEnabled(false);
+    if (!FormParts::SelectRowWithText(list_, 0, port)) setBtn_->setEnabled(false);
   });
 }

@@ -125,8 +125,8 @@ QString TSummerTimeForm::statusText() const {
   return status ? status->currentText() : QString();
 }
 
-void TSummerTimeForm::include(int item) { SetExcluded(binding_, item, false); }
-void TSummerTimeForm::exclude(int item) { SetExcluded(binding_, item, true); }
+void TSummerTimeForm::include(int item) { binding_->SetExcluded(item, false); }
+void TSummerTimeForm::exclude(int item) { binding_->SetExcluded(item, true); }
 
 void TSummerTimeForm::includeModeRules() {
   const QString mode = statusText();

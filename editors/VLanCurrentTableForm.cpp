@@ -17,10 +17,10 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget* owner)
   setObjectName(QStringLiteral("VLanCurrentTableForm"));
   resize(693, 566);
 
-  list_ = MakeListView(this, "LV_dot1qVlanCurrentEntry");
-  numDeletes_ = MakeStaticText(this, "VlanNumDeletes");
-  vlanIndex_ = MakeStaticText(this, "StaticText1");
-  count_ = MakeStaticText(this, "ST_Count2");
+  list_ = FormParts::MakeListView(this, "LV_dot1qVlanCurrentEntry");
+  numDeletes_ = FormParts::MakeStaticText(this, "VlanNumDeletes");
+  vlanIndex_ = FormParts::MakeStaticText(this, "StaticText1");
+  count_ = FormParts::MakeStaticText(this, "ST_Count2");
   auto* fields = new QFormLayout;
   fields->addRow(QStringLiteral("VLAN Delete Numbers"), numDeletes_);
   fields->addRow(QStringLiteral("VLAN Index"), vlanIndex_);
@@ -28,25 +28,25 @@ TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget* owner)
   auto* pages = new QTabWidget(this);
   pages->setObjectName(QStringLiteral("PageControl1"));
   QWidget* boxes[2] = {
-      AddGridSheet(pages, "TabSheet1", QStringLiteral("Egress Port"), "ScrollBox1"),
-      AddGridSheet(pages, "TabSheet2", QStringLiteral("Untagged Port"), "ScrollBox2"),
+      FormParts::AddGridSheet(pages, "TabSheet1", QStringLiteral("Egress Port"), "ScrollBox1"),
+      FormParts::AddGridSheet(pages, "TabSheet2", QStringLiteral("Untagged Port"), "ScrollBox2"),
   };
 
-  refreshBtn_ = MakeButton(this, "RefreshBtn", QStringLiteral("Refresh"));
-  memo_ = MakeMemo(this);
-  LayOutListEditor(list_, fields, pages, {refreshBtn_}, count_, memo_);
+  refreshBtn_ = FormParts::MakeButton(this, "RefreshBtn", QStringLiteral("Refresh"));
+  memo_ = FormParts::MakeMemo(this);
+  FormParts::LayOutListEditor(this, list_, fields, pages, {refreshBtn_}, count_, memo_);
 
   connect(refreshBtn_, &QPushButton::clicked, this, &TVLanCurrentTableForm::RefreshBtnClick);
   connect(list_, &QTreeWidget::itemSelectionChanged, this, &TVLanCurrentTableForm::LV_dot1qVlanCurrentEntryClick);
   for (int i = 0; i < 2; ++i) {
-    grids_[i] = AddPortGrid(boxes[i]);
+    grids_[i] = PortGrid::AddTo(boxes[i]);
     boxes[i]->setEnabled(false);  // the current VLANs are only shown: no box can be ticked
   }
   FormCreate();
 }
 
 void TVLanCurrentTableForm::FormCreate() {
-  const QString bits = PortBitList();
+  const QString bits = PortGrid::BitList();
   deletes_ = AddBinding("VlanNumDeletesList");
   Guard(deletes_, [&] {
     deletes_->BindControl(0, numDeletes_);
@@ -62,12 +62,12 @@ void TVLanCurrentTableForm::FormCreate() {
     table_->SetStatusTarget(memo_);
     OnRowsChanged(list_, [this] { LV_dot1qVlanCurrentEntryChange(); });
     table_->Refresh();
-    ShowRowCount(count_, list_);
+    FormParts::ShowRowCount(count_, list_);
   });
 }
 
 void TVLanCurrentTableForm::clearSelectionDisplay() {
-  for (TPortUitForm* grid : grids_) UncheckAll(grid);
+  for (TPortUitForm* grid : grids_) PortGrid::UncheckAll(grid);
   vlanIndex_->clear();
 }
 
@@ -75,7 +75,7 @@ void TVLanCurrentTableForm::RefreshBtnClick() {
   Guard(deletes_, [&] { deletes_->Refresh(); });
   Guard(table_, [&] {
     table_->Refresh();
-    ShowRowCount(count_, list_);
+    FormParts::ShowRowCount(count_, list_);
     clearSelectionDisplay();
   });
 }
@@ -84,7 +84,7 @@ void TVLanCurrentTableForm::LV_dot1qVlanCurrentEntryClick() {
   if (list_->selectedItems().isEmpty()) clearSelectionDisplay();
 }
 
-void TVLanCurrentTableForm::LV_dot1qVlanCurrentEntryChange() { ShowRowCount(count_, list_); }
+void TVLanCurrentTableForm::LV_dot1qVlanCurrentEntryChange() { FormParts::ShowRowCount(count_, list_); }
 
 void TVLanCurrentTableForm::FormClose() {
   Release(table_);

@@ -4,6 +4,8 @@
 
 #include "editors/DedicatedForm.h"
 
+class TPortUitForm;
+
 class TVLanCurrentTableForm : public TDedicatedForm {
  public:
   explicit TVLanCurrentTableForm(QWidget* owner);

@@ -21,15 +21,15 @@ TVlanStaticForm::TVlanStaticForm(QWidget* owner) : TDedicatedForm(owner, QString
   setObjectName(QStringLiteral("VlanStaticForm"));
   resize(DesignedWidth, DesignedHeight);
 
-  list_ = MakeListView(this, "LV_dot1qVlanStaticEntry");
+  list_ = FormParts::MakeListView(this, "LV_dot1qVlanStaticEntry");
   edVlanId_ = new QLineEdit(this);
   edVlanId_->setObjectName(QStringLiteral("ED_VLANID"));
   status_ = new QComboBox(this);
   status_->setObjectName(QStringLiteral("Status"));
   edVlanName_ = new QLineEdit(this);
   edVlanName_->setObjectName(QStringLiteral("ED_VLANName"));
-  nextFree_ = MakeStaticText(this, "NextFreeLocalVlanIndex");
-  count_ = MakeStaticText(this, "ST_Count2");
+  nextFree_ = FormParts::MakeStaticText(this, "NextFreeLocalVlanIndex");
+  count_ = FormParts::MakeStaticText(this, "ST_Count2");
 
   auto* fields = new QFormLayout;
   fields->addRow(QStringLiteral("VLAN ID"), edVlanId_);
@@ -40,17 +40,17 @@ TVlanStaticForm::TVlanStaticForm(QWidget* owner) : TDedicatedForm(owner, QString
   auto* pages = new QTabWidget(this);
   pages->setObjectName(QStringLiteral("PageControl1"));
   QWidget* boxes[3] = {
-      AddGridSheet(pages, "TSheetEgressPort", QStringLiteral("Egress ports"), "ScrollBox1"),
-      AddGridSheet(pages, "TSheetFbdenEgrsP", QStringLiteral("Tagged Ports"), "ScrollBox2"),
-      AddGridSheet(pages, "TabSheet3", QStringLiteral("Untagged Ports"), "ScrollBox3"),
+      FormParts::AddGridSheet(pages, "TSheetEgressPort", QStringLiteral("Egress ports"), "ScrollBox1"),
+      FormParts::AddGridSheet(pages, "TSheetFbdenEgrsP", QStringLiteral("Tagged Ports"), "ScrollBox2"),
+      FormParts::AddGridSheet(pages, "TabSheet3", QStringLiteral("Untagged Ports"), "ScrollBox3"),
   };
 
-  refreshBtn_ = MakeButton(this, "RefreshBtn", QStringLiteral("Refresh"));
-  setBtn_ = MakeButton(this, "SetBtn", QStringLiteral("Set"));
-  addBtn_ = MakeButton(this, "AddBtn", QStringLiteral("Add"));
-  deleteBtn_ = MakeButton(this, "DeleteBtn", QStringLiteral("Delete"));
-  memo_ = MakeMemo(this);
-  LayOutListEditor(list_, fields, pages, {refreshBtn_, setBtn_, addBtn_, deleteBtn_}, count_, memo_);
+  refreshBtn_ = FormParts::MakeButton(this, "RefreshBtn", QStringLiteral("Refresh"));
+  setBtn_ = FormParts::MakeButton(this, "SetBtn", QStringLiteral("Set"));
+  addBtn_ = FormParts::MakeButton(this, "AddBtn", QStringLiteral("Add"));
+  deleteBtn_ = FormParts::MakeButton(this, "DeleteBtn", QStringLiteral("Delete"));
+  memo_ = FormParts::MakeMemo(this);
+  FormParts::LayOutListEditor(this, list_, fields, pages, {refreshBtn_, setBtn_, addBtn_, deleteBtn_}, count_, memo_);
 
   connect(refreshBtn_, &QPushButton::clicked, this, &TVlanStaticForm::RefreshBtnClick);
   connect(setBtn_, &QPushButton::clicked, this, &TVlanStaticForm::SetBtnClick);
@@ -60,7 +60,7 @@ TVlanStaticForm::TVlanStaticForm(QWidget* owner) : TDedicatedForm(owner, QString
   // Enter in the fields: Set for a selected VLAN, Add for a new one (whichever is enabled).
   SetEnterButtons({edVlanId_, status_, edVlanName_}, {setBtn_, addBtn_});
 
-  for (int i = 0; i < 3; ++i) grids_[i] = AddPortGrid(boxes[i]);
+  for (int i = 0; i < 3; ++i) grids_[i] = PortGrid::AddTo(boxes[i]);
   for (int page = 0; page < 3; ++page) {
     const QList<QCheckBox*> boxesOfPage = grids_[page]->PortCheckBoxes();
     for (int k = 0; k < boxesOfPage.size(); ++k)
@@ -70,7 +70,7 @@ TVlanStaticForm::TVlanStaticForm(QWidget* owner) : TDedicatedForm(owner, QString
 }
 
 void TVlanStaticForm::FormCreate() {
-  const QString bits = PortBitList();
+  const QString bits = PortGrid::BitList();
   table_ = AddBinding("VlanStaticList");
   Guard(table_, [&] {
     table_->BindListView(list_, true);
@@ -81,7 +81,7 @@ void TVlanStaticForm::FormCreate() {
     table_->SetStatusTarget(memo_);
     OnRowsChanged(list_, [this] { LV_dot1qVlanStaticEntryChange(); });
     table_->Refresh();
-    ShowRowCount(count_, list_);
+    FormParts::ShowRowCount(count_, list_);
   });
   nextFreeBinding_ = AddBinding("VlanNextFreeList");
   Guard(nextFreeBinding_, [&] {
@@ -93,7 +93,7 @@ void TVlanStaticForm::FormCreate() {
 }
 
 void TVlanStaticForm::clearEditor() {
-  for (TPortUitForm* grid : grids_) UncheckAll(grid);
+  for (TPortUitForm* grid : grids_) PortGrid::UncheckAll(grid);
   edVlanId_->clear();
   edVlanName_->clear();
   status_->setCurrentIndex(-1);
@@ -109,15 +109,15 @@ void TVlanStaticForm::RefreshBtnClick() {
   Guard(nextFreeBinding_, [&] { nextFreeBinding_->Refresh(); });
   Guard(table_, [&] {
     table_->Refresh();
-    ShowRowCount(count_, list_);
+    FormParts::ShowRowCount(count_, list_);
     clearEditor();
   });
-  ShowRowCount(count_, list_);
+  FormParts::ShowRowCount(count_, list_);
   idleButtons();
 }
 
 bool TVlanStaticForm::checkFields() {
-  return CheckFields(this, {{edVlanId_, QStringLiteral("VLAN ID"), MvKeyRule::number(Syntax::Guage, FirstVlan, LastVlan)},
+  return FormParts::CheckFields(this, {{edVlanId_, QStringLiteral("VLAN ID"), MvKeyRule::number(Syntax::Guage, FirstVlan, LastVlan)},
                       {edVlanName_, QStringLiteral("VLAN Name"), MvKeyRule::text(0, MaxNameLength)}});
 }
 
@@ -130,8 +130,8 @@ void TVlanStaticForm::apply(int status, std::function<void()> done, const QStrin
       done();
       Guard(table_, [&] {
         RefreshThen(table_, [this, select](const MvSNMPError&) {
-          if (!select.isEmpty()) SelectRowWithText(list_, 0, select);
-          ShowRowCount(count_, list_);
+          if (!select.isEmpty()) FormParts::SelectRowWithText(list_, 0, select);
+          FormParts::ShowRowCount(count_, list_);
         });
       });
     });
@@ -160,7 +160,7 @@ void TVlanStaticForm::DeleteBtnClick() {
     UserNotice::warning(this, QStringLiteral("Please select which entry you want to delete."));
     return;
   }
-  if (!checkFields() || !ConfirmDelete()) return;
+  if (!checkFields() || !FormParts::ConfirmDelete(this)) return;
   apply(2 /* "Destroy" */, [this] {
     clearEditor();
     idleButtons();
@@ -199,7 +199,7 @@ void TVlanStaticForm::LV_dot1qVlanStaticEntryClick() {
   }
 }
 
-void TVlanStaticForm::LV_dot1qVlanStaticEntryChange() { ShowRowCount(count_, list_); }
+void TVlanStaticForm::LV_dot1qVlanStaticEntryChange() { FormParts::ShowRowCount(count_, list_); }
 
 void TVlanStaticForm::FormClose() {
   Release(table_);

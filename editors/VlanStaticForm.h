@@ -7,6 +7,7 @@
 
 class QComboBox;
 class QLineEdit;
+class TPortUitForm;
 
 class TVlanStaticForm : public TDedicatedForm {
  public:

@@ -101,7 +101,7 @@ TKX760PanelForm::~TKX760PanelForm() {
   // the LEDs' release waits for their last poll.
   if (types_) {
     types_->OnRefreshDone = nullptr;
-    types_->Request().alive = false;
+    types_->Stop();
   }
   PanelCommon::releaseLedBinding(leds_);
 }

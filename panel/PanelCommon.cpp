@@ -11,6 +11,7 @@
 #include "widgets/UserNotice.h"
 #include "catalogue/Mainoidunit.h"
 #include "configform/Guiconfigform.h"
+#include "bind/MvBindingOwner.h"
 #include "bind/MvSNMPRequest2Edits.h"
 #include "bind/MvSNMPRequest2Leds.h"
 #include "panel/PanelHost.h"
@@ -102,7 +103,7 @@ int tagOf(const QObject* object) {
 std::unique_ptr<MvSNMPRequest2Leds> makeLedBinding(QWidget* owner, int timeout) {
   auto binding = std::make_unique<MvSNMPRequest2Leds>(owner);
   binding->Request().varList = MvSNMPVarList(LedStatusList, SVT_SV, 0);
-  binding->Request().timeout = timeout;
+  binding->SetTimeout(timeout);
   // Polls never hold up the window: with a silent agent a blocking poll would freeze it for
   // the whole time-out of every period.
   binding->SetAsynchronous(true);
@@ -112,9 +113,7 @@ std::unique_ptr<MvSNMPRequest2Leds> makeLedBinding(QWidget* owner, int timeout) 
 void releaseLedBinding(std::unique_ptr<MvSNMPRequest2Leds>& binding) {
   if (!binding) return;
   binding->StopPolling();
-  binding->Request().alive = false;
-  binding->WaitWhileBusy();
-  binding.reset();
+  releaseBinding(binding);
 }
 
 void openPortControl(const PanelHost& host, int port) {

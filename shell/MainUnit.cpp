@@ -116,7 +116,7 @@ TMainForm::~TMainForm() {
     if (!b) continue;
     b->OnRefreshDone = nullptr;
     b->OnApplyDone = nullptr;
-    b->Request().alive = false;
+    b->Stop();
   }
 }
 
@@ -509,7 +509,7 @@ void TMainForm::openConfigForm(const MenuEntry& entry) {
   if (extras.editWidth)
     for (TSNMPEditorPanel* p : panels) p->SetEditWidth(extras.editWidth);
   if (extras.requestTimeout)
-    for (MvSNMPRequest2Edits* b : bindings) b->Request().timeout = extras.requestTimeout;
+    for (MvSNMPRequest2Edits* b : bindings) b->SetTimeout(extras.requestTimeout);
   const QSize frame = form.frameGeometry().size() - form.geometry().size();
   if (extras.width) form.resize(extras.width - frame.width(), form.height());
   if (extras.widthGrowth) form.resize(form.width() + extras.widthGrowth, form.height());
@@ -556,7 +556,7 @@ void TMainForm::saveChanges(const MenuEntry& entry) {
   const MenuPage& page = entry.pageList().front();
   auto binding = std::make_unique<MvSNMPRequest2Edits>(&form);
   binding->Request().varList = page.makeVarList();
-  binding->Request().timeout = 1200;
+  binding->SetTimeout(1200);
   MvSNMPRequest2Edits* saving = binding.get();
   TSNMPEditorPanel* panel = form.MakeEditorForm(std::move(binding));
   // Saving takes the switch several seconds: the memo says it is under way, and the set's own
@@ -576,7 +576,7 @@ void TMainForm::reboot(const MenuEntry& entry) {
   // no wait holds the window; a progress dialog says it is under way until the answer comes.
   rebootBinding_ = std::make_unique<MvSNMPRequest2Edits>(this);
   rebootBinding_->Request().varList = entry.pageList().front().makeVarList();
-  rebootBinding_->Request().timeout = 1200;
+  rebootBinding_->SetTimeout(1200);
   rebootBinding_->Request().varList.item(0).value = QStringLiteral("3");  // "warm-start"
   rebootBinding_->SetStatusTarget(statusBar_);  // its lines kept out of sight; the result is shown below
   auto* progress = new QProgressDialog(QString::fromLatin1(RebootProgressText), QString(), 0, 0, this);

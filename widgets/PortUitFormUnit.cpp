@@ -3,8 +3,8 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QScrollArea>
-#include <QTabWidget>
 #include <QStringList>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 TPortUitForm::TPortUitForm(QWidget* owner) : QFrame(owner) {
@@ -103,3 +103,33 @@ QString TPortUitForm::PortRanges(const std::vector<int>& ports) {
   }
   return parts.join(QStringLiteral(", "));
 }
+// ---- the port grid of the dedicated editors ----
+
+namespace PortGrid {
+
+TPortUitForm* AddTo(QWidget* parent) {
+  auto* grid = new TPortUitForm(parent);
+  grid->AddUnit(QStringLiteral("Unit1"), 1, Boxes, Columns);
+  grid->ShowUnit(QStringLiteral("1"), QStringLiteral("KX760"), VisiblePorts);
+  QLayout* layout = parent->layout() ? parent->layout() : new QVBoxLayout(parent);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(grid);
+  grid->show();
+  return grid;
+}
+
+QString BitList() {
+  QStringList bits;
+  for (int i = 0; i < Boxes; ++i) bits << QString::number(i);
+  return bits.join(u',');
+}
+
+void UncheckAll(const TPortUitForm* grid) {
+  for (QCheckBox* box : grid->PortCheckBoxes()) box->setChecked(false);
+}
+
+void EnableAll(const TPortUitForm* grid, bool on) {
+  for (QCheckBox* box : grid->PortCheckBoxes()) box->setEnabled(on);
+}
+
+}  // namespace PortGrid

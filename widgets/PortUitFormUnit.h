@@ -55,3 +55,21 @@ class TPortUitForm : public QFrame {
   QList<QCheckBox*> portCheckBoxes_;
   QList<QWidget*> unitPages_;
 };
+
+// The port grid of the dedicated editors: one unit of Boxes boxes in Columns columns,
+// VisiblePorts of them shown for the KX760. Box k stands for bit k-1 of a port list, counted
+// from the most significant bit of the first octet.
+namespace PortGrid {
+
+inline constexpr int Boxes = TPortUitForm::BoxesPerUnit;
+inline constexpr int Columns = TPortUitForm::UnitColumns;
+inline constexpr int VisiblePorts = TPortUitForm::KX760Ports;
+
+// The grid filling `parent` (in its layout; one without a layout gets a vertical one).
+TPortUitForm* AddTo(QWidget* parent);
+// "0,1,...,31": every box of a grid bound to its bit.
+QString BitList();
+void UncheckAll(const TPortUitForm* grid);
+void EnableAll(const TPortUitForm* grid, bool on);
+
+}  // namespace PortGrid

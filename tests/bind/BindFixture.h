@@ -19,6 +19,7 @@
 
 #include "mvsnmp/MvDeviceParams.h"
 #include "mvsnmp/MvError.h"
+#include "mvsnmp/MvSNMPVarList.h"
 #include "widgets/UserNotice.h"
 #include "tests/support/AgentTarget.h"
 #include "tests/support/SimAgent.h"
@@ -28,6 +29,18 @@ namespace bindtest {
 // Silent under this subtree: the module type of slot 2 never answers.
 inline constexpr char kSilentOid[] = "1.3.6.1.4.1.48213.11.63.2.2.1.1.7";
 inline constexpr int kForwardingEntries = 5;
+
+// The agent's forwarding table (kForwardingEntries rows) and the silent object alone.
+inline const SnmpVarDef kForwardingTable[] = {
+    {"1.3.6.1.2.1.17.4.3.1.1", "Address", Syntax::MacAddress, Access::ReadOnly},
+    {"1.3.6.1.2.1.17.4.3.1.2", "Port", Syntax::Integer, Access::ReadOnly},
+    {"1.3.6.1.2.1.17.4.3.1.3", "Status", Syntax::Integer, Access::ReadOnly},
+    {},
+};
+inline const SnmpVarDef kSilent[] = {
+    {kSilentOid, "Slot 2", Syntax::Integer, Access::ReadOnly},
+    {},
+};
 
 inline std::unique_ptr<kxtest::SimAgent>& agentSlot() {
   static std::unique_ptr<kxtest::SimAgent> agent;

@@ -19,12 +19,7 @@ using bindtest::NoticeRecorder;
 
 namespace {
 
-const SnmpVarDef kForwardingTable[] = {
-    {"1.3.6.1.2.1.17.4.3.1.1", "Address", Syntax::MacAddress, Access::ReadOnly},
-    {"1.3.6.1.2.1.17.4.3.1.2", "Port", Syntax::Integer, Access::ReadOnly},
-    {"1.3.6.1.2.1.17.4.3.1.3", "Status", Syntax::Integer, Access::ReadOnly},
-    {},
-};
+using bindtest::kForwardingTable;
 const SnmpVarDef kNoRows[] = {
     {"1.3.6.1.4.1.48213.11.63.2.2.99.1.1", "Nothing", Syntax::Integer, Access::ReadOnly},
     {},
@@ -33,10 +28,7 @@ const SnmpVarDef kRmonState[] = {
     {"1.3.6.1.4.1.48213.11.63.2.2.1.2.16", "RMON", Syntax::Integer, Access::ReadWrite},
     {},
 };
-const SnmpVarDef kSilent[] = {
-    {bindtest::kSilentOid, "Slot 2", Syntax::Integer, Access::ReadOnly},
-    {},
-};
+using bindtest::kSilent;
 const SnmpVarDef kPortAdmin[] = {
     {"1.3.6.1.4.1.48213.11.63.2.2.2.2.1.1", "Port", Syntax::Integer, Access::ReadOnly},
     {"1.3.6.1.4.1.48213.11.63.2.2.2.2.1.2", "Admin", Syntax::Integer, Access::ReadWrite},

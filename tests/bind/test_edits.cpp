@@ -1,6 +1,7 @@
 // The edit binding: values into every control kind and back, edit groups of each multi-edit
 // syntax, partial bytes, bit rows, prefix options, errors, Unbind, and the list view against
 // kx760sim.
+#include <QAbstractItemModel>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -507,6 +508,39 @@ TEST_F(ListViewTest, RefreshFillsRowsAndSelectionFeedsTheControls) {
   // A second refresh starts from an empty view.
   refresh();
   EXPECT_EQ(view->topLevelItemCount(), bindtest::kForwardingEntries);
+}
+
+// The view lays out every row it shows again after each batch: during a long walk a batch holds at
+// least a quarter of the rows already shown (the last, flushed when the walk ends, may hold
+// fewer), so the fill grows with the rows and not with their square; and the first rows show
+// before the walk has ended.
+TEST_F(ListViewTest, LongWalksReachTheViewInGrowingBatches) {
+  constexpr int kRows = 10000;
+  kxtest::SimAgent big;
+  big.start({"--fdb-entries", std::to_string(kRows), "--led-period", "0"});
+  kxtest::targetAgent(big);
+  DeviceTarget.maxRepetitions = 0;  // a get-next walk: one row an answer, many batches
+  binding = std::make_unique<MvSNMPRequest2Edits>(&form);
+  DeviceTarget.maxRepetitions = -1;
+  bindtest::targetAgent();
+  binding->Request().varList = MvSNMPVarList(kForwarding, MVT_FMV, 0);
+  binding->BindListView(view);
+  std::vector<std::pair<int, int>> batches;  // rows shown before the batch, rows it added
+  QObject::connect(view->model(), &QAbstractItemModel::rowsInserted, &form,
+                   [&batches](const QModelIndex&, int first, int last) { batches.emplace_back(first, last - first + 1); });
+  int shownWhileWalking = 0;
+  ASSERT_TRUE(binding->Refresh());
+  ASSERT_TRUE(bindtest::waitUntil(
+      [&] {
+        if (binding->Busy()) shownWhileWalking = view->topLevelItemCount();
+        return !binding->Busy();
+      },
+      120000));
+  ASSERT_EQ(view->topLevelItemCount(), kRows);
+  EXPECT_GT(shownWhileWalking, 0);
+  ASSERT_GE(batches.size(), 2u);
+  for (size_t i = 0; i + 1 < batches.size(); ++i)
+    EXPECT_GE(batches[i].second, batches[i].first / 4) << "batch " << i << " of " << batches.size();
 }
 
 TEST_F(ListViewTest, WithoutFollowSelectionControlsStayEnabled) {

@@ -17,6 +17,7 @@
 #include "bind/MvSNMPRequest2Edits.h"
 #include "editors/VLanCurrentTableForm.h"
 #include "editors/VlanStaticForm.h"
+#include "widgets/PortUitFormUnit.h"
 
 using editorstest::EditorsTest;
 using formstest::waitUntil;
@@ -180,7 +181,7 @@ TEST_F(EditorsTest, IgmpSetWritesTheStaticPortsThenRefreshes) {
   EXPECT_EQ(ticked(form->Grid(0)), std::vector<int>({16}));
   EXPECT_EQ(ticked(form->Grid(1)), std::vector<int>({1}));
   EXPECT_TRUE(form->Grid(0)->PortCheckBoxes().at(16)->isEnabled());
-  TDedicatedForm::UncheckAll(form->Grid(0));
+  PortGrid::UncheckAll(form->Grid(0));
   tick(form->Grid(0), {17, 18});
   const int mark = log.lines();
   form->SetButton()->click();

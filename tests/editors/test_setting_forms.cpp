@@ -236,6 +236,8 @@ TEST_F(EditorsTest, SmtpSetFollowsTheTestMessageChoice) {
   ASSERT_TRUE(waitUntil([&] { return form->FirstRefreshDone() && !log.of("set", mark).empty(); }));
   EXPECT_EQ(log.of("set", mark).front().varbinds.size(), 7u);
   EXPECT_EQ(log.of("set", mark).front().pairs().last(), kSmtp + "7.0=1");
+  // The form reads the device again once the write has ended.
+  ASSERT_TRUE(waitUntil([&] { return form->Settled() && !log.of("get", mark).empty(); }));
 }
 
 // ---- log save ----

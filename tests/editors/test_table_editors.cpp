@@ -17,6 +17,7 @@
 #include "bind/MvSNMPRequest2Edits.h"
 #include "editors/StaticFilterForms.h"
 #include "editors/TrustHostAddress.h"
+#include "widgets/PortUitFormUnit.h"
 
 using editorstest::EditorsTest;
 using formstest::waitUntil;
@@ -66,7 +67,7 @@ TEST_F(EditorsTest, UnicastAddChecksItsInputInOrder) {
     form->StatusCombo()->setCurrentIndex(c.status);
     form->AddButton()->click();
     EXPECT_EQ(answers.warnings, QStringList({c.message}));
-    TDedicatedForm::UncheckAll(form->Grid());
+    PortGrid::UncheckAll(form->Grid());
     form->VlanEdit()->clear();
     form->MacEdit()->clear();
   }
@@ -160,6 +161,26 @@ TEST_F(EditorsTest, MulticastDeleteErrorIsShown) {
   EXPECT_TRUE(form->Memo()->toPlainText().contains("Set: ")) << form->Memo()->toPlainText().toStdString();
   EXPECT_FALSE(form->Memo()->toPlainText().contains("Set: Ok"));
   EXPECT_EQ(form->Binding()->Request().varList.item(TStaticFilterForm::PortList).access, Access::ReadWrite);
+}
+
+// The delete's click does not wait for the agent: it returns with the write out, and the table
+// is read again once the agent has answered.
+TEST_F(EditorsTest, MulticastDeleteReadsTheTableAgainOnceAnswered) {
+  start({"--delay", "200"});
+  auto form = open<TMulticastFilterInformationForm>();
+  const int rows = form->ListView()->topLevelItemCount();
+  selectRow(form->ListView(), {"10"});
+  const int mark = log.lines();
+  form->DeleteButton()->click();
+  EXPECT_TRUE(form->Binding()->Busy());
+  EXPECT_EQ(form->Binding()->LastOperation(), MvSNMPRequest2Controls::Operation::Set) << "the click waited for the agent";
+  const auto walked = [&] { return !log.of("getbulk", mark).empty() || !log.of("getnext", mark).empty(); };
+  ASSERT_TRUE(waitUntil([&] { return form->Settled() && walked(); }));
+  const auto sets = log.of("set", mark);
+  ASSERT_EQ(sets.size(), 1u);
+  ASSERT_EQ(sets[0].pairs().size(), 1);
+  EXPECT_TRUE(sets[0].pairs().front().startsWith(kMulticast + "5.10.")) << sets[0].pairs().front().toStdString();
+  EXPECT_EQ(form->ListView()->topLevelItemCount(), rows - 1);
 }
 
 // ---- trusted hosts ----

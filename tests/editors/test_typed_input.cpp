@@ -35,7 +35,7 @@ const QString kHost = QStringLiteral("1.3.6.1.4.1.48213.12.1.2.10.1.1.");
 const QString kRelay = QStringLiteral("1.3.6.1.4.1.48213.12.42.3.1.1.");
 
 void selectRow(QTreeWidget* view, int column, const QString& text) {
-  ASSERT_TRUE(TDedicatedForm::SelectRowWithText(view, column, text)) << text.toStdString();
+  ASSERT_TRUE(FormParts::SelectRowWithText(view, column, text)) << text.toStdString();
 }
 
 // The user's click on box `number` of a grid (a click, not the program's setChecked).
