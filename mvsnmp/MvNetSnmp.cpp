@@ -18,6 +18,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <cstdio>
+#include <poll.h>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -652,6 +653,9 @@ MvSnmpAnswer answerOf(const MvDeviceParams& t, const netsnmp_pdu* pdu, MvPduKind
   }
   a.status = static_cast<int>(pdu->errstat);
   a.errorIndex = static_cast<int>(pdu->errindex);
+  size_t count = 0;
+  for (const netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable) ++count;
+  a.varbinds.reserve(count);
   for (const netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
     a.varbinds.push_back({MvOid(v->name, v->name + v->name_length), valueOf(v)});
   const bool bulk = kind == MvPduKind::GetBulk;
@@ -821,6 +825,7 @@ void resend(quint64 id) {
   const auto it = ops.find(id);
   if (it == ops.end()) return;  // cancelled meanwhile
   Operation& o = it->second;
+  if (!o.resending) return;  // already sent again by a blocking wait (MvSnmpTransport::await)
   o.resending = false;
   if (o.forget) o.oldEngine = forgetEngine(o.target);
   o.forget = false;
@@ -1074,6 +1079,48 @@ quint64 sendAsync(const MvDeviceParams& t, MvPduKind kind, const std::vector<MvV
   }
   SnmpEventProcessor::instance().rearm();
   return id;
+}
+
+MvSnmpAnswer await(quint64 id) {
+  int unclocked = 0;  // waits without a time-out pending in the library
+  for (;;) {
+    auto& ops = operations();
+    const auto it = ops.find(id);
+    if (it == ops.end()) {
+      MvSnmpAnswer gone;
+      gone.status = -1;
+      return gone;
+    }
+    Operation& o = it->second;
+    if (o.done) {
+      // Its delivery, already queued, finds nothing once the operation is gone.
+      MvSnmpAnswer answer = std::move(o.answer);
+      if (answer.status != 0) restoreEngine(o.target, o.oldEngine);
+      ops.erase(it);
+      return answer;
+    }
+    if (o.resending) {
+      resend(id);
+      continue;
+    }
+    std::vector<pollfd> fds;
+    for (int fd : sockets()) fds.push_back({fd, POLLIN, 0});
+    const int ms = nextTimeoutMs();
+    // The library keeps no time-out for it (its session went): after a while it has timed out.
+    if (ms < 0 && ++unclocked > 1000) {
+      ops.erase(it);
+      MvSnmpAnswer lost;
+      lost.status = -5;
+      return lost;
+    }
+    const int ready = ::poll(fds.data(), static_cast<nfds_t>(fds.size()), ms < 0 ? 10 : ms);
+    if (ready > 0) {
+      for (const pollfd& p : fds)
+        if (p.revents & (POLLIN | POLLERR | POLLHUP)) readSocket(p.fd);
+    } else {
+      processTimeouts();
+    }
+  }
 }
 
 quint64 deliverLater(MvSnmpAnswer answer, MvAnswerHandler handler) {

@@ -28,11 +28,11 @@ void WalkCommand::run(const QStringList& args, CtlOutput& out) {
     for (int i = first; i < request->varList.count(); ++i) {
       const SnmpVarItem& item = request->varList.item(i);
       if (item.value == QLatin1String(NotDoneValueText)) continue;
-      const MvOid oid = parseOid(item.currentOid).value_or(MvOid{});
+      const MvOid& oid = request->currentArcs(i);
       MvOid& last = lastPrinted[static_cast<size_t>(i)];
       if (!last.empty() && compareOids(oid, last) <= 0) continue;
       last = oid;
-      out.add(request->varBind(i));
+      request->printTo(i, out);
     }
   }
 }
