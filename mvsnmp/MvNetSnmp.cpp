@@ -23,6 +23,7 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "mvsnmp/MvAnswerCheck.h"
 #include "mvsnmp/MvError.h"
@@ -491,6 +492,7 @@ SessionHandle& openSession(const MvDeviceParams& t) {
     if (s->key == key) return *s;
 
   if (t.version == 3) {
+    countBootsBeforeSnmpV3();
     // A session of the same user with other keys goes, and so do the library's keys of that
     // user. Sessions with the same keys stay: closing one would cut off what it has out.
     const QString security = securityKey(t);
@@ -980,28 +982,45 @@ void startLibrary() {
 }
 
 int bootsAnnounced = 0;
+// The boot counter's directory while the count waits for the first SNMPv3 session.
+std::optional<QString> bootsPending;
 
-}  // namespace
-
-// ---- session --------------------------------------------------------------------------------
-
-void initSnmpSession(const QString& directory) {
-  try {
-    startLibrary();
-  } catch (...) {
-    raiseError(MvCode::CannotCreateSession);
-  }
+// Counts this start in the boot counter file and gives the library the local engine ID.
+void countBoots(const QString& directory) {
   const QString path = bootCounterPath(directory);
   const int boots = nextBoots(readBootCounter(path, QString::fromLatin1(kLocalEngineId)));
   saveBootCounter(path, QString::fromLatin1(kLocalEngineId), boots);
   setup_engineID(nullptr, kLocalEngineId);
   bootsAnnounced = boots;
+}
+
+}  // namespace
+
+// ---- session --------------------------------------------------------------------------------
+
+void initSnmpSession(const QString& directory, MvBootCount when) {
+  try {
+    startLibrary();
+  } catch (...) {
+    raiseError(MvCode::CannotCreateSession);
+  }
+  if (when == MvBootCount::AtStart)
+    countBoots(directory);
+  else
+    bootsPending = directory;
   DeviceTarget = MvDeviceParams::defaults();
   SnmpEventProcessor::instance().start();
 }
 
+void countBootsBeforeSnmpV3() {
+  if (!bootsPending) return;
+  const QString directory = *bootsPending;
+  countBoots(directory);
+  bootsPending.reset();
+}
+
 bool snmpSessionReady() {
-  return libraryStarted && bootsAnnounced > 0;
+  return libraryStarted && (bootsAnnounced > 0 || bootsPending);
 }
 int engineBoots() {
   return bootsAnnounced;
