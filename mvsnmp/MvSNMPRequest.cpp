@@ -279,7 +279,13 @@ std::optional<MvSnmpAnswer> MvSNMPRequest::fromReadAhead(const std::vector<MvVar
 
 std::optional<MvSnmpAnswer> MvSNMPRequest::keepReadAhead(const std::vector<MvVarBind>& vbs,
                                                          const MvSnmpAnswer& bulk,
-                                                         int repetitions, bool merge) {
+                                                         int repetitions, bool merge,
+                                                         bool sendingAhead) {
+  const size_t n = vbs.size();
+  const size_t count = bulk.varbinds.size();
+  adaptRepetitions(repetitions, static_cast<int>(count / std::max<size_t>(n, 1)));
+  // The next rows are asked for before this answer's are kept, stored and handed over.
+  if (sendingAhead) sendAhead(vbs, bulk);
   // Repetition r of column c answers get-next of what repetition r-1 of that column returned
   // (of the asked OID for the first): each is kept under the OID a get-next would have asked.
   const int number = ++answers_;
@@ -287,8 +293,6 @@ std::optional<MvSnmpAnswer> MvSNMPRequest::keepReadAhead(const std::vector<MvVar
     std::erase_if(readAhead_, [&](const auto& entry) { return entry.second.answer < number - 1; });
   else
     readAhead_.clear();
-  const size_t n = vbs.size();
-  const size_t count = bulk.varbinds.size();
   for (size_t i = 0; i < count; ++i) {
     if (i < n) {
       readAhead_.try_emplace(vbs[i].oid, Ahead{bulk.varbinds[i], number});
@@ -299,7 +303,6 @@ std::optional<MvSnmpAnswer> MvSNMPRequest::keepReadAhead(const std::vector<MvVar
     if (previous.value.isException()) continue;
     readAhead_.try_emplace(previous.oid, Ahead{bulk.varbinds[i], number});
   }
-  adaptRepetitions(repetitions, static_cast<int>(count / std::max<size_t>(n, 1)));
   return fromReadAhead(vbs);
 }
 
@@ -392,11 +395,9 @@ MvSnmpAnswer MvSNMPRequest::walkStep(const std::vector<MvVarBind>& vbs) {
                                    [](const MvVarBind& a, const MvVarBind& b) { return a.oid == b.oid; });
       if (!same) {
         if (bulk.status != 0) continue;
-        keepReadAhead(sent.vbs, bulk, asking, true);
-        if (std::optional<MvSnmpAnswer> a = fromReadAhead(vbs)) {
-          sendAhead(sent.vbs, bulk);
-          return *a;
-        }
+        keepReadAhead(sent.vbs, bulk, asking, true, true);
+        if (std::optional<MvSnmpAnswer> a = fromReadAhead(vbs)) return *a;
+        dropAhead();  // went where this step does not: it asks afresh
         continue;
       }
     } else {
@@ -404,10 +405,8 @@ MvSnmpAnswer MvSNMPRequest::walkStep(const std::vector<MvVarBind>& vbs) {
     }
     if (shrinkAfter(bulk, asking)) continue;
     if (bulk.status != 0) return bulk;
-    if (std::optional<MvSnmpAnswer> a = keepReadAhead(vbs, bulk, asking)) {
-      sendAhead(vbs, bulk);
-      return *a;
-    }
+    if (std::optional<MvSnmpAnswer> a = keepReadAhead(vbs, bulk, asking, false, true)) return *a;
+    dropAhead();
     // Fewer varbinds than columns: this step goes the plain way.
     return MvSnmpTransport::send(params(), MvPduKind::GetNext, vbs);
   }

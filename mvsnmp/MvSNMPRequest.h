@@ -118,11 +118,11 @@ class MvSNMPRequest {
   // varbind.
   std::optional<MvSnmpAnswer> fromReadAhead(const std::vector<MvVarBind>& vbs) const;
   // Keeps a get-bulk answer to `vbs` asked with `repetitions` (in place of what was kept, or
-  // beside the last answer's for `merge`) and adapts the next count; the get-next answer to
-  // `vbs` when it holds one.
+  // beside the last answer's for `merge`) and adapts the next count, first sending the next
+  // get-bulk ahead for `sendingAhead`; the get-next answer to `vbs` when it holds one.
   std::optional<MvSnmpAnswer> keepReadAhead(const std::vector<MvVarBind>& vbs,
                                             const MvSnmpAnswer& bulk, int repetitions,
-                                            bool merge = false);
+                                            bool merge = false, bool sendingAhead = false);
   void adaptRepetitions(int asked, int answered);
   MvSnmpAnswer walkStep(const std::vector<MvVarBind>& vbs);
   // After a get-bulk answered tooBig or genErr: fewer repetitions, or get-next from now on;
