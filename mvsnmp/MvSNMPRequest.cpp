@@ -186,6 +186,19 @@ MvSNMPRequest::Visit MvSNMPRequest::visitAnswer(const MvSnmpAnswer& answer, int 
                                                 const std::vector<MvVarBind>& asked) {
   static const QString notDone = QString::fromLatin1(NotDoneValueText);
   const bool table = varList.isTableList();
+  if (columns_.size() != static_cast<size_t>(varList.count())) {
+    // A write read back before any read, or a list replaced under a walk: the columns and
+    // positions as the items give them.
+    columns_.assign(static_cast<size_t>(varList.count()), MvOid());
+    positions_.assign(columns_.size(), MvOid());
+    for (int i = 0; i < varList.count(); ++i) {
+      const SnmpVarItem& item = varList.item(i);
+      const size_t k = static_cast<size_t>(i);
+      const bool scalar = varList.itemType() == SVT_SV;
+      columns_[k] = parseOid(scalar ? item.oid + QStringLiteral(".0") : item.oid).value_or(MvOid());
+      positions_[k] = parseOid(item.currentOid).value_or(MvOid());
+    }
+  }
   // One answered varbind per readable item, in list order.
   cells_.clear();
   for (int i = 0; i < varList.count(); ++i) {
