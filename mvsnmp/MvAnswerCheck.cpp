@@ -20,11 +20,11 @@ const char* exceptionName(MvValueType t) {
 
 struct Tlv {
   quint8 tag = 0;
-  QByteArray content;
+  QByteArrayView content;  // points into the message: reading allocates nothing
 };
 
 // Reads one TLV (single-octet tag, definite length) at pos; nothing when the bytes end early.
-std::optional<Tlv> readTlv(const QByteArray& b, qsizetype& pos) {
+std::optional<Tlv> readTlv(QByteArrayView b, qsizetype& pos) {
   if (pos + 2 > b.size()) return std::nullopt;
   Tlv t;
   t.tag = static_cast<quint8>(b[pos++]);
@@ -39,13 +39,13 @@ std::optional<Tlv> readTlv(const QByteArray& b, qsizetype& pos) {
     }
   }
   if (len > static_cast<quint64>(b.size() - pos)) return std::nullopt;
-  t.content = b.mid(pos, static_cast<qsizetype>(len));
+  t.content = b.sliced(pos, static_cast<qsizetype>(len));
   pos += static_cast<qsizetype>(len);
   return t;
 }
 
 // A two's-complement INTEGER of up to 8 octets.
-std::optional<qint64> signedOf(const QByteArray& c) {
+std::optional<qint64> signedOf(QByteArrayView c) {
   if (c.isEmpty() || c.size() > 8) return std::nullopt;
   qint64 v = (static_cast<quint8>(c[0]) & 0x80) ? -1 : 0;
   for (char o : c) v = static_cast<qint64>((static_cast<quint64>(v) << 8) | static_cast<quint8>(o));
@@ -53,7 +53,7 @@ std::optional<qint64> signedOf(const QByteArray& c) {
 }
 
 // A non-negative number of unsigned type: at most `bits` bits, one leading zero octet allowed.
-QString unsignedProblem(const QByteArray& c, int bits, const char* type) {
+QString unsignedProblem(QByteArrayView c, int bits, const char* type) {
   if (c.isEmpty()) return QStringLiteral("a %1 without octets").arg(QLatin1String(type));
   if (static_cast<quint8>(c[0]) & 0x80) return QStringLiteral("a negative %1").arg(QLatin1String(type));
   qsizetype first = 0;
@@ -64,7 +64,7 @@ QString unsignedProblem(const QByteArray& c, int bits, const char* type) {
   return {};
 }
 
-QString oidProblem(const QByteArray& c) {
+QString oidProblem(QByteArrayView c) {
   if (c.isEmpty()) return QStringLiteral("an OBJECT IDENTIFIER of fewer than two arcs");
   if (static_cast<quint8>(c.back()) & 0x80)
     return QStringLiteral("an OBJECT IDENTIFIER whose last arc is cut short");
@@ -77,7 +77,7 @@ QString oidProblem(const QByteArray& c) {
   return {};
 }
 
-QString opaqueProblem(const QByteArray& c) {
+QString opaqueProblem(QByteArrayView c) {
   if (c.size() < 2 || static_cast<quint8>(c[0]) != 0x9F) return {};
   const quint8 inner = static_cast<quint8>(c[1]);
   if (inner != 0x76 && (inner < 0x78 || inner > 0x7B)) return {};
@@ -100,7 +100,7 @@ QString opaqueProblem(const QByteArray& c) {
 }
 
 // What is wrong with one encoded value (empty: nothing).
-QString valueProblem(quint8 tag, const QByteArray& c) {
+QString valueProblem(quint8 tag, QByteArrayView c) {
   switch (tag) {
     case 0x02: {  // INTEGER (Integer32)
       const std::optional<qint64> v = signedOf(c);
@@ -136,7 +136,7 @@ QString valueProblem(quint8 tag, const QByteArray& c) {
 }
 
 // Dotted text of an encoded OID, for naming the varbind (best effort).
-QString dottedOf(const QByteArray& c) {
+QString dottedOf(QByteArrayView c) {
   QStringList arcs;
   quint64 arc = 0;
   for (char o : c) {
@@ -183,7 +183,7 @@ std::optional<MvWireFinding> checkPdu(const Tlv& pdu) {
 
 // The PDU after the two leading fields of a SEQUENCE (version and community, or the context
 // engine ID and name).
-std::optional<MvWireFinding> checkAfterTwo(const QByteArray& bytes) {
+std::optional<MvWireFinding> checkAfterTwo(QByteArrayView bytes) {
   qsizetype pos = 0;
   const std::optional<Tlv> seq = readTlv(bytes, pos);
   if (!seq || seq->tag != 0x30) return std::nullopt;
@@ -242,7 +242,7 @@ std::optional<MvValue> unwrapOpaque(const QByteArray& contents) {
   if (!t) return std::nullopt;
   MvValue v;
   v.octets = contents;
-  const QByteArray& c = t->content;
+  QByteArrayView c = t->content;
   quint64 bits = 0;
   for (char o : c) bits = (bits << 8) | static_cast<quint8>(o);
   switch (inner) {

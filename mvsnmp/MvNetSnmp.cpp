@@ -18,10 +18,12 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <cstdio>
+#include <poll.h>
 #include <cstdlib>
 #include <cstring>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "mvsnmp/MvAnswerCheck.h"
 #include "mvsnmp/MvError.h"
@@ -490,6 +492,7 @@ SessionHandle& openSession(const MvDeviceParams& t) {
     if (s->key == key) return *s;
 
   if (t.version == 3) {
+    countBootsBeforeSnmpV3();
     // A session of the same user with other keys goes, and so do the library's keys of that
     // user. Sessions with the same keys stay: closing one would cut off what it has out.
     const QString security = securityKey(t);
@@ -652,6 +655,9 @@ MvSnmpAnswer answerOf(const MvDeviceParams& t, const netsnmp_pdu* pdu, MvPduKind
   }
   a.status = static_cast<int>(pdu->errstat);
   a.errorIndex = static_cast<int>(pdu->errindex);
+  size_t count = 0;
+  for (const netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable) ++count;
+  a.varbinds.reserve(count);
   for (const netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
     a.varbinds.push_back({MvOid(v->name, v->name + v->name_length), valueOf(v)});
   const bool bulk = kind == MvPduKind::GetBulk;
@@ -821,6 +827,7 @@ void resend(quint64 id) {
   const auto it = ops.find(id);
   if (it == ops.end()) return;  // cancelled meanwhile
   Operation& o = it->second;
+  if (!o.resending) return;  // already sent again by a blocking wait (MvSnmpTransport::await)
   o.resending = false;
   if (o.forget) o.oldEngine = forgetEngine(o.target);
   o.forget = false;
@@ -975,28 +982,45 @@ void startLibrary() {
 }
 
 int bootsAnnounced = 0;
+// The boot counter's directory while the count waits for the first SNMPv3 session.
+std::optional<QString> bootsPending;
 
-}  // namespace
-
-// ---- session --------------------------------------------------------------------------------
-
-void initSnmpSession(const QString& directory) {
-  try {
-    startLibrary();
-  } catch (...) {
-    raiseError(MvCode::CannotCreateSession);
-  }
+// Counts this start in the boot counter file and gives the library the local engine ID.
+void countBoots(const QString& directory) {
   const QString path = bootCounterPath(directory);
   const int boots = nextBoots(readBootCounter(path, QString::fromLatin1(kLocalEngineId)));
   saveBootCounter(path, QString::fromLatin1(kLocalEngineId), boots);
   setup_engineID(nullptr, kLocalEngineId);
   bootsAnnounced = boots;
+}
+
+}  // namespace
+
+// ---- session --------------------------------------------------------------------------------
+
+void initSnmpSession(const QString& directory, MvBootCount when) {
+  try {
+    startLibrary();
+  } catch (...) {
+    raiseError(MvCode::CannotCreateSession);
+  }
+  if (when == MvBootCount::AtStart)
+    countBoots(directory);
+  else
+    bootsPending = directory;
   DeviceTarget = MvDeviceParams::defaults();
   SnmpEventProcessor::instance().start();
 }
 
+void countBootsBeforeSnmpV3() {
+  if (!bootsPending) return;
+  const QString directory = *bootsPending;
+  countBoots(directory);
+  bootsPending.reset();
+}
+
 bool snmpSessionReady() {
-  return libraryStarted && bootsAnnounced > 0;
+  return libraryStarted && (bootsAnnounced > 0 || bootsPending);
 }
 int engineBoots() {
   return bootsAnnounced;
@@ -1074,6 +1098,48 @@ quint64 sendAsync(const MvDeviceParams& t, MvPduKind kind, const std::vector<MvV
   }
   SnmpEventProcessor::instance().rearm();
   return id;
+}
+
+MvSnmpAnswer await(quint64 id) {
+  int unclocked = 0;  // waits without a time-out pending in the library
+  for (;;) {
+    auto& ops = operations();
+    const auto it = ops.find(id);
+    if (it == ops.end()) {
+      MvSnmpAnswer gone;
+      gone.status = -1;
+      return gone;
+    }
+    Operation& o = it->second;
+    if (o.done) {
+      // Its delivery, already queued, finds nothing once the operation is gone.
+      MvSnmpAnswer answer = std::move(o.answer);
+      if (answer.status != 0) restoreEngine(o.target, o.oldEngine);
+      ops.erase(it);
+      return answer;
+    }
+    if (o.resending) {
+      resend(id);
+      continue;
+    }
+    std::vector<pollfd> fds;
+    for (int fd : sockets()) fds.push_back({fd, POLLIN, 0});
+    const int ms = nextTimeoutMs();
+    // The library keeps no time-out for it (its session went): after a while it has timed out.
+    if (ms < 0 && ++unclocked > 1000) {
+      ops.erase(it);
+      MvSnmpAnswer lost;
+      lost.status = -5;
+      return lost;
+    }
+    const int ready = ::poll(fds.data(), static_cast<nfds_t>(fds.size()), ms < 0 ? 10 : ms);
+    if (ready > 0) {
+      for (const pollfd& p : fds)
+        if (p.revents & (POLLIN | POLLERR | POLLHUP)) readSocket(p.fd);
+    } else {
+      processTimeouts();
+    }
+  }
 }
 
 quint64 deliverLater(MvSnmpAnswer answer, MvAnswerHandler handler) {

@@ -25,6 +25,8 @@ constexpr int kGenErrStatus = 5;
 // Get-bulk repetitions: where an adapting walk starts, and the most it asks for.
 constexpr int kFirstRepetitions = 10;
 constexpr int kMostRepetitions = 64;
+// Whole answers at the count an agent cut to before the count grows again.
+constexpr int kWholeBeforeGrowing = 8;
 
 [[noreturn]] void raiseStatus(int status) {
   const MvSNMPError e = translateStatus(status);
@@ -68,6 +70,7 @@ MvSNMPRequest::~MvSNMPRequest() {
     loop.exec();
   }
   for (quint64 id : outstanding_) MvSnmpTransport::cancel(id);
+  dropAhead();
 }
 
 void MvSNMPRequest::loadDeviceTarget() {
@@ -134,6 +137,20 @@ std::vector<MvVarBind> MvSNMPRequest::buildPdu(PduKind kind) {
   const quint8 type = varList.itemType();
   if (type > MVT_UMV) raiseError(MvCode::BadItemType);
   if (kind == PduKind::NextRow && !varList.isTableList()) raiseError(MvCode::GetNextOnSingleValue);
+  // The only texts a read parses: the columns, once per walk (and the positions of a walk this
+  // request did not begin).
+  const size_t count = static_cast<size_t>(varList.count());
+  if (kind != PduKind::Write && (kind == PduKind::FirstRead || columns_.size() != count)) {
+    columns_.assign(count, MvOid());
+    positions_.assign(count, MvOid());
+    for (int i = 0; i < varList.count(); ++i) {
+      if (!varList.isReadable(i)) continue;
+      const SnmpVarItem& item = varList.item(i);
+      const size_t k = static_cast<size_t>(i);
+      columns_[k] = oidOf(type == SVT_SV ? item.oid + QStringLiteral(".0") : item.oid);
+      if (kind == PduKind::NextRow) positions_[k] = oidOf(item.currentOid);
+    }
+  }
   for (int i = 0; i < varList.count(); ++i) {
     SnmpVarItem& item = varList.item(i);
     if (kind == PduKind::Write) {
@@ -151,85 +168,88 @@ std::vector<MvVarBind> MvSNMPRequest::buildPdu(PduKind kind) {
     if (!varList.isReadable(i)) continue;
     if (kind == PduKind::FirstRead) {
       item.currentOid.clear();
-      vbs.push_back(
-          {oidOf(type == SVT_SV ? item.oid + QStringLiteral(".0") : item.oid), MvValue::null()});
+      vbs.push_back({columns_[static_cast<size_t>(i)], MvValue::null()});
     } else {
-      vbs.push_back({oidOf(item.currentOid), MvValue::null()});
+      vbs.push_back({positions_[static_cast<size_t>(i)], MvValue::null()});
     }
   }
   return vbs;
 }
 
-std::vector<QString> MvSNMPRequest::askedOids(const std::vector<MvVarBind>& vbs) {
-  std::vector<QString> asked;
-  for (const MvVarBind& vb : vbs) asked.push_back(oidText(vb.oid));
-  return asked;
+const MvOid& MvSNMPRequest::currentArcs(int i) const {
+  static const MvOid none{};
+  const size_t k = static_cast<size_t>(i);
+  return k < positions_.size() ? positions_[k] : none;
 }
 
 MvSNMPRequest::Visit MvSNMPRequest::visitAnswer(const MvSnmpAnswer& answer, int code,
-                                                const std::vector<QString>& asked) {
+                                                const std::vector<MvVarBind>& asked) {
+  static const QString notDone = QString::fromLatin1(NotDoneValueText);
   const bool table = varList.isTableList();
+  if (columns_.size() != static_cast<size_t>(varList.count())) {
+    // A write read back before any read, or a list replaced under a walk: the columns and
+    // positions as the items give them.
+    columns_.assign(static_cast<size_t>(varList.count()), MvOid());
+    positions_.assign(columns_.size(), MvOid());
+    for (int i = 0; i < varList.count(); ++i) {
+      const SnmpVarItem& item = varList.item(i);
+      const size_t k = static_cast<size_t>(i);
+      const bool scalar = varList.itemType() == SVT_SV;
+      columns_[k] = parseOid(scalar ? item.oid + QStringLiteral(".0") : item.oid).value_or(MvOid());
+      positions_[k] = parseOid(item.currentOid).value_or(MvOid());
+    }
+  }
   // One answered varbind per readable item, in list order.
-  struct Cell {
-    int item;
-    const MvVarBind* vb;
-    QString returned;
-    bool finished;
-    MvOid instance;  // the row instance under the column (table lists)
-  };
-  std::vector<Cell> cells;
+  cells_.clear();
   for (int i = 0; i < varList.count(); ++i) {
     if (!varList.isReadable(i)) continue;
-    const size_t n = cells.size();
+    const size_t n = cells_.size();
     if (n >= answer.varbinds.size() || n >= asked.size()) raiseStatus(kInvalidPduStatus);
     const MvVarBind& vb = answer.varbinds[n];
-    const SnmpVarItem& item = varList.item(i);
-    Cell cell{i, &vb, oidText(vb.oid), false, {}};
+    Cell cell{i, &vb, false, 0};
     if (code == -102) {
       // A v1 agent ends a walk with noSuchName and echoes the OID it was asked for.
-      if (asked[n] == cell.returned) return Visit::EndOfWalk;
+      if (asked[n].oid == vb.oid) return Visit::EndOfWalk;
       raiseStatus(2);
     }
     if (table) {
       const bool endOfView = vb.value.isException();
       // A get-next answer must move forward: an agent that answers with the OID it was given,
       // or one before it, would keep a walk going for ever. (endOfMibView echoes the asked OID.)
-      if (!endOfView) {
-        const std::optional<MvOid> from = parseOid(asked[n]);
-        if (from && compareOids(vb.oid, *from) <= 0) raiseStatus(kNonIncreasingStatus);
-      }
-      cell.finished = endOfView || isColumnFinished(item.oid, item.currentOid, cell.returned);
-      if (!cell.finished) {
-        const std::optional<MvOid> column = parseOid(item.oid);
-        cell.instance = column ? MvOid(vb.oid.begin() + static_cast<qsizetype>(std::min(
-                                                            column->size(), vb.oid.size())),
-                                       vb.oid.end())
-                               : MvOid();
-      }
+      if (!endOfView && compareOids(vb.oid, asked[n].oid) <= 0) raiseStatus(kNonIncreasingStatus);
+      const size_t k = static_cast<size_t>(i);
+      cell.finished = endOfView || columnEnded(columns_.at(k), positions_.at(k), vb.oid);
+      cell.instanceAt = std::min(columns_[k].size(), vb.oid.size());
     }
-    cells.push_back(std::move(cell));
+    cells_.push_back(cell);
   }
 
   // The row being read is the lowest instance any column answered with. A column whose next
   // object lies further on has no value in this row: it shows "(NOTDONE)" and asks again from
   // the same place next time, so that every column stays in step with the row.
+  auto instanceOrder = [](const Cell& a, const Cell& b) {
+    return std::lexicographical_compare_three_way(a.vb->oid.begin() + a.instanceAt, a.vb->oid.end(),
+                                                  b.vb->oid.begin() + b.instanceAt, b.vb->oid.end());
+  };
   const Cell* row = nullptr;
-  for (const Cell& c : cells)
-    if (!c.finished && (!row || compareOids(c.instance, row->instance) < 0)) row = &c;
+  for (const Cell& c : cells_)
+    if (!c.finished && (!row || instanceOrder(c, *row) < 0)) row = &c;
 
-  for (size_t n = 0; n < cells.size(); ++n) {
-    const Cell& c = cells[n];
+  for (size_t n = 0; n < cells_.size(); ++n) {
+    const Cell& c = cells_[n];
     SnmpVarItem& item = varList.item(c.item);
-    if (!row || c.finished || (table && c.instance != row->instance)) {
-      item.value = QString::fromLatin1(NotDoneValueText);
-      item.currentOid = asked[n];
-      continue;
+    MvOid& position = positions_.at(static_cast<size_t>(c.item));
+    if (!row || c.finished || (table && instanceOrder(c, *row) != 0)) {
+      item.value = notDone;
+      position = asked[n].oid;
+    } else {
+      storeValue(c.item, c.vb->value);  // noSuchObject / noSuchInstance in a get: "(NULL)"
+      position = c.vb->oid;
     }
-    storeValue(c.item, c.vb->value);  // noSuchObject / noSuchInstance in a get: "(NULL)"
-    item.currentOid = c.returned;
+    setOidText(item.currentOid, position);
   }
   if (!row) return Visit::AllFinished;
-  if (table) decodeRowIndex(oidText(row->instance));
+  if (table) decodeRowIndex(oidText(row->vb->oid, row->instanceAt));
   afterRow();
   return Visit::Row;
 }
@@ -245,9 +265,13 @@ bool MvSNMPRequest::readsAhead() const {
 }
 
 void MvSNMPRequest::startWalk() {
+  dropAhead();
   readAhead_.clear();
+  answers_ = 0;
   repetitions_ = maxRepetitions > 0 ? maxRepetitions : kFirstRepetitions;
   mostRepetitions_ = kMostRepetitions;
+  agentCap_ = 0;
+  wholeAtCap_ = 0;
   bulkRefused_ = false;
   rowsRead_ = 0;
 }
@@ -257,38 +281,62 @@ std::optional<MvSnmpAnswer> MvSNMPRequest::fromReadAhead(const std::vector<MvVar
   MvSnmpAnswer a;
   a.agentAddress = address;
   a.agentPort = agentPort;
+  a.varbinds.reserve(vbs.size());
   for (const MvVarBind& vb : vbs) {
     const auto it = readAhead_.find(vb.oid);
     if (it == readAhead_.end()) return std::nullopt;
-    a.varbinds.push_back(it->second);
+    a.varbinds.push_back(it->second.vb);
   }
   return a;
 }
 
 std::optional<MvSnmpAnswer> MvSNMPRequest::keepReadAhead(const std::vector<MvVarBind>& vbs,
                                                          const MvSnmpAnswer& bulk,
-                                                         int repetitions) {
-  // Repetition r of column c answers get-next of what repetition r-1 of that column returned
-  // (of the asked OID for the first): each is kept under the OID a get-next would have asked.
-  readAhead_.clear();
+                                                         int repetitions, bool merge,
+                                                         bool sendingAhead) {
   const size_t n = vbs.size();
   const size_t count = bulk.varbinds.size();
+  adaptRepetitions(repetitions, static_cast<int>(count / std::max<size_t>(n, 1)));
+  // The next rows are asked for before this answer's are kept, stored and handed over.
+  if (sendingAhead) sendAhead(vbs, bulk);
+  // Repetition r of column c answers get-next of what repetition r-1 of that column returned
+  // (of the asked OID for the first): each is kept under the OID a get-next would have asked.
+  const int number = ++answers_;
+  if (merge)
+    std::erase_if(readAhead_, [&](const auto& entry) { return entry.second.answer < number - 1; });
+  else
+    readAhead_.clear();
   for (size_t i = 0; i < count; ++i) {
     if (i < n) {
-      readAhead_.emplace(vbs[i].oid, bulk.varbinds[i]);
+      readAhead_.try_emplace(vbs[i].oid, Ahead{bulk.varbinds[i], number});
       continue;
     }
     const MvVarBind& previous = bulk.varbinds[i - n];
     // A column at the end of the MIB view stays there; nothing follows it.
     if (previous.value.isException()) continue;
-    readAhead_.emplace(previous.oid, bulk.varbinds[i]);
+    readAhead_.try_emplace(previous.oid, Ahead{bulk.varbinds[i], number});
   }
-  const int answered = static_cast<int>(count / std::max<size_t>(n, 1));
-  if (answered < repetitions)
-    repetitions_ = std::max(1, answered);  // the agent cut the answer short: ask for what fits
-  else if (maxRepetitions < 0)
-    repetitions_ = std::min(repetitions * 2, mostRepetitions_);
   return fromReadAhead(vbs);
+}
+
+// An answer cut short says how many rows fit the agent's message: the next ask is that many, and
+// only answers that come back whole let it grow again, by an eighth after kWholeBeforeGrowing of
+// them, so that the agent is not asked again and again for rows it then has to drop.
+void MvSNMPRequest::adaptRepetitions(int asked, int answered) {
+  if (answered < asked) {
+    agentCap_ = std::max(1, answered);
+    repetitions_ = agentCap_;
+    wholeAtCap_ = 0;
+    return;
+  }
+  if (maxRepetitions >= 0) return;  // the count the profile asks for stays
+  if (agentCap_ == 0) {
+    repetitions_ = std::min(asked * 2, mostRepetitions_);
+    return;
+  }
+  if (++wholeAtCap_ < kWholeBeforeGrowing) return;
+  wholeAtCap_ = 0;
+  repetitions_ = std::min(asked + std::max(1, asked / 8), mostRepetitions_);
 }
 
 // An agent that caps the varbinds of an answer says so with tooBig, or with genErr: the
@@ -299,22 +347,79 @@ bool MvSNMPRequest::shrinkAfter(const MvSnmpAnswer& bulk, int asking) {
   if (asking > 1) {
     repetitions_ = asking / 2;
     mostRepetitions_ = repetitions_;
+    agentCap_ = 0;
   } else {
     bulkRefused_ = true;
   }
   return true;
 }
 
+void MvSNMPRequest::sendAhead(const std::vector<MvVarBind>& vbs, const MvSnmpAnswer& bulk) {
+  if (ahead_ || bulkRefused_ || !alive) return;
+  // Where each column asks next once the rows of this answer are handed over: its last OID still
+  // inside the column; a column that ended stays where it was.
+  const size_t n = vbs.size();
+  std::vector<MvVarBind> next = vbs;
+  bool goesOn = false;
+  size_t c = 0;
+  for (int i = 0; i < varList.count() && c < n; ++i) {
+    if (!varList.isReadable(i)) continue;
+    const MvOid& column = columns_.at(static_cast<size_t>(i));
+    bool inside = true;
+    for (size_t k = c; k < bulk.varbinds.size() && inside; k += n) {
+      const MvVarBind& vb = bulk.varbinds[k];
+      inside = !vb.value.isException() && vb.oid.size() > column.size() && isOidPrefix(column, vb.oid);
+      if (inside) next[c].oid = vb.oid;
+    }
+    goesOn = goesOn || inside;
+    ++c;
+  }
+  if (!goesOn) return;
+  try {
+    const quint64 id = MvSnmpTransport::sendAsync(params(), MvPduKind::GetBulk, next, {}, repetitions_);
+    ahead_ = AheadSend{id, std::move(next), repetitions_};
+  } catch (const MvException&) {
+    // Not sent: the step that needs it sends it itself and meets the same refusal.
+  }
+}
+
+void MvSNMPRequest::dropAhead() {
+  if (ahead_) MvSnmpTransport::cancel(ahead_->id);
+  ahead_.reset();
+}
+
 MvSnmpAnswer MvSNMPRequest::walkStep(const std::vector<MvVarBind>& vbs) {
   if (!readsAhead()) return MvSnmpTransport::send(params(), MvPduKind::GetNext, vbs);
   if (std::optional<MvSnmpAnswer> cached = fromReadAhead(vbs)) return *cached;
+  std::optional<AheadSend> sentAhead = std::move(ahead_);
+  ahead_.reset();
   for (;;) {
     if (bulkRefused_) return MvSnmpTransport::send(params(), MvPduKind::GetNext, vbs);
-    const int asking = repetitions_;
-    const MvSnmpAnswer bulk = MvSnmpTransport::send(params(), MvPduKind::GetBulk, vbs, asking);
+    MvSnmpAnswer bulk;
+    int asking = repetitions_;
+    if (sentAhead) {
+      // The get-bulk sent ahead: this step's own request when it asked for these OIDs, else its
+      // rows join those kept, if it brought any.
+      const AheadSend sent = std::move(*sentAhead);
+      sentAhead.reset();
+      bulk = MvSnmpTransport::await(sent.id);
+      asking = sent.repetitions;
+      const bool same = std::equal(sent.vbs.begin(), sent.vbs.end(), vbs.begin(), vbs.end(),
+                                   [](const MvVarBind& a, const MvVarBind& b) { return a.oid == b.oid; });
+      if (!same) {
+        if (bulk.status != 0) continue;
+        keepReadAhead(sent.vbs, bulk, asking, true, true);
+        if (std::optional<MvSnmpAnswer> a = fromReadAhead(vbs)) return *a;
+        dropAhead();  // went where this step does not: it asks afresh
+        continue;
+      }
+    } else {
+      bulk = MvSnmpTransport::send(params(), MvPduKind::GetBulk, vbs, asking);
+    }
     if (shrinkAfter(bulk, asking)) continue;
     if (bulk.status != 0) return bulk;
-    if (std::optional<MvSnmpAnswer> a = keepReadAhead(vbs, bulk, asking)) return *a;
+    if (std::optional<MvSnmpAnswer> a = keepReadAhead(vbs, bulk, asking, false, true)) return *a;
+    dropAhead();
     // Fewer varbinds than columns: this step goes the plain way.
     return MvSnmpTransport::send(params(), MvPduKind::GetNext, vbs);
   }
@@ -332,15 +437,24 @@ bool MvSNMPRequest::readStep(bool first) {
   const bool next = usesGetNext();
   if (first) startWalk();
   const std::vector<MvVarBind> vbs = buildPdu(first ? PduKind::FirstRead : PduKind::NextRow);
-  const std::vector<QString> asked = askedOids(vbs);
   const MvSnmpAnswer answer =
       next ? walkStep(vbs) : MvSnmpTransport::send(params(), MvPduKind::Get, vbs);
   const MvSNMPError e = failureOf(answer);
-  if (e.code != 0 && !(e.code == -102 && varList.isTableList()))
+  if (e.code != 0 && !(e.code == -102 && varList.isTableList())) {
+    dropAhead();
     throw MvException(e.code, e.message);
-  const Visit v = visitAnswer(answer, e.code, asked);
+  }
+  Visit v = Visit::EndOfWalk;
+  try {
+    v = visitAnswer(answer, e.code, vbs);
+  } catch (...) {
+    dropAhead();
+    throw;
+  }
   if (v == Visit::Row) ++rowsRead_;
-  return v == Visit::Row && varList.isTableList();
+  const bool more = v == Visit::Row && varList.isTableList();
+  if (!more) dropAhead();
+  return more;
 }
 
 void MvSNMPRequest::track(quint64 id) {
@@ -348,11 +462,11 @@ void MvSNMPRequest::track(quint64 id) {
   ++pending;
 }
 
-void MvSNMPRequest::sendWalkStep(const std::vector<MvVarBind>& vbs, const std::vector<QString>& asked,
-                                 const SnmpCompletion& callback, void* userData, bool readBack) {
+void MvSNMPRequest::sendWalkStep(const std::vector<MvVarBind>& vbs, const SnmpCompletion& callback,
+                                 void* userData, bool readBack) {
   auto id = std::make_shared<quint64>(0);
-  auto finish = [this, id, asked, callback, userData, readBack](const MvSnmpAnswer& a) {
-    completeAsync(*id, a, asked, callback, userData, readBack);
+  auto finish = [this, id, vbs, callback, userData, readBack](const MvSnmpAnswer& a) {
+    completeAsync(*id, a, vbs, callback, userData, readBack);
   };
   if (std::optional<MvSnmpAnswer> cached = fromReadAhead(vbs)) {
     *id = MvSnmpTransport::deliverLater(std::move(*cached), finish);
@@ -360,22 +474,22 @@ void MvSNMPRequest::sendWalkStep(const std::vector<MvVarBind>& vbs, const std::v
     return;
   }
   if (bulkRefused_) {
-    sendTracked(MvPduKind::GetNext, vbs, asked, callback, userData, readBack);
+    sendTracked(MvPduKind::GetNext, vbs, callback, userData, readBack);
     return;
   }
   const int asking = repetitions_;
   *id = MvSnmpTransport::sendAsync(
       params(), MvPduKind::GetBulk, vbs,
-      [this, id, vbs, asked, callback, userData, readBack, asking, finish](const MvSnmpAnswer& bulk) {
+      [this, id, vbs, callback, userData, readBack, asking, finish](const MvSnmpAnswer& bulk) {
         // Sent again (fewer repetitions, or get-next): this operation ends without a completion.
         auto again = [&](MvPduKind kind) {
           outstanding_.erase(*id);
           --pending;
           try {
             if (kind == MvPduKind::GetBulk) {
-              sendWalkStep(vbs, asked, callback, userData, readBack);
+              sendWalkStep(vbs, callback, userData, readBack);
             } else {
-              sendTracked(MvPduKind::GetNext, vbs, asked, callback, userData, readBack);
+              sendTracked(MvPduKind::GetNext, vbs, callback, userData, readBack);
             }
           } catch (const MvException& e) {
             MvSNMPError failed;
@@ -415,23 +529,21 @@ void MvSNMPRequest::send(PduKind kind, SnmpCompletion callback, void* userData, 
     if (kind == PduKind::FirstRead) startWalk();
     vbs = buildPdu(kind);
   }
-  const std::vector<QString> asked = askedOids(vbs);
   if (pduKind == MvPduKind::GetNext && readsAhead()) {
-    sendWalkStep(vbs, asked, callback, userData, readBack);
+    sendWalkStep(vbs, callback, userData, readBack);
     return;
   }
-  sendTracked(pduKind, vbs, asked, callback, userData, readBack);
+  sendTracked(pduKind, vbs, callback, userData, readBack);
 }
 
 void MvSNMPRequest::sendTracked(MvPduKind kind, const std::vector<MvVarBind>& vbs,
-                                const std::vector<QString>& asked, const SnmpCompletion& callback,
-                                void* userData, bool readBack) {
+                                const SnmpCompletion& callback, void* userData, bool readBack) {
   // The id is known only once sent; the handler looks it up through a shared slot.
   auto id = std::make_shared<quint64>(0);
   *id = MvSnmpTransport::sendAsync(
       params(), kind, vbs,
-      [this, id, asked, callback, userData, readBack](const MvSnmpAnswer& a) {
-        completeAsync(*id, a, asked, callback, userData, readBack);
+      [this, id, vbs, callback, userData, readBack](const MvSnmpAnswer& a) {
+        completeAsync(*id, a, vbs, callback, userData, readBack);
       });
   track(*id);
 }
@@ -465,7 +577,7 @@ void MvSNMPRequest::writeAsync(SnmpCompletion callback, void* userData, bool rea
 }
 
 void MvSNMPRequest::completeAsync(quint64 id, const MvSnmpAnswer& answer,
-                                  const std::vector<QString>& asked, const SnmpCompletion& callback,
+                                  const std::vector<MvVarBind>& asked, const SnmpCompletion& callback,
                                   void* userData, bool readBack) {
   outstanding_.erase(id);
   // Only a read reports how far its walk came; a set's error stands alone.
@@ -528,11 +640,18 @@ QString MvSNMPRequest::encodeRowIndex() {
 bool MvSNMPRequest::isColumnFinished(const QString& columnOid, const QString& previousOid,
                                      const QString& returnedOid) {
   if (!varList.isTableList()) return false;
-  // Under the column means the column's OID followed by "." and more: the column "x.1" must
-  // not take in the objects of a column "x.10".
-  if (returnedOid.size() > columnOid.size() + 1 && returnedOid.startsWith(columnOid) &&
-      returnedOid.at(columnOid.size()) == u'.')
-    return returnedOid == previousOid;  // the agent repeated itself
+  const std::optional<MvOid> column = parseOid(columnOid);
+  const std::optional<MvOid> returned = parseOid(returnedOid);
+  if (!column || !returned) return true;
+  return columnEnded(*column, parseOid(previousOid).value_or(MvOid()), *returned);
+}
+
+bool MvSNMPRequest::columnEnded(const MvOid& column, const MvOid& previous, const MvOid& returned) {
+  if (!varList.isTableList()) return false;
+  // Under the column means the column's OID followed by more sub-identifiers: the column "x.1"
+  // must not take in the objects of a column "x.10".
+  if (returned.size() > column.size() && isOidPrefix(column, returned))
+    return returned == previous;  // the agent repeated itself
   return true;
 }
 

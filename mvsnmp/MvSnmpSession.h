@@ -11,10 +11,17 @@
 inline constexpr char kLocalEngineId[] = "MvSNMP_PP_Application";
 inline constexpr char kBootCounterFile[] = "MvSNMP_PP_BootCounter";
 
+// When a start is counted in the boot counter file: at once, or (kx760ctl, whose commands are
+// over in a moment and mostly speak SNMPv1/v2c, where the local engine plays no part) just before
+// the first SNMPv3 session opens, which then raises -507 or -508 if the file cannot be used.
+enum class MvBootCount { AtStart, BeforeFirstSnmpV3 };
+
 // Creates the session (once), reads the boot counter from `directory` (empty: the default state
 // directory, $XDG_STATE_HOME/kx760), adds one and saves it, announces it, gives DeviceTarget its
 // defaults and starts the event pump. Throws MvException -506, -507 or -508.
-void initSnmpSession(const QString& directory = QString());
+void initSnmpSession(const QString& directory = QString(), MvBootCount when = MvBootCount::AtStart);
+// The boot count waiting for the first SNMPv3 session, taken now (nothing if none waits).
+void countBootsBeforeSnmpV3();
 bool snmpSessionReady();
 // The boot count announced by this process (0 before initSnmpSession).
 int engineBoots();

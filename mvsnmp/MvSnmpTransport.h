@@ -58,6 +58,12 @@ MvSnmpAnswer send(const MvDeviceParams& target, MvPduKind kind, const std::vecto
 quint64 sendAsync(const MvDeviceParams& target, MvPduKind kind, const std::vector<MvVarBind>& vbs,
                   MvAnswerHandler handler, int maxRepetitions = 0);
 
+// Waits for an operation that sendAsync sent and hands back its outcome; its handler then never
+// runs. Meanwhile the library reads every session's answers (others' outcomes are queued for the
+// event pump as usual) and this operation's resends go out, without the event loop running. An
+// operation cancelled or unknown ends with status -1.
+MvSnmpAnswer await(quint64 id);
+
 // Hands an answer already known (a read-ahead) to the handler as sendAsync would: from the event
 // pump, never inside this call, and not at all once cancelled. Returns the operation's id.
 quint64 deliverLater(MvSnmpAnswer answer, MvAnswerHandler handler);

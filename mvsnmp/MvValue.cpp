@@ -47,12 +47,38 @@ double MvValue::floatingNumber() const {
   return x;
 }
 
+namespace {
+
+// Writes the decimal digits of `arc` backwards, ending just before `end`; returns where they start.
+template <typename Char>
+Char* digitsBefore(Char* end, quint32 arc) {
+  do {
+    *--end = static_cast<Char>('0' + arc % 10);
+    arc /= 10;
+  } while (arc != 0);
+  return end;
+}
+
+// Dotted text of oid[from..] into `out`, which holds at least 11 characters per arc.
+template <typename Char>
+size_t writeOidText(Char* out, const MvOid& oid, size_t from) {
+  Char* p = out;
+  for (size_t k = from; k < oid.size(); ++k) {
+    if (k > from) *p++ = static_cast<Char>('.');
+    Char digits[10];
+    Char* first = digitsBefore(digits + 10, oid[k]);
+    p = std::copy(first, digits + 10, p);
+  }
+  return static_cast<size_t>(p - out);
+}
+
+}  // namespace
+
 QString oidText(const MvOid& oid, size_t from) {
   QString text;
-  for (size_t k = from; k < oid.size(); ++k) {
-    if (k > from) text += u'.';
-    text += QString::number(oid[k]);
-  }
+  if (from >= oid.size()) return text;
+  text.resize(static_cast<qsizetype>((oid.size() - from) * 11));
+  text.resize(static_cast<qsizetype>(writeOidText(text.data(), oid, from)));
   return text;
 }
 
@@ -60,22 +86,48 @@ QString oidText(const MvOid& oid) {
   return oidText(oid, 0);
 }
 
+void setOidText(QString& text, const MvOid& oid) {
+  char16_t buffer[MvOid::kInline * 11];
+  if (oid.size() > MvOid::kInline) {
+    text = oidText(oid);
+    return;
+  }
+  const size_t n = writeOidText(buffer, oid, 0);
+  // Equal text: nothing to write (a column that stays where it was).
+  if (text.size() == static_cast<qsizetype>(n) &&
+      std::equal(buffer, buffer + n, reinterpret_cast<const char16_t*>(text.constData())))
+    return;
+  text.resize(static_cast<qsizetype>(n));  // keeps the buffer when it is the text's own
+  std::copy(buffer, buffer + n, reinterpret_cast<char16_t*>(text.data()));
+}
+
+void appendOidText(std::string& out, const MvOid& oid) {
+  const size_t at = out.size();
+  out.resize(at + oid.size() * 11);
+  out.resize(at + writeOidText(out.data() + at, oid, 0));
+}
+
 std::optional<MvOid> parseOid(const QString& text) {
   MvOid oid;
-  QStringView rest(text);
-  if (rest.startsWith(u'.')) rest = rest.mid(1);
-  if (rest.isEmpty()) return oid;
-  for (const QStringView part : rest.split(u'.')) {
-    if (part.isEmpty() || part.size() > 10) return std::nullopt;
+  const QChar* p = text.constData();
+  const QChar* end = p + text.size();
+  if (p != end && *p == u'.') ++p;
+  if (p == end) return oid;
+  for (;;) {
+    const QChar* first = p;
     quint64 value = 0;
-    for (const QChar c : part) {
-      if (c < u'0' || c > u'9') return std::nullopt;
-      value = value * 10 + static_cast<quint64>(c.unicode() - u'0');
+    while (p != end && *p >= u'0' && *p <= u'9') {
+      value = value * 10 + static_cast<quint64>(p->unicode() - u'0');
+      if (value > 0xFFFFFFFFu) return std::nullopt;
+      ++p;
     }
-    if (value > 0xFFFFFFFFu) return std::nullopt;
+    if (p == first || p - first > 10) return std::nullopt;
     oid.push_back(static_cast<quint32>(value));
+    if (p == end) return oid;
+    if (*p != u'.') return std::nullopt;
+    ++p;
+    if (p == end) return std::nullopt;  // a trailing dot
   }
-  return oid;
 }
 
 int compareOids(const MvOid& a, const MvOid& b) {

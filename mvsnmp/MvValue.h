@@ -6,7 +6,13 @@
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
+#include <algorithm>
+#include <compare>
+#include <initializer_list>
+#include <iterator>
+#include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 // The type tags of SNMP values (the ASN.1 tags), and the SNMPv2 exceptions that stand in a
@@ -36,7 +42,117 @@ enum class MvValueType : quint8 {
   EndOfMibView = 130
 };
 
-using MvOid = std::vector<quint32>;
+// The sub-identifiers of an object identifier. Up to kInline of them are held in the object
+// itself: every OID of the switch's tables is shorter, so an OID copied on the walk path (from
+// the wire into an answer, the read-ahead, the next request) costs no allocation. Longer ones
+// (an index of long octet strings) go to the heap. It reads like a std::vector<quint32>.
+class MvOid {
+ public:
+  using value_type = quint32;
+  using size_type = size_t;
+  using iterator = quint32*;
+  using const_iterator = const quint32*;
+  static constexpr size_t kInline = 24;
+
+  MvOid() = default;
+  MvOid(std::initializer_list<quint32> arcs) { assign(arcs.begin(), arcs.end()); }
+  // Any range of unsigned numbers (Net-SNMP's `oid` is an unsigned long).
+  template <typename It, typename = decltype(*std::declval<It>())>
+  MvOid(It first, It last) {
+    assign(first, last);
+  }
+  MvOid(const MvOid& o) { assign(o.begin(), o.end()); }
+  MvOid(MvOid&& o) noexcept { take(std::move(o)); }
+  MvOid& operator=(const MvOid& o) {
+    if (this != &o) assign(o.begin(), o.end());
+    return *this;
+  }
+  MvOid& operator=(MvOid&& o) noexcept {
+    if (this != &o) take(std::move(o));
+    return *this;
+  }
+  ~MvOid() = default;
+
+  template <typename It>
+  void assign(It first, It last) {
+    const size_t n = static_cast<size_t>(std::distance(first, last));
+    size_ = 0;
+    reserve(n);
+    quint32* d = data();
+    for (size_t k = 0; first != last; ++first, ++k) d[k] = static_cast<quint32>(*first);
+    size_ = n;
+  }
+
+  size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  size_t capacity() const { return heap_ ? capacity_ : kInline; }
+  quint32* data() { return heap_ ? heap_.get() : inline_; }
+  const quint32* data() const { return heap_ ? heap_.get() : inline_; }
+  iterator begin() { return data(); }
+  iterator end() { return data() + size_; }
+  const_iterator begin() const { return data(); }
+  const_iterator end() const { return data() + size_; }
+  quint32& operator[](size_t k) { return data()[k]; }
+  quint32 operator[](size_t k) const { return data()[k]; }
+  quint32& back() { return data()[size_ - 1]; }
+  quint32 back() const { return data()[size_ - 1]; }
+
+  void clear() { size_ = 0; }
+  void reserve(size_t n) {
+    if (n <= capacity()) return;
+    auto grown = std::make_unique<quint32[]>(n);
+    std::copy(begin(), end(), grown.get());
+    heap_ = std::move(grown);
+    capacity_ = n;
+  }
+  void resize(size_t n) {
+    reserve(n);
+    if (n > size_) std::fill(data() + size_, data() + n, 0u);
+    size_ = n;
+  }
+  void push_back(quint32 arc) {
+    if (size_ == capacity()) reserve(std::max<size_t>(capacity() * 2, 8));
+    data()[size_++] = arc;
+  }
+  // Inserts a range at `at` (the end, usually).
+  template <typename It>
+  void insert(const_iterator at, It first, It last) {
+    const size_t pos = static_cast<size_t>(at - begin());
+    const size_t n = static_cast<size_t>(std::distance(first, last));
+    reserve(size_ + n);
+    quint32* d = data();
+    std::move_backward(d + pos, d + size_, d + size_ + n);
+    for (size_t k = pos; first != last; ++first, ++k) d[k] = static_cast<quint32>(*first);
+    size_ += n;
+  }
+
+  friend bool operator==(const MvOid& a, const MvOid& b) {
+    return a.size_ == b.size_ && std::equal(a.begin(), a.end(), b.begin());
+  }
+  // Lexicographic order of the sub-identifiers; a prefix comes first.
+  friend std::strong_ordering operator<=>(const MvOid& a, const MvOid& b) {
+    return std::lexicographical_compare_three_way(a.begin(), a.end(), b.begin(), b.end());
+  }
+
+ private:
+  void take(MvOid&& o) {
+    if (o.heap_) {
+      heap_ = std::move(o.heap_);
+      capacity_ = o.capacity_;
+      size_ = o.size_;
+    } else {
+      heap_.reset();
+      std::copy(o.inline_, o.inline_ + o.size_, inline_);
+      size_ = o.size_;
+    }
+    o.size_ = 0;
+  }
+
+  std::unique_ptr<quint32[]> heap_;  // set once more than kInline arcs were needed
+  size_t capacity_ = kInline;        // of heap_
+  size_t size_ = 0;
+  quint32 inline_[kInline];
+};
 
 struct MvValue {
   MvValueType type = MvValueType::Null;
@@ -72,6 +188,10 @@ struct MvValue {
 // Dotted decimal text of an OID ("1.3.6.1"; no leading dot; empty text for an empty OID).
 QString oidText(const MvOid& oid);
 QString oidText(const MvOid& oid, size_t from);  // the sub-identifiers from position `from` on
+// The same written over `text`, whose buffer is reused when it is large enough and not shared.
+void setOidText(QString& text, const MvOid& oid);
+// Appends the dotted text to 8-bit output (no allocation beyond the output's own growth).
+void appendOidText(std::string& out, const MvOid& oid);
 
 // Reads dotted decimal text as an OID. One leading dot is accepted; empty text is the empty OID.
 // Nothing when a part is not a decimal number from 0 to 4294967295 (letters, blanks, signs,

@@ -3,12 +3,15 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <map>
 #include <ostream>
 
 #include "mvsnmp/MvSNMPRequest.h"
+#include "mvsnmp/MvSnmpTransport.h"
 #include "mvsnmp/MvStartup.h"
 #include "tests/support/SimAgent.h"
+#include "tests/support/SimLog.h"
 #include "tests/engine/SnmpdFixture.h"
 #include "tests/engine/WalkDriver.h"
 
@@ -504,6 +507,75 @@ INSTANTIATE_TEST_SUITE_P(
                       WalkCase{"NonIncreasingAgent", kFdbTable,
                                {"--fdb-entries", "40", "--fault", "nonincreasing:1.3.6.1.2.1.17.4.3.1.2"}}),
     [](const auto& info) { return std::string(info.param.what); });
+
+// kx760sim cuts a get-bulk answer to what fits its message. Once cut, a walk asks for about as
+// many rows as came back (now and then an eighth more, to see whether more fit), not for the
+// double again and again, which the agent would build only to drop; its rows stay the get-next
+// walk's.
+TEST_F(FaultyAgent, RepetitionsFollowWhatTheAgentReturns) {
+  QTemporaryDir dir;
+  const QString logPath = dir.path() + QStringLiteral("/requests.log");
+  startSim({"--fdb-entries", "3000", "--log", logPath.toStdString()});
+  const kxtest::SimLog log(logPath);
+  const WalkRecord plain = walkWith(kFdbTable, 0, false);
+  ASSERT_EQ(plain.rows.size(), 3000u);
+  for (bool asynchronous : {false, true}) {
+    SCOPED_TRACE(asynchronous ? "async" : "sync");
+    const int mark = log.lines();
+    const WalkRecord bulk = walkWith(kFdbTable, -1, asynchronous);
+    EXPECT_EQ(bulk, plain);
+    std::map<int, int> asks;  // repetitions asked -> how often
+    int total = 0;
+    for (const kxtest::LoggedRequest& r : log.of(QStringLiteral("getbulk"), mark)) {
+      ASSERT_TRUE(r.maxRepetitions.has_value());
+      ++asks[*r.maxRepetitions];
+      ++total;
+    }
+    // The count the walk settled on: the one asked most often, below the 64 it may grow to.
+    const auto settled = std::max_element(asks.begin(), asks.end(), [](const auto& a, const auto& b) {
+      return a.second < b.second;
+    });
+    ASSERT_NE(settled, asks.end());
+    EXPECT_LT(settled->first, 64);
+    int above = 0;
+    for (const auto& [repetitions, n] : asks)
+      if (repetitions > settled->first) {
+        above += n;
+        // Growing again goes by an eighth, from the count the agent answered with.
+        EXPECT_LE(repetitions, std::max(64, settled->first + settled->first / 8 + 1));
+      }
+    EXPECT_LE(above, total / 8 + 3) << "asked for more rows than fit, again and again";
+    // About one round trip per answer that fits.
+    EXPECT_LE(total, 3000 / settled->first + total / 8 + 6);
+  }
+}
+
+// The blocking walk keeps one get-bulk out ahead of the rows it hands over; a walk ended early
+// (its request destroyed) or run to its end leaves nothing outstanding.
+TEST_F(FaultyAgent, GetBulkSentAheadNeverOutlivesTheWalk) {
+  startSim({"--fdb-entries", "500"});
+  DeviceTarget.maxRepetitions = -1;
+  const int before = MvSnmpTransport::outstanding();
+  {
+    MvSNMPRequest r;
+    r.varList = MvSNMPVarList(kFdbTable, MVT_FMV, 0);
+    int rows = 0;
+    for (bool more = r.readStep(true); more && rows < 50; more = r.readStep(false)) ++rows;
+    EXPECT_EQ(rows, 50);
+    EXPECT_EQ(MvSnmpTransport::outstanding(), before + 1);  // the next rows are on their way
+  }
+  EXPECT_EQ(MvSnmpTransport::outstanding(), before);
+  MvSNMPRequest r;
+  r.varList = MvSNMPVarList(kFdbTable, MVT_FMV, 0);
+  int rows = 0;
+  for (bool more = r.readStep(true); more; more = r.readStep(false)) ++rows;
+  EXPECT_EQ(rows, 500);
+  EXPECT_EQ(MvSnmpTransport::outstanding(), before);
+  // A walk begun again starts afresh.
+  rows = 0;
+  for (bool more = r.readStep(true); more; more = r.readStep(false)) ++rows;
+  EXPECT_EQ(rows, 500);
+}
 
 // One request in ten is lost: every step is sent again after its time-out, and the walk of
 // 10,000 rows completes with every row.

@@ -129,7 +129,7 @@ TEST(Fuzz, RowIndexesToDecodeIndexValue) {
     const std::optional<MvOid> tail = parseOid(rest);
     ASSERT_TRUE(all && tail);
     ASSERT_LE(tail->size(), all->size());
-    ASSERT_TRUE(std::equal(tail->rbegin(), tail->rend(), all->rbegin()));
+    ASSERT_TRUE(std::equal(tail->begin(), tail->end(), all->end() - static_cast<qsizetype>(tail->size())));
   });
 }
 

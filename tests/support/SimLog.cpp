@@ -21,6 +21,7 @@ std::vector<LoggedRequest> readLog(const QString& path, int skip) {
     LoggedRequest r{o.value("pdu").toString(), {}, std::nullopt, std::nullopt};
     if (o.contains("user")) r.user = o.value("user").toString();
     if (o.contains("community")) r.community = o.value("community").toString();
+    if (o.contains("maxRepetitions")) r.maxRepetitions = o.value("maxRepetitions").toInt();
     for (const QJsonValue& v : o.value("varbinds").toArray()) {
       const QJsonObject vb = v.toObject();
       const QJsonValue value = vb.value("value");

@@ -21,6 +21,8 @@ struct LoggedRequest {
   // SNMPv3 requests carry their user, SNMPv1/v2c ones their community.
   std::optional<QString> user;
   std::optional<QString> community;
+  // A get-bulk's max-repetitions.
+  std::optional<int> maxRepetitions;
 
   // "oid=value" per varbind, in order.
   QStringList pairs() const;

@@ -11,6 +11,9 @@
 #include <functional>
 #include <mutex>
 #include <optional>
+#include <string>
+
+#include "mvsnmp/MvValue.h"
 
 // One varbind as printed: the type is the layer's syntax keyword ("integer", "octetstr",
 // "timeticks" ...), the value its display text.
@@ -31,6 +34,9 @@ class CtlOutput {
   bool json() const { return json_; }
   // Throws CtlOutputError when the output cannot be written.
   void add(const CtlVarBind& vb);
+  // The same for a varbind as a walk holds it: the OID as numbers, the type keyword and the
+  // value's text. Written through one buffer that every varbind reuses: no allocation per row.
+  void add(const MvOid& oid, const char* type, const QString& value);
   // A document of its own (the catalogue) in place of the varbind list.
   void write(const QByteArray& document);
   // Closes the JSON list (once); plain lines are already out. Never throws: see failed().
@@ -53,6 +59,10 @@ class CtlOutput {
 
  private:
   void put(const QByteArray& bytes, bool flushNow = false);
+  void put(const char* bytes, size_t size, bool flushNow = false);
+  // The varbind whose OID text `writeOid` appends, in the output's form, through line_.
+  template <typename OidWriter>
+  void addLine(const OidWriter& writeOid, QLatin1StringView type, QStringView value);
   void finishLocked();
   static CtlOutput*& current();
   static std::function<void()>& exitCloser();
@@ -62,4 +72,5 @@ class CtlOutput {
   bool failed_ = false;
   std::FILE* stream_;
   QElapsedTimer sinceFlush_;
+  std::string line_;  // the varbind being written; its buffer is kept
 };

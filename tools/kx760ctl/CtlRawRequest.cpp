@@ -74,6 +74,16 @@ CtlVarBind CtlRawRequest::varBind(int i) const {
           QString::fromLatin1(keyword ? keyword : "null"), item.value};
 }
 
+void CtlRawRequest::printTo(int i, CtlOutput& out) const {
+  const MvOid& oid = currentArcs(i);
+  if (oid.empty() || missing_.count(i)) {
+    out.add(varBind(i));
+    return;
+  }
+  const char* keyword = syntaxKeyword(varList.item(i).syntax);
+  out.add(oid, keyword ? keyword : "null", varList.item(i).value);
+}
+
 void CtlRawRequest::storeValue(int i, const MvValue& value) {
   missing_.erase(i);
   // In a get answer, what the agent says of an object it does not have (a walk never shows an
@@ -88,19 +98,6 @@ void CtlRawRequest::markNoSuchName(int i) {
   missing_[i] = QStringLiteral("noSuchName");
   varList.item(i).syntax = Syntax::Null;
   varList.item(i).value = QString::fromLatin1(NullValueText);
-}
-
-bool CtlRawRequest::isColumnFinished(const QString& columnOid, const QString& previousOid,
-                                     const QString& returnedOid) {
-  // Inside the subtree means below it by whole sub-identifiers: 1.3.6.1.2.1.10 is not in the
-  // subtree of 1.3.6.1.2.1.1, although its text begins with it.
-  // Both are dotted texts in the engine's own form, so a text prefix ending at a dot is the
-  // whole-sub-identifier test (and far cheaper than parsing both for every cell of a walk).
-  if (!varList.isTableList()) return false;
-  if (returnedOid.size() <= columnOid.size() + 1 || !returnedOid.startsWith(columnOid) ||
-      returnedOid.at(columnOid.size()) != u'.')
-    return true;
-  return returnedOid == previousOid;  // the agent repeated itself
 }
 
 QString CtlRawRequest::decodeIndexValue(int i, const QString& suffix) {

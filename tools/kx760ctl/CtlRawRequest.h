@@ -34,9 +34,10 @@ class CtlRawRequest : public MvSNMPRequest {
   // Whether some item is an object the agent does not have.
   bool anyMissing() const { return !missing_.empty(); }
 
+  // Item i to the output as varBind(i) gives it, written from the walk's own numbers.
+  void printTo(int i, CtlOutput& out) const;
+
   void storeValue(int i, const MvValue& value) override;
-  bool isColumnFinished(const QString& columnOid, const QString& previousOid,
-                        const QString& returnedOid) override;
   QString decodeIndexValue(int i, const QString& suffix) override;
   QString encodeIndexValue(int i) override;
 

@@ -33,10 +33,10 @@ void CtlWalkRows::print(const CtlRawRequest& request, CtlOutput& out) {
   for (int i = request.firstObject(); i < request.varList.count(); ++i) {
     const SnmpVarItem& item = request.varList.item(i);
     if (item.value == QLatin1String(NotDoneValueText)) continue;
-    const MvOid oid = parseOid(item.currentOid).value_or(MvOid{});
+    const MvOid& oid = request.currentArcs(i);
     MvOid& last = lastPrinted_[static_cast<size_t>(i)];
     if (!last.empty() && compareOids(oid, last) <= 0) continue;
     last = oid;
-    out.add(request.varBind(i));
+    request.printTo(i, out);
   }
 }

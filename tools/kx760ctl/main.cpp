@@ -99,7 +99,7 @@ int run(const QStringList& args, const MvEnvironmentSecrets& fromEnvironment) {
     return finished(out);
   }
 
-  initSnmpSession();
+  initSnmpSession(QString(), MvBootCount::BeforeFirstSnmpV3);
   // Net-SNMP's options give the whole device: start-up then reads no profile, only the registry's
   // directories and catalogues, and the options fill what the switches would. They are checked
   // before start-up touches anything, with the secrets the environment gave at start.
