@@ -121,13 +121,15 @@ class MainFormTest : public ::testing::Test {
   std::unique_ptr<TMainForm> open(const QStringList& parameters = kV1Parameters) {
     return openOn(agent_->port(), parameters);
   }
-  // A main window on another agent's port.
-  static std::unique_ptr<TMainForm> openOn(int port, const QStringList& parameters = kV1Parameters) {
+  // A main window on another agent's port; its reads wait `timeout` hundredths of a second per
+  // try (short where a test waits for them to time out).
+  static std::unique_ptr<TMainForm> openOn(int port, const QStringList& parameters = kV1Parameters,
+                                           qint32 timeout = 300) {
     TMainForm::Options options;
     options.agentPort = static_cast<quint16>(port);
     options.confirmExit = false;
     auto form = std::make_unique<TMainForm>(parameters, options);
-    DeviceTarget.timeout = 300;
+    DeviceTarget.timeout = timeout;
     // FormCreate's reads run from the event loop once the window exists.
     if (!form->Ended()) { EXPECT_TRUE(waitUntil([&] { return form->DeviceStateRead(); })); }
     return form;

@@ -117,7 +117,8 @@ TEST_F(FrontPanelHostTest, ShownAtOnceTheLedsAndTheModuleLedsLight) {
     form.show();
     TKX760PanelForm* panel = form.FrontPanel();
     ASSERT_NE(panel, nullptr);
-    ASSERT_TRUE(waitUntil([&] { return form.DeviceStateRead() && panel->Activated(); }));
+    // The module types are read asynchronously: their answer may come after the device state's.
+    ASSERT_TRUE(waitUntil([&] { return form.DeviceStateRead() && panel->Activated() && panel->ModulesRead(); }));
     TModulePanelForm* module = panel->ModulePanel(1);
     ASSERT_NE(module, nullptr);
     ASSERT_EQ(module->LedBinding()->Leds().size(), 3u);  // KM-6B: speed, link, activity

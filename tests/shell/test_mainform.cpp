@@ -48,7 +48,7 @@ TEST_F(MainFormTest, AnUnreachableAgentLeavesTheErrorInTheStatusPanel) {
   silent.start({"--led-period", "0"});
   const int port = silent.port();
   silent.stop();
-  auto window = openOn(port);
+  auto window = openOn(port, kV1Parameters, 50);  // nothing will answer: short time-outs
   TMainForm& form = *window;
   ASSERT_FALSE(form.Ended());
   EXPECT_FALSE(form.StatusPanel()->text().isEmpty());
