@@ -19,4 +19,6 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export KX_FUZZ_SECONDS=${KX_FUZZ_SECONDS:-6}
-ctest --test-dir "$build" --output-on-failure -j"$(nproc)" --timeout 600
+# Twice as many entries as cores: most entries spend their time waiting for an agent's answer or
+# a poll period rather than computing (measured: 185 s of CPU in 207 s of two entries at a time).
+ctest --test-dir "$build" --output-on-failure -j"$(( $(nproc) * 2 ))" --timeout 600
