@@ -470,11 +470,15 @@ class FleetRun {
 
   QByteArray formatSuccess(const Device& d, const QByteArray& text) const {
     if (line_.json) {
-      QJsonParseError parseError{};
-      const QJsonDocument result = QJsonDocument::fromJson(text, &parseError);
-      QJsonObject o{{"device", d.host.device}, {"ok", true}};
-      o.insert("result", result.isArray() ? QJsonValue(result.array()) : QJsonValue(result.object()));
-      return QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
+      // The device's own JSON goes in as it was written, not parsed and written again: valid JSON
+      // holds a raw line break only between tokens (one in a string is escaped), so dropping the
+      // breaks puts the whole result on the device's one line.
+      QByteArray result = text.trimmed();
+      result.replace('\n', QByteArray());
+      if (result.isEmpty()) result = "null";
+      QByteArray o = QJsonDocument(QJsonObject{{"device", d.host.device}, {"ok", true}}).toJson(QJsonDocument::Compact);
+      o.chop(1);  // the closing brace: the result follows
+      return o + ",\"result\":" + result + "}\n";
     }
     QByteArray out;
     const QByteArray prefix = d.host.device.toUtf8() + ": ";
