@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QMap>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+
+#include "tests/support/SimAgent.h"
 
 struct CtlRun {
   int exitCode = -1;
@@ -38,3 +42,23 @@ inline CtlRun runKx760ctl(const QString& registryFile, const QString& stateDir, 
       << r.err.toStdString();
   return r;
 }
+
+// A suite of kx760ctl runs against one kx760sim and one directory (registry, state) of its own,
+// both started once for the suite. `Suite` gives every suite that derives its own agent.
+template <class Suite>
+class CtlSimSuite : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    agent_ = new kxtest::SimAgent;
+    agent_->start();
+    QDir(dir_.path()).mkpath(QStringLiteral("state"));
+  }
+  static void TearDownTestSuite() {
+    delete agent_;
+    agent_ = nullptr;
+  }
+  static QString port() { return QString::number(agent_->port()); }
+
+  static inline QTemporaryDir dir_;
+  static inline kxtest::SimAgent* agent_ = nullptr;
+};

@@ -22,20 +22,8 @@ constexpr char kSysDescr[] =
     "KX-760 managed Gigabit Ethernet switch, 16 ports and 2 uplink slots (simulated)";
 constexpr char kBasePortTable[] = "1.3.6.1.2.1.17.1.4";
 
-class Kx760ctlTest : public ::testing::Test {
+class Kx760ctlTest : public CtlSimSuite<Kx760ctlTest> {
  protected:
-  static void SetUpTestSuite() {
-    agent_ = new kxtest::SimAgent;
-    agent_->start();
-    QDir(dir_.path()).mkpath(QStringLiteral("state"));
-  }
-  static void TearDownTestSuite() {
-    delete agent_;
-    agent_ = nullptr;
-  }
-
-  static QString port() { return QString::number(agent_->port()); }
-
   // Runs kx760ctl with a registry file of the suite's directory and its state directory.
   static CtlRun run(const QStringList& args, const QString& registry = QStringLiteral("registry.ini")) {
     return runKx760ctl(dir_.filePath(registry), dir_.filePath(QStringLiteral("state")), args);
@@ -72,8 +60,6 @@ class Kx760ctlTest : public ::testing::Test {
     return oids;
   }
 
-  static inline QTemporaryDir dir_;
-  static inline kxtest::SimAgent* agent_ = nullptr;
 };
 
 TEST_F(Kx760ctlTest, GetPrintsTheValue) {

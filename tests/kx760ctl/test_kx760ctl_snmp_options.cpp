@@ -199,18 +199,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- the built binary against kx760sim -------------------------------------------------------
 
-class CtlSnmpOptionsSim : public ::testing::Test {
+class CtlSnmpOptionsSim : public CtlSimSuite<CtlSnmpOptionsSim> {
  protected:
-  static void SetUpTestSuite() {
-    agent_ = new kxtest::SimAgent;
-    agent_->start();
-    QDir(dir_.path()).mkpath(QStringLiteral("state"));
-  }
-  static void TearDownTestSuite() {
-    delete agent_;
-    agent_ = nullptr;
-  }
-  static QString port() { return QString::number(agent_->port()); }
   static CtlRun run(const QStringList& args) {
     return runKx760ctl(dir_.filePath(QStringLiteral("registry.ini")), dir_.filePath(QStringLiteral("state")), args);
   }
@@ -224,8 +214,6 @@ class CtlSnmpOptionsSim : public ::testing::Test {
     EXPECT_EQ(a.out.toStdString(), b.out.toStdString());
   }
 
-  static inline QTemporaryDir dir_;
-  static inline kxtest::SimAgent* agent_ = nullptr;
 };
 
 TEST_F(CtlSnmpOptionsSim, V2cGetAsWithTheSwitches) {
